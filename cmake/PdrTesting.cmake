@@ -1,0 +1,58 @@
+# Test, benchmark and fuzz target helpers for both build trees.
+include(GoogleTest)
+
+# A GoogleTest program of the platform-neutral core, run natively.
+function(pdr_native_test name)
+    if(WIN32)
+        return()
+    endif()
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE pdr_core GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "PDR_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()
+
+# A GoogleTest program built for Windows and run under Wine, in the test
+# prefix where the driver is installed with its demo printer.  It links the
+# library's Win32 shell and resources, so internal steps can be driven
+# directly, and it can load the built DLL from its own folder.
+function(pdr_wine_test name)
+    if(NOT WIN32)
+        return()
+    endif()
+    add_executable(${name} ${ARGN} $<TARGET_OBJECTS:pdr_shell> $<TARGET_OBJECTS:pdr_resources>)
+    target_link_libraries(${name} PRIVATE pdr_core pdr_wine_test_support gtest gtest_main
+                          ${PDR_WIN32_LIBS})
+    target_link_options(${name} PRIVATE -static)
+    add_dependencies(${name} pdr7300ui)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        FIXTURES_REQUIRED wine_prefix
+        RESOURCE_LOCK wine_prefix
+        TIMEOUT 600)
+endfunction()
+
+# A Google Benchmark program; the test run only checks that it runs.
+function(pdr_benchmark name)
+    if(WIN32 OR NOT PDR_BENCH)
+        return()
+    endif()
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE pdr_core benchmark::benchmark)
+    add_test(NAME ${name} COMMAND ${name} --benchmark_min_time=0.001)
+endfunction()
+
+# A libFuzzer target; the test run makes a short fixed number of runs from
+# the seeds in fuzz/corpus/<name>, longer runs are made by hand.
+function(pdr_fuzz_target name)
+    if(WIN32 OR NOT PDR_FUZZ OR NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        return()
+    endif()
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE pdr_core)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set(work ${CMAKE_BINARY_DIR}/fuzz-work/${name})
+    file(MAKE_DIRECTORY ${work})
+    add_test(NAME ${name} COMMAND ${name} -runs=20000 -max_total_time=60 ${work}
+             ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
+endfunction()

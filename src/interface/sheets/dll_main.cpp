@@ -1,0 +1,22 @@
+#include <windows.h>
+
+#include "settings/bounded_text.h"
+#include "sheets/module_instance.h"
+
+namespace {
+
+void ReportToDebugger(const char* message)
+{
+    OutputDebugStringA(message);
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        SetModuleInstance(instance);
+        SetInvalidParameterReporter(ReportToDebugger);
+    }
+    return TRUE;
+}

@@ -1,0 +1,19 @@
+#!/bin/bash
+# Builds both trees and runs every test: the platform-neutral core natively
+# (clang, AddressSanitizer and UBSan, fuzz targets for a short run), then the
+# DLL and the Windows tests under Wine, headless.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash tools/setup.sh
+
+jobs=$(nproc)
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build/native -j "$jobs"
+ctest --test-dir build/native --output-on-failure -j "$jobs"
+
+cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build build/windows -j "$jobs"
+ctest --test-dir build/windows --output-on-failure
