@@ -1,0 +1,60 @@
+/*
+ * The catalogue's JSON text: parsing it into labels, with the repairs that
+ * make any input a usable catalogue, and rendering labels into the exact
+ * bytes of the file.  Platform-neutral; the file shells call these.
+ */
+#ifndef PDR_LABELS_CATALOGUE_JSON_H
+#define PDR_LABELS_CATALOGUE_JSON_H
+
+#include <stddef.h>
+#include <stdio.h>
+
+#include "labels/label_catalogue.h"
+
+struct cJSON;
+
+enum LabelNumberStyle {
+    TwoDecimals, /* "%2.2f" */
+    WholeNumber, /* "%d" */
+};
+
+/*
+ * Fills `field` from the string member `key` of `object` when its text fits
+ * and its value lies in `range`; otherwise writes the range's default in
+ * `style`.  A string too long for the field becomes the empty text, whose
+ * value is 0.
+ */
+void ReadLabelNumberText(char* field, size_t fieldSize, const cJSON* object,
+                         const char* key, const LabelRange& range,
+                         LabelNumberStyle style);
+
+/* The whole part of number member `key` when it lies in [minimum, maximum],
+   else `defaultValue`; members of any other type give the default. */
+int ReadLabelInteger(const cJSON* object, const char* key, int minimum,
+                     int maximum, int defaultValue);
+
+/* One label from `child` at 0-based file position `position`. */
+void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position);
+
+/*
+ * Parses the NUL-terminated `text` into at most min(capacity, MaxLabels)
+ * entries and returns how many were filled.  Anything after the first JSON
+ * value is ignored; no value gives 0.
+ */
+int ParseLabelCatalogue(const char* text, LabelEntry* entries, int capacity);
+
+/*
+ * Reads the whole of an open file and parses it.  A file whose size cannot be
+ * taken, or that is larger than MaxLabelCatalogueBytes, gives 0.
+ */
+int ReadLabelCatalogueStream(FILE* file, LabelEntry* entries, int capacity);
+
+/*
+ * The file text of entries[0 .. count-1], or null when `count` is outside
+ * 0 to MaxLabels or memory ran out.  Release it with
+ * ReleaseLabelCatalogueText.
+ */
+char* RenderLabelCatalogue(const LabelEntry* entries, int count);
+void ReleaseLabelCatalogueText(char* text);
+
+#endif

@@ -1,0 +1,271 @@
+/* The catalogue file against the real Win32 file system of the test prefix. */
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+#include <locale.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <string>
+
+#include "labels/catalogue_json.h"
+#include "labels/label_catalogue.h"
+#include "labels/number_text.h"
+
+namespace {
+
+std::wstring CommonAppData()
+{
+    wchar_t folder[MAX_PATH] = L"";
+    EXPECT_TRUE(SHGetSpecialFolderPathW(nullptr, folder, CSIDL_COMMON_APPDATA, FALSE));
+    return folder;
+}
+
+std::wstring CatalogueFolder() { return CommonAppData() + L"\\PDR7300Zr"; }
+std::wstring CataloguePath() { return CatalogueFolder() + L"\\label-list.kmr"; }
+
+bool Exists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadBytes(const std::wstring& path)
+{
+    std::string bytes;
+    FILE* file = _wfopen(path.c_str(), L"rb");
+    if (file == nullptr) return "<missing>";
+    char chunk[4096];
+    size_t got;
+    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    fclose(file);
+    return bytes;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    fclose(file);
+}
+
+int CountFilesIn(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return 0;
+    int count = 0;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return count;
+}
+
+std::string Rendered(const LabelEntry* entries, int count)
+{
+    char* text = RenderLabelCatalogue(entries, count);
+    std::string result = text != nullptr ? text : "<null>";
+    ReleaseLabelCatalogueText(text);
+    return result;
+}
+
+void MakeLabels(LabelEntry* entries, int count, const char* prefix)
+{
+    for (int i = 0; i < count; ++i) {
+        memset(&entries[i], 0, sizeof entries[i]);
+        snprintf(entries[i].name, sizeof entries[i].name, "%s %d \xE4", prefix, i);
+        snprintf(entries[i].width, sizeof entries[i].width, "%d.5", 1 + i % 4);
+        strcpy(entries[i].length, "6");
+        strcpy(entries[i].horzOffset, "-3");
+        strcpy(entries[i].vertOffset, "");
+        entries[i].units = Inches;
+        entries[i].id = FirstLabelId + 2 * i;
+    }
+}
+
+/* The default catalogue is the prefix's one machine-wide file; each test
+   starts without it and puts back whatever was there before. */
+class DefaultCatalogue : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        hadFile_ = Exists(CataloguePath());
+        if (hadFile_) saved_ = ReadBytes(CataloguePath());
+        DeleteFileW(CataloguePath().c_str());
+        DeleteFileW((CataloguePath() + L".tmp").c_str());
+    }
+    void TearDown() override
+    {
+        DeleteFileW(CataloguePath().c_str());
+        if (hadFile_) WriteBytes(CataloguePath(), saved_);
+    }
+
+private:
+    bool hadFile_ = false;
+    std::string saved_;
+};
+
+TEST_F(DefaultCatalogue, PathIsInTheMachinesCommonApplicationDataFolder)
+{
+    wchar_t* path = GetLabelCataloguePath();
+    ASSERT_NE(path, nullptr);
+    EXPECT_EQ(std::wstring(path), CataloguePath());
+    EXPECT_EQ(_wcsicmp(path, L"C:\\ProgramData\\PDR7300Zr\\label-list.kmr"), 0);
+    free(path);
+}
+
+TEST_F(DefaultCatalogue, FirstLoadCreatesTheFolderAndFindsNoLabels)
+{
+    RemoveDirectoryW(CatalogueFolder().c_str());
+    ASSERT_FALSE(Exists(CatalogueFolder()));
+    LabelEntry entries[MaxLabels];
+    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+    DWORD attributes = GetFileAttributesW(CatalogueFolder().c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_FALSE(Exists(CataloguePath()));
+    // A second load finds the folder there already.
+    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+}
+
+TEST_F(DefaultCatalogue, SaveOverTenLabelsLeavesExactlyTheNewText)
+{
+    LabelEntry ten[10];
+    MakeLabels(ten, 10, "Ten");
+    ASSERT_TRUE(SaveLabelCatalogue(ten, 10, nullptr));
+    EXPECT_EQ(ReadBytes(CataloguePath()), Rendered(ten, 10));
+
+    LabelEntry two[2];
+    MakeLabels(two, 2, "Two");
+    ASSERT_TRUE(SaveLabelCatalogue(two, 2, nullptr));
+    EXPECT_EQ(ReadBytes(CataloguePath()), Rendered(two, 2));
+    EXPECT_EQ(CountFilesIn(CatalogueFolder()), 1);
+
+    LabelEntry back[MaxLabels];
+    ASSERT_EQ(LoadLabelCatalogue(back, MaxLabels, nullptr), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_STREQ(back[i].name, two[i].name);
+        EXPECT_STREQ(back[i].width, two[i].width);
+        EXPECT_STREQ(back[i].length, two[i].length);
+        EXPECT_STREQ(back[i].horzOffset, two[i].horzOffset);
+        EXPECT_STREQ(back[i].vertOffset, two[i].vertOffset);
+        EXPECT_EQ(back[i].units, two[i].units);
+        EXPECT_EQ(back[i].id, two[i].id);
+    }
+}
+
+TEST_F(DefaultCatalogue, SaveWhileAReaderHoldsTheFileFailsWithoutHarm)
+{
+    LabelEntry ten[10];
+    MakeLabels(ten, 10, "Ten");
+    ASSERT_TRUE(SaveLabelCatalogue(ten, 10, nullptr));
+    const std::string before = ReadBytes(CataloguePath());
+
+    FILE* reader = _wfopen(CataloguePath().c_str(), L"rb");
+    ASSERT_NE(reader, nullptr);
+    LabelEntry two[2];
+    MakeLabels(two, 2, "Two");
+    EXPECT_FALSE(SaveLabelCatalogue(two, 2, nullptr));
+    fclose(reader);
+
+    EXPECT_EQ(ReadBytes(CataloguePath()), before);
+    EXPECT_EQ(CountFilesIn(CatalogueFolder()), 1);
+    // Once the reader has gone the same save goes through.
+    EXPECT_TRUE(SaveLabelCatalogue(two, 2, nullptr));
+    EXPECT_EQ(ReadBytes(CataloguePath()), Rendered(two, 2));
+}
+
+TEST_F(DefaultCatalogue, EmptyCatalogueIsWrittenAsTwoCharacters)
+{
+    ASSERT_TRUE(SaveLabelCatalogue(nullptr, 0, nullptr));
+    EXPECT_EQ(ReadBytes(CataloguePath()), "[]");
+}
+
+TEST_F(DefaultCatalogue, FileBeyondTheSizeBoundIsUnreadable)
+{
+    LabelEntry entries[MaxLabels];
+    std::string text = "[{\"name\":\"A\"}]";
+    WriteBytes(CataloguePath(), text + std::string(MaxLabelCatalogueBytes - text.size(), ' '));
+    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 1);
+    WriteBytes(CataloguePath(), text + std::string(MaxLabelCatalogueBytes - text.size() + 1, ' '));
+    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+}
+
+class CatalogueAtAPath : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        wchar_t temp[MAX_PATH];
+        ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+        folder_ = std::wstring(temp) + L"pdr-labels-test";
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        path_ = folder_ + L"\\export \xE9t\xE9.kmr";
+        DeleteFileW(path_.c_str());
+    }
+    void TearDown() override
+    {
+        DeleteFileW(path_.c_str());
+        RemoveDirectoryW(folder_.c_str());
+    }
+    std::wstring folder_;
+    std::wstring path_;
+};
+
+TEST_F(CatalogueAtAPath, ExportAndImportUseTheGivenPath)
+{
+    LabelEntry three[3];
+    MakeLabels(three, 3, "Export");
+    ASSERT_TRUE(SaveLabelCatalogue(three, 3, path_.c_str()));
+    EXPECT_EQ(ReadBytes(path_), Rendered(three, 3));
+    EXPECT_EQ(CountFilesIn(folder_), 1);
+    LabelEntry back[MaxLabels];
+    EXPECT_EQ(LoadLabelCatalogue(back, MaxLabels, path_.c_str()), 3);
+    EXPECT_STREQ(back[2].name, three[2].name);
+}
+
+TEST_F(CatalogueAtAPath, MissingFolderFailsTheSaveAndLoadsNothing)
+{
+    std::wstring nowhere = folder_ + L"\\missing\\labels.kmr";
+    LabelEntry one[1];
+    MakeLabels(one, 1, "X");
+    EXPECT_FALSE(SaveLabelCatalogue(one, 1, nowhere.c_str()));
+    LabelEntry back[MaxLabels];
+    EXPECT_EQ(LoadLabelCatalogue(back, MaxLabels, nowhere.c_str()), 0);
+    EXPECT_EQ(CountFilesIn(folder_), 0);
+}
+
+/* The C runtime is shared with the host program, which may have chosen a
+   locale with a decimal comma. */
+class GermanCRuntime : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (setlocale(LC_ALL, "German_Germany.1252") == nullptr &&
+            setlocale(LC_ALL, "de-DE") == nullptr)
+            GTEST_SKIP() << "no German C runtime locale";
+        char probe[16];
+        snprintf(probe, sizeof probe, "%.1f", 2.5);
+        if (strcmp(probe, "2,5") != 0) GTEST_SKIP() << "locale writes " << probe;
+    }
+    void TearDown() override { setlocale(LC_ALL, "C"); }
+};
+
+TEST_F(GermanCRuntime, NumberTextsAndTheFileKeepThePoint)
+{
+    EXPECT_EQ(ReadLeadingDouble("4.00"), 4.0);
+    char text[16];
+    FormatFixed2(text, sizeof text, 2.5);
+    EXPECT_STREQ(text, "2.50");
+    EXPECT_EQ(LabelSizeInTenthsMm("101.6", Millimetres), 1016);
+
+    LabelEntry entries[2];
+    ASSERT_EQ(ParseLabelCatalogue("[{\"units\":0,\"width\":\"200\"},{\"id\":3.001e2}]",
+                                  entries, 2), 2);
+    EXPECT_STREQ(entries[0].width, "101.60");
+    EXPECT_EQ(entries[1].id, 300);
+}
+
+}  // namespace
