@@ -1,0 +1,178 @@
+#include "settings/device_capabilities.h"
+
+#include <string.h>
+
+#include "settings/bounded_text.h"
+#include "settings/devmode_bytes.h"
+#include "settings/devmode_merge.h"
+#include "settings/devmode_ops.h"
+#include "settings/label_name_widener.h"
+
+namespace {
+
+const char16_t FeederBinName[] = u"Feeder";
+constexpr uint32_t FeederBinNameBytes = sizeof(FeederBinName);
+
+constexpr int32_t DuplexAnswer = 1;
+constexpr int32_t TrueTypeAsBitmap = 1;  /* DCTT_BITMAP */
+constexpr int32_t LandscapeRotation = 90;
+constexpr int32_t MaxCopiesAnswer = 25000;
+
+constexpr uint32_t PaperIdBytes = 2;
+constexpr uint32_t PaperSizeBytes = 8;
+constexpr uint32_t PaperNameBytes = PaperNameSlotChars * sizeof(char16_t);
+
+int32_t PackExtent(int32_t width, int32_t length)
+{
+    return static_cast<int32_t>((static_cast<uint32_t>(length) << 16) | static_cast<uint32_t>(width));
+}
+
+void WritePair(void* output, int32_t first, int32_t second)
+{
+    StoreU32(output, 0, static_cast<uint32_t>(first));
+    StoreU32(output, 4, static_cast<uint32_t>(second));
+}
+
+void WritePaperIds(uint8_t* output, const CatalogueLabels& labels)
+{
+    for (int i = 0; i < labels.Count; ++i)
+        StoreU16(output, i * PaperIdBytes, static_cast<uint16_t>(labels.Entries[i].id));
+}
+
+void WritePaperSizes(uint8_t* output, const CatalogueLabels& labels)
+{
+    for (int i = 0; i < labels.Count; ++i) {
+        const LabelEntry& label = labels.Entries[i];
+        const int32_t width = LabelSizeInTenthsMm(label.width, label.units);
+        const int32_t length = LabelSizeInTenthsMm(label.length, label.units);
+        WritePair(output + i * PaperSizeBytes, width, length);
+    }
+}
+
+/* Each slot is written whole, the name and then zeros, through a local slot
+   so a caller's buffer needs no particular alignment. */
+void WritePaperNames(uint8_t* output, const CatalogueLabels& labels)
+{
+    for (int i = 0; i < labels.Count; ++i) {
+        char16_t slot[PaperNameSlotChars] = {};
+        WidenLabelName(slot, PaperNameSlotChars, labels.Entries[i].name);
+        memcpy(output + i * PaperNameBytes, slot, PaperNameBytes);
+    }
+}
+
+void WriteBinName(uint8_t* output)
+{
+    char16_t slot[BinNameSlotChars];
+    CopyTextBounded(slot, BinNameSlotChars, FeederBinName);
+    memcpy(output, slot, FeederBinNameBytes);
+}
+
+bool IsLabelList(uint16_t index)
+{
+    return index == CapPapers || index == CapPaperSize || index == CapPaperNames;
+}
+
+int32_t AnswerLabelList(uint16_t index, void* output, CatalogueLabels* labels)
+{
+    const int count = EnsureCatalogueLoaded(labels);
+    if (output == nullptr || count <= 0)
+        return count;
+    uint8_t* bytes = static_cast<uint8_t*>(output);
+    if (index == CapPapers)
+        WritePaperIds(bytes, *labels);
+    else if (index == CapPaperSize)
+        WritePaperSizes(bytes, *labels);
+    else
+        WritePaperNames(bytes, *labels);
+    return count;
+}
+
+}  // namespace
+
+uint32_t CapabilityOutputBytes(uint16_t index, int count)
+{
+    const uint32_t labels = count > 0 ? static_cast<uint32_t>(count) : 0;
+    switch (index) {
+    case CapPapers:
+        return labels * PaperIdBytes;
+    case CapPaperSize:
+        return labels * PaperSizeBytes;
+    case CapPaperNames:
+        return labels * PaperNameBytes;
+    case CapMinExtent:
+    case CapMaxExtent:
+    case CapEnumResolutions:
+        return 8;
+    case CapBins:
+        return 2;
+    case CapBinNames:
+        return FeederBinNameBytes;
+    default:
+        return 0;
+    }
+}
+
+int32_t AnswerDeviceCapability(const DriverDevMode* merged, uint16_t index, void* output,
+                               CatalogueLabels* labels)
+{
+    if (IsLabelList(index))
+        return AnswerLabelList(index, output, labels);
+
+    uint8_t* bytes = static_cast<uint8_t*>(output);
+    switch (index) {
+    case CapFields:
+        return static_cast<int32_t>(merged->Public.dmFields);
+    case CapMinExtent:
+        if (bytes != nullptr)
+            WritePair(bytes, MinExtentWidth, MinExtentLength);
+        return PackExtent(MinExtentWidth, MinExtentLength);
+    case CapMaxExtent:
+        if (bytes != nullptr)
+            WritePair(bytes, MaxExtentWidth, MaxExtentLength);
+        return PackExtent(MaxExtentWidth, MaxExtentLength);
+    case CapBins:
+        if (bytes != nullptr)
+            StoreU16(bytes, 0, static_cast<uint16_t>(BinUser));
+        return 1;
+    case CapDuplex:
+        return DuplexAnswer;
+    case CapSize:
+        return merged->Public.dmSize;
+    case CapExtra:
+        return merged->Public.dmDriverExtra;
+    case CapVersion:
+        return merged->Public.dmSpecVersion;
+    case CapDriver:
+        return merged->Public.dmDriverVersion;
+    case CapBinNames:
+        if (bytes != nullptr)
+            WriteBinName(bytes);
+        return 1;
+    case CapEnumResolutions:
+        if (bytes != nullptr)
+            WritePair(bytes, ResolutionDpi, ResolutionDpi);
+        return 1;
+    case CapFileDependencies:
+        /* An empty list: a caller sized its buffer from this 0, so nothing
+           may be written into it. */
+        return 0;
+    case CapTrueType:
+        return TrueTypeAsBitmap;
+    case CapOrientation:
+        return LandscapeRotation;
+    case CapCopies:
+        return MaxCopiesAnswer;
+    default:
+        return -1;
+    }
+}
+
+int32_t QueryDeviceCapability(const char16_t* deviceName, uint16_t index, void* output,
+                              const void* callerRecord, CatalogueLabels* labels)
+{
+    DriverDevMode merged;
+    if (!BuildDefaultDevMode(&merged, deviceName) ||
+        !MergeDevModeWithLabels(&merged, callerRecord, labels))
+        return -1;
+    return AnswerDeviceCapability(&merged, index, output, labels);
+}

@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "merge_test_support.h"
+#include "settings/device_capabilities.h"
+#include "settings/devmode_bytes.h"
+#include "settings/devmode_merge.h"
+#include "settings/label_name_widener.h"
+
+namespace {
+
+const uint8_t Guard = 0xA5;
+
+std::vector<uint8_t> U16s(std::initializer_list<uint16_t> values)
+{
+    std::vector<uint8_t> bytes;
+    for (uint16_t v : values) {
+        bytes.push_back(static_cast<uint8_t>(v));
+        bytes.push_back(static_cast<uint8_t>(v >> 8));
+    }
+    return bytes;
+}
+
+std::vector<uint8_t> I32s(std::initializer_list<int32_t> values)
+{
+    std::vector<uint8_t> bytes;
+    for (int32_t v : values)
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
+    return bytes;
+}
+
+/* Name slots of `units` UTF-16 units; the rest of each slot zero. */
+std::vector<uint8_t> Slots(std::initializer_list<std::u16string> names, size_t units)
+{
+    std::vector<uint8_t> bytes;
+    for (const std::u16string& name : names) {
+        std::vector<uint8_t> slot(units * 2, 0);
+        for (size_t i = 0; i < name.size(); ++i) {
+            slot[2 * i] = static_cast<uint8_t>(name[i]);
+            slot[2 * i + 1] = static_cast<uint8_t>(name[i] >> 8);
+        }
+        bytes.insert(bytes.end(), slot.begin(), slot.end());
+    }
+    return bytes;
+}
+
+const std::string LongName(40, 'L');
+
+CatalogueLabels ThreeLabels()
+{
+    return LoadedLabels({
+        MakeLabel(257, "Shipping 4x6", "4.00", "6.00", Inches),
+        MakeLabel(300, "Caf\xE9 \x80", "50", "1000", Millimetres, "5", "-5"),
+        MakeLabel(32767, LongName.c_str(), "1287", "30480", TenthMillimetres),
+    });
+}
+
+struct Answer {
+    int32_t result;
+    std::vector<uint8_t> written;  // up to the guard bytes
+    bool guardIntact;
+};
+
+Answer Ask(uint16_t index, size_t bufferBytes, const void* callerRecord, CatalogueLabels labels)
+{
+    std::vector<uint8_t> buffer(bufferBytes + 64, Guard);
+    Answer answer;
+    answer.result = QueryDeviceCapability(u"PDR-7300 Zr", index, buffer.data(), callerRecord, &labels);
+    answer.written.assign(buffer.begin(), buffer.begin() + bufferBytes);
+    answer.guardIntact = true;
+    for (size_t i = bufferBytes; i < buffer.size(); ++i)
+        answer.guardIntact = answer.guardIntact && buffer[i] == Guard;
+    return answer;
+}
+
+TEST(DeviceCapabilities, EveryIndexAnswersAndWritesExactly)
+{
+    const std::u16string feeder = u"Feeder";
+    const struct {
+        uint16_t index;
+        int32_t result;
+        std::vector<uint8_t> output;
+    } rows[] = {
+        {CapFields, 0x00015B03, {}},
+        {CapPapers, 3, U16s({257, 300, 32767})},
+        {CapPaperSize, 3, I32s({1016, 1524, 500, 10000, 1287, 30480})},
+        {CapMinExtent, 0x00640064, I32s({100, 100})},
+        {CapMaxExtent, 0x77100507, I32s({1287, 30480})},
+        {CapBins, 1, U16s({256})},
+        {CapDuplex, 1, {}},
+        {CapSize, 220, {}},
+        {CapExtra, 288, {}},
+        {CapVersion, 0x0401, {}},
+        {CapDriver, 0x0402, {}},
+        // "Feeder" and its terminator; the rest of its slot is not touched.
+        {CapBinNames, 1, U16s({'F', 'e', 'e', 'd', 'e', 'r', 0})},
+        {CapEnumResolutions, 1, I32s({300, 300})},
+        {CapFileDependencies, 0, {}},
+        {CapTrueType, 1, {}},
+        {CapPaperNames, 3,
+         Slots({u"Shipping 4x6", u"Caf\u00E9 \u0080", std::u16string(LongName.begin(), LongName.end())}, 64)},
+        {CapOrientation, 90, {}},
+        {CapCopies, 25000, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.index);
+        EXPECT_EQ(row.output.size(), CapabilityOutputBytes(row.index, 3));
+        CatalogueLabels labels = ThreeLabels();
+        EXPECT_EQ(row.result, QueryDeviceCapability(nullptr, row.index, nullptr, nullptr, &labels));
+
+        Answer answer = Ask(row.index, row.output.size(), nullptr, ThreeLabels());
+        EXPECT_EQ(row.result, answer.result);
+        EXPECT_EQ(row.output, answer.written);
+        EXPECT_TRUE(answer.guardIntact);
+    }
+}
+
+TEST(DeviceCapabilities, UnansweredIndicesGiveMinusOneAndWriteNothing)
+{
+    for (uint16_t index : {0, 19, 20, 31, 0x7FFF, 0xFFFF}) {
+        SCOPED_TRACE(index);
+        Answer answer = Ask(index, 0, nullptr, ThreeLabels());
+        EXPECT_EQ(-1, answer.result);
+        EXPECT_TRUE(answer.guardIntact);
+    }
+}
+
+TEST(DeviceCapabilities, ListsOfAnEmptyCatalogueAreEmpty)
+{
+    for (uint16_t index : {CapPapers, CapPaperSize, CapPaperNames}) {
+        SCOPED_TRACE(index);
+        Answer answer = Ask(index, 0, nullptr, LoadedLabels({}));
+        EXPECT_EQ(0, answer.result);
+        EXPECT_TRUE(answer.guardIntact);
+        EXPECT_EQ(0u, CapabilityOutputBytes(index, 0));
+    }
+}
+
+TEST(DeviceCapabilities, OnlyTheListsReadTheCatalogue)
+{
+    std::vector<uint8_t> buffer(64 * 2 * MaxLabels);
+    for (uint16_t index = 0; index <= 20; ++index) {
+        if (index == CapPapers || index == CapPaperSize || index == CapPaperNames)
+            continue;  // these read the default file, covered with a real file elsewhere
+        SCOPED_TRACE(index);
+        CatalogueLabels labels;
+        ResetCatalogueLabels(&labels);
+        QueryDeviceCapability(nullptr, index, buffer.data(), nullptr, &labels);
+        EXPECT_FALSE(labels.Loaded);
+    }
+}
+
+TEST(DeviceCapabilities, FieldsReportTheMergedRecord)
+{
+    CatalogueLabels labels = ThreeLabels();
+    EXPECT_EQ(0x00015B03, QueryDeviceCapability(nullptr, CapFields, nullptr, nullptr, &labels));
+
+    DriverDevMode caller = DefaultRecord();
+    caller.Public.dmFields = 0;  // DM_COPIES clear: the defaults still carry it
+    const int32_t fields = QueryDeviceCapability(nullptr, CapFields, nullptr, &caller, &labels);
+    EXPECT_EQ(0x00015B0F, fields);
+
+    caller.Public.dmFields = 0xFFFFFFFFu;  // bits the driver does not know stay out
+    EXPECT_EQ(0x00015B0F, QueryDeviceCapability(nullptr, CapFields, nullptr, &caller, &labels));
+}
+
+TEST(DeviceCapabilities, ARefusedRecordFailsEveryIndex)
+{
+    DriverDevMode caller = DefaultRecord();
+    caller.Public.dmSize = 100;
+    caller.Public.dmSpecVersion = 0;
+    for (uint16_t index = 1; index <= 18; ++index) {
+        SCOPED_TRACE(index);
+        Answer answer = Ask(index, 0, &caller, ThreeLabels());
+        EXPECT_EQ(-1, answer.result);
+        EXPECT_TRUE(answer.guardIntact);
+    }
+}
+
+TEST(DeviceCapabilities, PaperNamesMatchTheFormNamesAMergeGives)
+{
+    SetLabelNameWidener([](char16_t* destination, size_t capacity, const char* name) -> size_t {
+        size_t written = WidenLabelNameBytes(destination, capacity, name);
+        for (size_t i = 0; i < written; ++i)
+            if (destination[i] == 0x80)
+                destination[i] = 0x20AC;
+        return written;
+    });
+    const CatalogueLabels labels = ThreeLabels();
+    Answer names = Ask(CapPaperNames, 3 * 128, nullptr, labels);
+    Answer ids = Ask(CapPapers, 3 * 2, nullptr, labels);
+    for (int i = 0; i < 2; ++i) {  // the third name is too long for a form name
+        SCOPED_TRACE(i);
+        DriverDevMode incoming = DefaultRecord();
+        incoming.Public.dmPaperSize = static_cast<int16_t>(LoadU16(ids.written.data(), 2 * i));
+        DriverDevMode merged = DefaultRecord();
+        CatalogueLabels copy = labels;
+        ASSERT_EQ(1, MergeDevModeWithLabels(&merged, &incoming, &copy));
+        EXPECT_EQ(0, memcmp(merged.Public.dmFormName, names.written.data() + 128 * i,
+                            sizeof merged.Public.dmFormName));
+    }
+    EXPECT_EQ(0x20AC, LoadU16(names.written.data(), 128 + 2 * 5));
+    SetLabelNameWidener(nullptr);
+}
+
+TEST(JobAcceptance, PaperSizeAsTheJobCarriesIt)
+{
+    const struct {
+        const char* what;
+        int16_t paperSize;
+        int16_t width;
+        bool emptyCatalogue;
+        bool accepted;
+    } cases[] = {
+        {"user size", 256, 500, false, true},
+        {"user size without a usable width", 256, 0, false, true},
+        {"user size, empty catalogue", 256, 500, true, true},
+        {"standard paper", 1, 0, false, false},
+        {"standard paper 9", 9, 0, false, false},
+        {"label in the catalogue", 300, 0, false, true},
+        {"last label id", 32767, 0, false, true},
+        {"label not in the catalogue", 301, 0, false, false},
+        {"label, empty catalogue", 300, 0, true, false},
+        {"negative", -1, 0, false, false},
+        {"negative as signed", static_cast<int16_t>(0x8101), 0, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DriverDevMode job = DefaultRecord();
+        job.Public.dmPaperSize = c.paperSize;
+        job.Public.dmPaperWidth = c.width;
+        job.Public.dmPaperLength = c.width;
+        CatalogueLabels labels = c.emptyCatalogue ? LoadedLabels({}) : ThreeLabels();
+        EXPECT_EQ(c.accepted, DecideJobAcceptance(&job, &labels));
+    }
+}
+
+TEST(JobAcceptance, NoRecordPrintsAndARefusedRecordIsHeld)
+{
+    CatalogueLabels labels = LoadedLabels({});
+    EXPECT_TRUE(DecideJobAcceptance(nullptr, &labels));
+
+    DriverDevMode job = DefaultRecord();
+    job.Public.dmSize = 100;
+    job.Public.dmSpecVersion = 0;
+    EXPECT_FALSE(DecideJobAcceptance(&job, &labels));
+}
+
+TEST(JobAcceptance, UserSizeJobsDoNotReadTheCatalogue)
+{
+    DriverDevMode job = DefaultRecord();
+    CatalogueLabels labels;
+    ResetCatalogueLabels(&labels);
+    EXPECT_TRUE(DecideJobAcceptance(&job, &labels));
+    EXPECT_FALSE(labels.Loaded);
+}
+
+TEST(JobAcceptance, APublicPartTooShortForAPaperSizeUsesTheDefaultPaper)
+{
+    // Header only: 72 bytes with a dmSpecVersion, no paper size of its own.
+    std::vector<uint8_t> job(72, 0);
+    StoreU16(job.data(), OffsetSize, 72);
+    StoreU16(job.data(), OffsetSpecVersion, 0x0401);
+    CatalogueLabels labels = LoadedLabels({});
+    EXPECT_TRUE(DecideJobAcceptance(job.data(), &labels));
+}
+
+}  // namespace
