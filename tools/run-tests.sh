@@ -13,7 +13,7 @@ cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build build/native -j "$jobs"
 ctest --test-dir build/native --output-on-failure -j "$jobs"
 
-cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake --no-warn-unused-cli -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 cmake --build build/windows -j "$jobs"
 ctest --test-dir build/windows --output-on-failure

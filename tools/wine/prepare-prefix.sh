@@ -44,7 +44,8 @@ mkdir -p "$(dirname "$prefix")"
 (
     flock 9
     [ -f "$prefix/.pdr-ready" ] || create_prefix
-    quietly wineserver -p
+    # Keep one server up for the whole run; one may already be running.
+    wineserver -p 9>&- </dev/null >/dev/null 2>&1 || true
     # Wine shows the Unix root as drive Z:.
     quietly wine "$bindir/pdr-install-printer.exe" "Z:${bindir//\//\\}"
 ) 9>"$prefix.lock"

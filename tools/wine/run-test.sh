@@ -18,4 +18,10 @@ wine "$@" </dev/null >"$out" 2>"$err"
 status=$?
 cat "$out"
 cat "$err" >&2
+# A program killed from outside (a server shut down under it) can end with
+# status 0; only a finished GoogleTest run counts as passed.
+if [ $status -eq 0 ] && ! grep -q '^\[  PASSED  \]' "$out"; then
+    echo "run-test: the program ended without its test summary" >&2
+    exit 1
+fi
 exit $status

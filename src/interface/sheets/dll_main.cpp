@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "settings/bounded_text.h"
+#include "settings/platform_hooks.h"
 #include "sheets/module_instance.h"
 
 namespace {
@@ -17,6 +18,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     if (reason == DLL_PROCESS_ATTACH) {
         SetModuleInstance(instance);
         SetInvalidParameterReporter(ReportToDebugger);
+        EnsurePlatformHooks();
     }
     return TRUE;
 }

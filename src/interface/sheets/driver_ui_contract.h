@@ -18,6 +18,10 @@
 #define CDM_DRIVER_DEFAULT 0x04
 #endif
 
+#ifndef DM_NOPERMISSION
+#define DM_NOPERMISSION 0x0020
+#endif
+
 #ifndef DPS_NOPERMISSION
 #define DPS_NOPERMISSION 0x0001
 #endif

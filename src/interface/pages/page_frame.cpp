@@ -1,0 +1,107 @@
+#include "pages/page_frame.h"
+
+#include <stdio.h>
+
+#include "labels/number_text.h"
+#include "resource_ids.h"
+#include "settings/devmode_ops.h"
+#include "sheets/module_instance.h"
+
+SheetContext* AttachPageContext(HWND page, LPARAM initParam)
+{
+    const auto* description = reinterpret_cast<const PROPSHEETPAGEW*>(initParam);
+    auto* context = description != nullptr ? reinterpret_cast<SheetContext*>(description->lParam) : nullptr;
+    SetWindowLongPtrW(page, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(context));
+    return context;
+}
+
+SheetContext* PageContext(HWND page)
+{
+    return reinterpret_cast<SheetContext*>(GetWindowLongPtrW(page, GWLP_USERDATA));
+}
+
+void SetPageResult(HWND page, LONG_PTR result)
+{
+    SetWindowLongPtrW(page, DWLP_MSGRESULT, result);
+}
+
+void ReportSheetResult(SheetContext* context, LRESULT result)
+{
+    if (context != nullptr && context->HostCallback != nullptr)
+        context->HostCallback(context->HostHandle, CPSFUNC_SET_RESULT, 0, result);
+}
+
+void FinishPageApply(HWND page, SheetContext* context)
+{
+    if (context != nullptr && context->CallerDevModeOut != nullptr &&
+        (context->CallerMode & DM_NOPERMISSION) == 0)
+        CopyDevModeOut(&context->WorkingDevMode, context->CallerDevModeIn, context->CallerDevModeOut);
+    ReportSheetResult(context, CPSUI_OK);
+    SetPageResult(page, PageMayLeave);
+}
+
+void RefusePageApply(HWND page)
+{
+    SetPageResult(page, PageStays);
+}
+
+void CancelPage(HWND page, SheetContext* context)
+{
+    ReportSheetResult(context, 2);
+    SetPageResult(page, PageMayLeave);
+}
+
+void LoadPageString(int id, wchar_t* buffer, int capacity)
+{
+    if (LoadStringW(ModuleInstance(), id, buffer, capacity) <= 0)
+        buffer[0] = 0;
+}
+
+void ShowPageError(HWND owner, const wchar_t* body)
+{
+    wchar_t caption[32];
+    LoadPageString(IDS_ERROR_CAPTION, caption, 32);
+    MessageBoxW(owner, body, caption, MB_OK | MB_ICONERROR);
+}
+
+UINT NotificationCode(LPARAM lParam)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    return header != nullptr ? header->code : 0;
+}
+
+int ReadEditInteger(HWND page, int editId)
+{
+    char text[20];
+    text[0] = 0;
+    GetDlgItemTextA(page, editId, text, sizeof(text));
+    return ReadLeadingInteger(text);
+}
+
+void ShowValidRangeError(HWND owner, int messageId, int low, int high)
+{
+    wchar_t message[256];
+    wchar_t valid[32];
+    wchar_t to[32];
+    LoadPageString(messageId, message, 256);
+    LoadPageString(IDS_VALID_PREFIX, valid, 32);
+    LoadPageString(IDS_VALID_TO, to, 32);
+    // Long translations are cut to the body's buffer, never past it.
+    wchar_t body[256];
+    _snwprintf(body, 256, L"%ls\n%ls%d%ls%d", message, valid, low, to, high);
+    body[255] = 0;
+    ShowPageError(owner, body);
+}
+
+void CheckOneOfTwo(HWND page, int firstId, int secondId, bool second)
+{
+    CheckDlgButton(page, firstId, second ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(page, secondId, second ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void WriteEditInteger(HWND page, int editId, int value)
+{
+    wchar_t text[25];
+    wsprintfW(text, L"%d", value);
+    SetDlgItemTextW(page, editId, text);
+}

@@ -1,0 +1,62 @@
+/*
+ * What every page of the two sheets does alike: finding its sheet context,
+ * the tails of apply and cancel, the dialog's message result, and the error
+ * message box.
+ */
+#ifndef PDR_PAGES_PAGE_FRAME_H
+#define PDR_PAGES_PAGE_FRAME_H
+
+#include "sheets/sheet_context.h"
+
+/* Dialog message results of a notification. */
+enum : LONG_PTR { PageStays = PSNRET_INVALID_NOCHANGEPAGE, PageMayLeave = PSNRET_NOERROR };
+
+/* At WM_INITDIALOG: takes the context from the page description and keeps it
+ * in the window's user-data slot. */
+SheetContext* AttachPageContext(HWND page, LPARAM initParam);
+
+/* The context kept at initialisation, or null before it. */
+SheetContext* PageContext(HWND page);
+
+void SetPageResult(HWND page, LONG_PTR result);
+
+/* Tells the sheet host the result of the sheet (1 OK, 2 cancelled). */
+void ReportSheetResult(SheetContext* context, LRESULT result);
+
+/* The end of a successful apply: the caller's output record gets the working
+ * record (when there is one and the caller allows changes), the host hears
+ * result 1, and the page may close. */
+void FinishPageApply(HWND page, SheetContext* context);
+
+/* An apply whose check failed: the sheet stays on the page. */
+void RefusePageApply(HWND page);
+
+/* PSN_RESET: the host hears result 2. */
+void CancelPage(HWND page, SheetContext* context);
+
+/* One modal error box owned by the page: caption string "Error", error icon,
+ * OK only. */
+void ShowPageError(HWND owner, const wchar_t* body);
+
+/* The leading whole number of an edit's 8-bit text (at most 19 characters):
+ * white space, sign, digits; none gives 0; saturates instead of wrapping. */
+int ReadEditInteger(HWND page, int editId);
+
+/* The range error of the head and cut edits: the message string, a line
+ * feed, then "Valid: " low " to " high, as one message box. */
+void ShowValidRangeError(HWND owner, int messageId, int low, int high);
+
+/* A string of the library's string table, cut to the buffer. */
+void LoadPageString(int id, wchar_t* buffer, int capacity);
+
+/* The notification code of a WM_NOTIFY, 0 for none. */
+UINT NotificationCode(LPARAM lParam);
+
+/* Checks the second of two radio buttons when `second`, else the first, and
+ * unchecks the other. */
+void CheckOneOfTwo(HWND page, int firstId, int secondId, bool second);
+
+/* Writes a whole number into an edit as "%d" renders it. */
+void WriteEditInteger(HWND page, int editId, int value);
+
+#endif

@@ -1,0 +1,60 @@
+/* Printer-level values: installed options and the "Custom" form marker. */
+#include <stdio.h>
+
+#include "sheets/sheet_context.h"
+#include "sheets/spooler_calls.h"
+
+namespace {
+
+/* The spooler can answer a read transiently with an error while another
+ * process writes the printer's data, so an option is asked for several
+ * times before it counts as not installed. */
+const int OptionReadAttempts = 11;
+
+uint32_t ReadInstalledOption(HANDLE printer, const wchar_t* valueName)
+{
+    for (int attempt = 0; attempt < OptionReadAttempts; ++attempt) {
+        DWORD type = 0;
+        DWORD value = 0;
+        DWORD needed = 0;
+        if (Spooler().GetPrinterData(printer, const_cast<LPWSTR>(valueName), &type,
+                                     reinterpret_cast<LPBYTE>(&value), sizeof(value),
+                                     &needed) == ERROR_SUCCESS)
+            return value == 1 ? 1 : 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int ReadPrinterOptions(HANDLE printer, PrinterOptions* options)
+{
+    options->Pullback = ReadInstalledOption(printer, L"Pullback");
+    options->Cutter = ReadInstalledOption(printer, L"Cutter");
+    return 1;
+}
+
+int EnsureCustomForm(HANDLE printer)
+{
+    DWORD type = 0;
+    DWORD marker = 0;
+    DWORD needed = 0;
+    if (Spooler().GetPrinterData(printer, const_cast<LPWSTR>(L"Forms?"), &type,
+                                 reinterpret_cast<LPBYTE>(&marker), sizeof(marker),
+                                 &needed) == ERROR_SUCCESS &&
+        marker > 0)
+        return 1;
+
+    wchar_t formName[33];
+    _snwprintf(formName, 33, L"%.*ls", 32, L"Custom");
+    formName[32] = 0;
+    FORM_INFO_1W form = {};
+    form.Flags = FORM_USER;
+    form.pName = formName;
+    Spooler().AddForm(printer, 1, reinterpret_cast<LPBYTE>(&form));
+
+    DWORD added = 2;
+    Spooler().SetPrinterData(printer, const_cast<LPWSTR>(L"Forms?"), REG_DWORD,
+                             reinterpret_cast<LPBYTE>(&added), sizeof(added));
+    return 1;
+}

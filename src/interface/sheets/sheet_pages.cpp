@@ -1,0 +1,23 @@
+#include "sheets/module_instance.h"
+#include "sheets/sheet_context.h"
+#include "sheets/spooler_calls.h"
+
+int AddSheetPage(SheetContext* context, int templateId, DLGPROC procedure, int titleId)
+{
+    PROPSHEETPAGEW page = {};
+    page.dwSize = sizeof(page);
+    page.dwFlags = PSP_USETITLE;
+    page.hInstance = ModuleInstance();
+    page.pszTemplate = MAKEINTRESOURCEW(templateId);
+    page.pszTitle = MAKEINTRESOURCEW(titleId);
+    page.pfnDlgProc = procedure;
+    page.lParam = reinterpret_cast<LPARAM>(context);
+    HPROPSHEETPAGE handle = Spooler().CreatePropertySheetPage(&page);
+    if (handle == nullptr) {
+        DestroySheetContext(context);
+        return 0;
+    }
+    context->HostCallback(context->HostHandle, CPSFUNC_ADD_HPROPSHEETPAGE,
+                          reinterpret_cast<LPARAM>(handle), 0);
+    return 1;
+}
