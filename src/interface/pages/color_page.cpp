@@ -1,0 +1,397 @@
+#include "pages/color_page.h"
+
+#include "imaging/preview_bitmap_win32.h"
+#include "pages/page_frame.h"
+#include "pages/page_procedures.h"
+#include "resource_ids.h"
+#include "sheets/module_instance.h"
+
+namespace {
+
+const COLORREF ChannelColors[3] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
+
+const int ProcessGroup[] = {
+    IDC_COLOR_PROCESS_GROUP, IDC_COLOR_CMY, IDC_COLOR_CMYK, IDC_COLOR_CMY_ON_BACK,
+    IDC_COLOR_RED_LABEL, IDC_COLOR_RED_SCROLL, IDC_COLOR_RED_VALUE,
+    IDC_COLOR_GREEN_LABEL, IDC_COLOR_GREEN_SCROLL, IDC_COLOR_GREEN_VALUE,
+    IDC_COLOR_BLUE_LABEL, IDC_COLOR_BLUE_SCROLL, IDC_COLOR_BLUE_VALUE,
+    IDC_COLOR_SEPARATOR, IDC_COLOR_BRIGHTNESS_SCROLL, IDC_COLOR_BRIGHTNESS_LABEL,
+    IDC_COLOR_CONTRAST_SCROLL, IDC_COLOR_CONTRAST_LABEL,
+};
+
+const int SpotGroup[] = {
+    IDC_COLOR_SPOT_GROUP, IDC_COLOR_HEAD1, IDC_COLOR_HEAD2, IDC_COLOR_HEAD3, IDC_COLOR_HEAD4,
+    IDC_COLOR_HEAD1_SWATCH, IDC_COLOR_HEAD2_SWATCH, IDC_COLOR_HEAD3_SWATCH, IDC_COLOR_HEAD4_SWATCH,
+    IDC_COLOR_HEAD1_CHANGE, IDC_COLOR_HEAD2_CHANGE, IDC_COLOR_HEAD3_CHANGE, IDC_COLOR_HEAD4_CHANGE,
+    IDC_COLOR_READOUT, IDC_COLOR_EXACT_MATCH,
+};
+
+template <size_t Count>
+void ShowGroup(HWND page, const int (&ids)[Count], bool shown)
+{
+    for (int id : ids) {
+        HWND control = GetDlgItem(page, id);
+        ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+        EnableWindow(control, shown ? TRUE : FALSE);
+    }
+}
+
+/* Only the fully checked state counts. */
+int IsBoxChecked(HWND page, int id)
+{
+    return IsDlgButtonChecked(page, id) == BST_CHECKED ? 1 : 0;
+}
+
+void CheckBox(HWND page, int id, bool checked)
+{
+    CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int SliderPosition(HWND page, int scrollBarId)
+{
+    return GetScrollPos(GetDlgItem(page, scrollBarId), SB_CTL);
+}
+
+void SetSlider(HWND page, int scrollBarId, int position)
+{
+    HWND scrollBar = GetDlgItem(page, scrollBarId);
+    SetScrollRange(scrollBar, SB_CTL, LevelMin, LevelMax, FALSE);
+    SetScrollPos(scrollBar, SB_CTL, position, TRUE);
+}
+
+/* The channel texts read "100%" as the page opens and "100 %" once their
+ * slider has moved. */
+void WriteSliderText(HWND page, int slider, int level, bool scrolled)
+{
+    const ColorSlider& which = ColorSliders[slider];
+    wchar_t text[ColorTextChars];
+    if (which.NameString != 0) {
+        wchar_t name[256];
+        LoadPageString(which.NameString, name, 256);
+        FormatLevelLabel(text, name, level);
+    } else if (scrolled) {
+        FormatChannelValueScrolled(text, level);
+    } else {
+        FormatChannelValueInitial(text, level);
+    }
+    SetDlgItemTextW(page, which.Text, text);
+}
+
+int StateLevel(const ColorPageState& state, int slider)
+{
+    const int levels[5] = {state.Red, state.Green, state.Blue, state.Brightness, state.Contrast};
+    return levels[slider];
+}
+
+void SetProcessControls(HWND page, const ColorPageState& state)
+{
+    for (int slider = 0; slider < 5; ++slider) {
+        SetSlider(page, ColorSliders[slider].ScrollBar, StateLevel(state, slider));
+        WriteSliderText(page, slider, StateLevel(state, slider), false);
+    }
+    CheckBox(page, IDC_COLOR_CMYK, state.InkSet == 1);
+    CheckBox(page, IDC_COLOR_CMY, state.InkSet != 1);
+    CheckBox(page, IDC_COLOR_CMY_ON_BACK, state.OnBack == 1);
+}
+
+/* The preview source with its size; the caller deletes it. */
+HBITMAP LoadPreviewPicture(SIZE* size)
+{
+    HBITMAP picture = LoadBitmapW(ModuleInstance(), MAKEINTRESOURCEW(IDB_PREVIEW_SOURCE));
+    BITMAP info;
+    if (picture == nullptr || GetObjectW(picture, sizeof(info), &info) == 0) {
+        if (picture != nullptr)
+            DeleteObject(picture);
+        return nullptr;
+    }
+    size->cx = info.bmWidth;
+    size->cy = info.bmHeight;
+    return picture;
+}
+
+RECT PreviewRectOfSize(HWND page, SIZE size)
+{
+    const RECT frame = ControlPageRect(page, IDC_COLOR_PREVIEW_FRAME);
+    return RECT{frame.left, frame.top, frame.left + size.cx, frame.top + size.cy};
+}
+
+void InvalidatePreview(HWND page, BOOL erase)
+{
+    const RECT preview = PreviewRect(page);
+    InvalidateRect(page, &preview, erase);
+}
+
+void PaintPreview(HWND page, HDC dc, const ColorPageState& state)
+{
+    SIZE size;
+    HBITMAP picture = LoadPreviewPicture(&size);
+    if (picture == nullptr)
+        return;
+    HBITMAP adjusted = AdjustPreviewBitmap(picture, size.cx, size.cy, state.Brightness,
+                                           state.Contrast, state.Red, state.Green, state.Blue);
+    if (adjusted != nullptr) {
+        const RECT place = PreviewRectOfSize(page, size);
+        HDC memory = CreateCompatibleDC(dc);
+        HGDIOBJ previous = SelectObject(memory, adjusted);
+        BitBlt(dc, place.left, place.top, size.cx, size.cy, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+        DeleteObject(adjusted);
+    }
+    DeleteObject(picture);
+}
+
+/* Every swatch shows its colour, whether its head is on or not. */
+void PaintSwatches(HWND page, HDC dc, const SheetContext* context)
+{
+    for (int head = 0; head < SpotHeadCount; ++head) {
+        const RECT swatch = ControlPageRect(page, ColorHeads[head].Swatch);
+        HBRUSH brush = CreateSolidBrush(context->WorkSpotColors[head]);
+        FillRect(dc, &swatch, brush);
+        DeleteObject(brush);
+    }
+}
+
+void ChooseHeadColor(HWND page, SheetContext* context, int head)
+{
+    const ColorPageState state = ReadColorPageState(page);
+    CHOOSECOLORW chooser =
+        ColorChooserFor(page, context->WorkSpotColors[head], context->WorkCustomColors, state);
+    if (ChooseColorW(&chooser))
+        context->WorkSpotColors[head] = chooser.rgbResult;
+    InvalidateRect(page, nullptr, FALSE);
+}
+
+/* Switching groups uncovers areas the platform may not repaint by itself;
+ * repainting the whole page brings back the preview or the swatches. */
+void SwitchMode(HWND page, SheetContext* context, int mode)
+{
+    ColorPageState state = ReadColorPageState(page);
+    state.Mode = mode;
+    context->LiveColorMode = static_cast<uint32_t>(mode);
+    LayOutColorPage(page, state);
+    InvalidateRect(page, nullptr, TRUE);
+}
+
+INT_PTR OnInitDialog(HWND page, LPARAM lParam)
+{
+    SheetContext* context = AttachPageContext(page, lParam);
+    if (context == nullptr)
+        return TRUE;
+    const DriverExtra& extra = context->WorkingDevMode.Extra;
+    const ColorPageState state = ColorStateFromRecord(extra);
+    LoadWorkColors(extra, context->WorkSpotColors, context->WorkCustomColors);
+    SetProcessControls(page, state);
+    for (int head = 0; head < SpotHeadCount; ++head)
+        CheckBox(page, ColorHeads[head].Box, state.HeadOn[head] != 0);
+    CheckBox(page, IDC_COLOR_EXACT_MATCH, state.ExactMatch != 0);
+    LayOutColorPage(page, state);
+    InvalidatePreview(page, TRUE);
+    return TRUE;
+}
+
+INT_PTR OnCommand(HWND page, WPARAM wParam)
+{
+    SheetContext* context = PageContext(page);
+    if (context == nullptr)
+        return TRUE;
+    const int id = LOWORD(wParam);
+    const int changedHead = HeadOfChangeButton(id);
+    if (id == IDC_COLOR_PROCESS)
+        SwitchMode(page, context, ColorModeProcess);
+    else if (id == IDC_COLOR_SPOT)
+        SwitchMode(page, context, ColorModeSpot);
+    else if (HeadOfBox(id) >= 0)
+        LayOutColorPage(page, ReadColorPageState(page));  // a head's button follows its box
+    else if (changedHead >= 0)
+        ChooseHeadColor(page, context, changedHead);
+    return TRUE;
+}
+
+INT_PTR OnHScroll(HWND page, WPARAM wParam, LPARAM lParam)
+{
+    HWND scrollBar = reinterpret_cast<HWND>(lParam);
+    const int slider = SliderOfScrollBar(GetDlgCtrlID(scrollBar));
+    if (slider < 0)
+        return TRUE;
+    const int position = NextSliderPosition(LOWORD(wParam), GetScrollPos(scrollBar, SB_CTL),
+                                            HIWORD(wParam));
+    SetScrollPos(scrollBar, SB_CTL, position, TRUE);
+    WriteSliderText(page, slider, position, true);
+    // Without erasing, the picture is replaced in place while the thumb is dragged.
+    InvalidatePreview(page, FALSE);
+    return TRUE;
+}
+
+INT_PTR OnCtlColorScrollBar(HWND page, LPARAM lParam)
+{
+    const SheetContext* context = PageContext(page);
+    const int channel = ChannelOfScrollBar(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+    if (context == nullptr || channel < 0)
+        return 0;
+    return reinterpret_cast<INT_PTR>(context->ChannelBrush[channel]);
+}
+
+INT_PTR OnMouseMove(HWND page, LPARAM lParam)
+{
+    const SheetContext* context = PageContext(page);
+    if (context == nullptr)
+        return FALSE;
+    RECT pageRect;
+    GetWindowRect(page, &pageRect);
+    const POINT point = {pageRect.left + static_cast<LONG>(LOWORD(lParam)),
+                         pageRect.top + static_cast<LONG>(HIWORD(lParam))};
+    RECT swatches[SpotHeadCount];
+    for (int head = 0; head < SpotHeadCount; ++head)
+        GetWindowRect(GetDlgItem(page, ColorHeads[head].Swatch), &swatches[head]);
+    const int head = HeadUnderPoint(swatches, point);
+    wchar_t text[ColorTextChars];
+    text[0] = 0;
+    if (head >= 0)
+        FormatColorReadout(text, context->WorkSpotColors[head]);
+    SetDlgItemTextW(page, IDC_COLOR_READOUT, text);
+    return FALSE;
+}
+
+INT_PTR OnPaint(HWND page)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(page, &paint);
+    const SheetContext* context = PageContext(page);
+    const ColorPageState state = ReadColorPageState(page);
+    if (context != nullptr && state.Mode == ColorModeSpot)
+        PaintSwatches(page, dc, context);
+    else if (context != nullptr)
+        PaintPreview(page, dc, state);
+    EndPaint(page, &paint);
+    return FALSE;
+}
+
+void ApplyColorPage(HWND page, SheetContext* context)
+{
+    DriverExtra& extra = context->WorkingDevMode.Extra;
+    StoreColorState(ReadColorPageState(page), &extra);
+    StoreWorkColors(context->WorkSpotColors, context->WorkCustomColors, &extra);
+    FinishPageApply(page, context);
+}
+
+/* A cancel sends no PSN_KILLACTIVE, so the brushes of the active page are
+ * deleted here as well as on leaving. */
+INT_PTR OnNotify(HWND page, LPARAM lParam)
+{
+    SheetContext* context = PageContext(page);
+    if (context == nullptr)
+        return TRUE;
+    switch (NotificationCode(lParam)) {
+    case PSN_SETACTIVE:
+        CreateChannelBrushes(context);
+        break;
+    case PSN_KILLACTIVE:
+        DeleteChannelBrushes(context);
+        SetPageResult(page, PageMayLeave);
+        break;
+    case PSN_APPLY:
+        ApplyColorPage(page, context);
+        break;
+    case PSN_RESET:
+        DeleteChannelBrushes(context);
+        CancelPage(page, context);
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}
+
+INT_PTR OnDestroy(HWND page)
+{
+    SheetContext* context = PageContext(page);
+    if (context != nullptr)
+        DeleteChannelBrushes(context);
+    return FALSE;
+}
+
+}  // namespace
+
+ColorPageState ReadColorPageState(HWND page)
+{
+    ColorPageState state = {};
+    state.Mode = IsBoxChecked(page, IDC_COLOR_SPOT);
+    state.InkSet = IsBoxChecked(page, IDC_COLOR_CMYK);
+    state.OnBack = IsBoxChecked(page, IDC_COLOR_CMY_ON_BACK);
+    state.Red = SliderPosition(page, IDC_COLOR_RED_SCROLL);
+    state.Green = SliderPosition(page, IDC_COLOR_GREEN_SCROLL);
+    state.Blue = SliderPosition(page, IDC_COLOR_BLUE_SCROLL);
+    state.Brightness = SliderPosition(page, IDC_COLOR_BRIGHTNESS_SCROLL);
+    state.Contrast = SliderPosition(page, IDC_COLOR_CONTRAST_SCROLL);
+    for (int head = 0; head < SpotHeadCount; ++head)
+        state.HeadOn[head] = IsBoxChecked(page, ColorHeads[head].Box);
+    state.ExactMatch = IsBoxChecked(page, IDC_COLOR_EXACT_MATCH);
+    return state;
+}
+
+void LayOutColorPage(HWND page, const ColorPageState& state)
+{
+    const bool spot = state.Mode == ColorModeSpot;
+    ShowGroup(page, ProcessGroup, !spot);
+    ShowGroup(page, SpotGroup, spot);
+    if (spot) {
+        for (int head = 0; head < SpotHeadCount; ++head)
+            EnableWindow(GetDlgItem(page, ColorHeads[head].ChangeButton),
+                         state.HeadOn[head] != 0 ? TRUE : FALSE);
+    }
+    CheckBox(page, IDC_COLOR_SPOT, spot);
+    CheckBox(page, IDC_COLOR_PROCESS, !spot);
+}
+
+RECT ControlPageRect(HWND page, int controlId)
+{
+    RECT pageRect;
+    RECT control = {0, 0, 0, 0};
+    GetWindowRect(page, &pageRect);
+    GetWindowRect(GetDlgItem(page, controlId), &control);
+    OffsetRect(&control, -pageRect.left, -pageRect.top);
+    return control;
+}
+
+RECT PreviewRect(HWND page)
+{
+    SIZE size;
+    HBITMAP picture = LoadPreviewPicture(&size);
+    if (picture == nullptr)
+        return RECT{0, 0, 0, 0};
+    DeleteObject(picture);
+    return PreviewRectOfSize(page, size);
+}
+
+void CreateChannelBrushes(SheetContext* context)
+{
+    // An activation without a leave in between must not orphan the brushes.
+    DeleteChannelBrushes(context);
+    for (int channel = 0; channel < 3; ++channel)
+        context->ChannelBrush[channel] = CreateSolidBrush(ChannelColors[channel]);
+}
+
+void DeleteChannelBrushes(SheetContext* context)
+{
+    for (HBRUSH& brush : context->ChannelBrush) {
+        if (brush != nullptr)
+            DeleteObject(brush);
+        brush = nullptr;
+    }
+}
+
+INT_PTR CALLBACK ColorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: return OnInitDialog(page, lParam);
+    case WM_COMMAND: return OnCommand(page, wParam);
+    case WM_NOTIFY: return OnNotify(page, lParam);
+    case WM_HSCROLL: return OnHScroll(page, wParam, lParam);
+    case WM_CTLCOLORSCROLLBAR: return OnCtlColorScrollBar(page, lParam);
+    case WM_MOUSEMOVE: return OnMouseMove(page, lParam);
+    case WM_PAINT: return OnPaint(page);
+    case WM_DESTROY: return OnDestroy(page);
+    default: return FALSE;
+    }
+}

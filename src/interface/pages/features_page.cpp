@@ -1,0 +1,221 @@
+/*
+ * The Features page: ribbon saving, the label pullback and its mode, and the
+ * cutter with its interval and offset.  Pullback and cutter are hardware
+ * options, usable only when the printer says they are installed.
+ */
+#include "pages/features_page_steps.h"
+
+#include <commctrl.h>
+
+#include "pages/page_frame.h"
+#include "pages/page_procedures.h"
+#include "resource_ids.h"
+
+namespace {
+
+const int CutControlIds[] = {
+    IDC_FEATURES_CUT_EVERY_LABEL, IDC_FEATURES_CUT_OFFSET_LABEL, IDC_FEATURES_CUT_WORD,
+    IDC_FEATURES_CUT_EVERY,       IDC_FEATURES_CUT_OFFSET,       IDC_FEATURES_CUT_EVERY_SPIN,
+    IDC_FEATURES_CUT_OFFSET_SPIN,
+};
+
+/* The German and French templates have no mode radios: the calls find no
+ * window, a missing radio reads as unchecked, and those sets store Manual. */
+const int PullbackModeIds[] = {IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC};
+
+void EnableControl(HWND page, int id, bool enable)
+{
+    EnableWindow(GetDlgItem(page, id), enable ? TRUE : FALSE);
+}
+
+template <size_t Count>
+void EnableControls(HWND page, const int (&ids)[Count], bool enable)
+{
+    for (int id : ids)
+        EnableControl(page, id, enable);
+}
+
+uint32_t IsChecked(HWND page, int id)
+{
+    return IsDlgButtonChecked(page, id) == BST_CHECKED ? 1 : 0;
+}
+
+void SetChecked(HWND page, int id, uint32_t on)
+{
+    CheckDlgButton(page, id, on != 0 ? BST_CHECKED : BST_UNCHECKED);
+}
+
+/* The edit's number into `value`; with range checks, a number outside
+ * low..high is refused with its message and the focus moves to the edit. */
+int ReadRangedEdit(HWND page, int editId, bool checkRange, int low, int high, int messageId, int32_t* value)
+{
+    const int number = ReadEditInteger(page, editId);
+    if (checkRange && (number < low || number > high)) {
+        ShowValidRangeError(page, messageId, low, high);
+        SetFocus(GetDlgItem(page, editId));
+        return 0;
+    }
+    *value = number;
+    return 1;
+}
+
+INT_PTR OnInitDialog(HWND page, LPARAM lParam)
+{
+    SheetContext* context = AttachPageContext(page, lParam);
+    if (context != nullptr)
+        ShowFeatureChoice(page, ChoiceFromRecord(context->WorkingDevMode.Extra), context->PrinterOptions);
+    return TRUE;
+}
+
+/* Switching an option re-shows the whole choice, so its controls follow at
+ * once; the edits come back as the numbers they were read as. */
+void OnOptionClicked(HWND page)
+{
+    SheetContext* context = PageContext(page);
+    if (context == nullptr)
+        return;
+    FeatureChoice choice = {};
+    ReadFeatureControls(page, &choice, false);
+    ShowFeatureChoice(page, choice, context->PrinterOptions);
+}
+
+INT_PTR OnCommand(HWND page, WPARAM wParam)
+{
+    // Every notification of the interval edit counts, including the change
+    // that follows the page's own writing, so the word is right from the start.
+    switch (LOWORD(wParam)) {
+    case IDC_FEATURES_CUT_EVERY:
+        ShowCutIntervalWord(page);
+        break;
+    case IDC_FEATURES_CUTTER:
+    case IDC_FEATURES_PULLBACK:
+        OnOptionClicked(page);
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}
+
+/* Leaving and applying both store the choice only when it is valid. */
+int StoreValidChoice(HWND page, SheetContext* context)
+{
+    FeatureChoice choice = {};
+    if (!ReadFeatureControls(page, &choice, true))
+        return 0;
+    StoreFeatureChoice(choice, &context->WorkingDevMode.Extra);
+    return 1;
+}
+
+INT_PTR OnNotify(HWND page, LPARAM lParam)
+{
+    SheetContext* context = PageContext(page);
+    switch (NotificationCode(lParam)) {
+    case PSN_KILLACTIVE:
+        if (context != nullptr)
+            SetPageResult(page, StoreValidChoice(page, context) ? PageMayLeave : PageStays);
+        return TRUE;
+    case PSN_APPLY:
+        if (context == nullptr)
+            return TRUE;
+        if (StoreValidChoice(page, context))
+            FinishPageApply(page, context);
+        else
+            RefusePageApply(page);
+        return TRUE;
+    case PSN_RESET:
+        CancelPage(page, context);
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
+
+}  // namespace
+
+FeatureChoice ChoiceFromRecord(const DriverExtra& extra)
+{
+    return FeatureChoice{extra.TapeThriftEnabled, extra.PullbackEnabled, extra.PullbackMode,
+                         extra.CutterEnabled,     extra.CutEvery,        extra.CutOffset};
+}
+
+void StoreFeatureChoice(const FeatureChoice& choice, DriverExtra* extra)
+{
+    extra->TapeThriftEnabled = choice.TapeThriftEnabled;
+    extra->PullbackEnabled = choice.PullbackEnabled;
+    extra->PullbackMode = choice.PullbackMode;
+    extra->CutterEnabled = choice.CutterEnabled;
+    extra->CutEvery = choice.CutEvery;
+    extra->CutOffset = choice.CutOffset;
+}
+
+FeatureEnables DecideFeatureEnables(const FeatureChoice& choice, const PrinterOptions& options)
+{
+    FeatureEnables enables;
+    enables.CutterCheck = options.Cutter != 0;
+    enables.CutControls = options.Cutter != 0 && choice.CutterEnabled != 0;
+    enables.PullbackCheck = options.Pullback != 0;
+    enables.PullbackModes = options.Pullback != 0 && choice.PullbackEnabled != 0;
+    return enables;
+}
+
+int CutIntervalWordId(int cutEvery)
+{
+    return cutEvery == 1 ? IDS_CUT_WORD_ONE : IDS_CUT_WORD_MANY;
+}
+
+void ShowFeatureChoice(HWND page, const FeatureChoice& choice, const PrinterOptions& options)
+{
+    SetChecked(page, IDC_FEATURES_TAPETHRIFT, choice.TapeThriftEnabled);
+    SetChecked(page, IDC_FEATURES_PULLBACK, choice.PullbackEnabled);
+    CheckOneOfTwo(page, IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC, choice.PullbackMode == AutomaticPullback);
+    SetChecked(page, IDC_FEATURES_CUTTER, choice.CutterEnabled);
+    SendDlgItemMessageW(page, IDC_FEATURES_CUT_EVERY_SPIN, UDM_SETRANGE32, MinCutEvery, MaxCutEvery);
+    SendDlgItemMessageW(page, IDC_FEATURES_CUT_OFFSET_SPIN, UDM_SETRANGE32, MinCutOffset, MaxCutOffset);
+    WriteEditInteger(page, IDC_FEATURES_CUT_EVERY, choice.CutEvery);
+    WriteEditInteger(page, IDC_FEATURES_CUT_OFFSET, choice.CutOffset);
+
+    // A locked check box keeps its state, so a stored choice stays visible
+    // while the option is not installed.
+    const FeatureEnables enables = DecideFeatureEnables(choice, options);
+    EnableControl(page, IDC_FEATURES_TAPETHRIFT, true);
+    EnableControl(page, IDC_FEATURES_CUTTER, enables.CutterCheck);
+    EnableControls(page, CutControlIds, enables.CutControls);
+    EnableControl(page, IDC_FEATURES_PULLBACK, enables.PullbackCheck);
+    EnableControls(page, PullbackModeIds, enables.PullbackModes);
+}
+
+int ReadFeatureControls(HWND page, FeatureChoice* choice, bool checkRanges)
+{
+    choice->TapeThriftEnabled = IsChecked(page, IDC_FEATURES_TAPETHRIFT);
+    choice->PullbackEnabled = IsChecked(page, IDC_FEATURES_PULLBACK);
+    choice->PullbackMode = IsChecked(page, IDC_FEATURES_AUTOMATIC) ? AutomaticPullback : ManualPullback;
+    choice->CutterEnabled = IsChecked(page, IDC_FEATURES_CUTTER);
+    // The ranges hold even for a cutter that is not installed or switched
+    // off, so no record leaves this page with a cut setting out of range.
+    return ReadRangedEdit(page, IDC_FEATURES_CUT_EVERY, checkRanges, MinCutEvery, MaxCutEvery,
+                          IDS_INVALID_CUT_AMOUNT, &choice->CutEvery) &&
+           ReadRangedEdit(page, IDC_FEATURES_CUT_OFFSET, checkRanges, MinCutOffset, MaxCutOffset,
+                          IDS_INVALID_CUT_OFFSET, &choice->CutOffset);
+}
+
+void ShowCutIntervalWord(HWND page)
+{
+    wchar_t word[256];
+    LoadPageString(CutIntervalWordId(ReadEditInteger(page, IDC_FEATURES_CUT_EVERY)), word, 256);
+    SetDlgItemTextW(page, IDC_FEATURES_CUT_WORD, word);
+}
+
+INT_PTR CALLBACK FeaturesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog(page, lParam);
+    case WM_COMMAND:
+        return OnCommand(page, wParam);
+    case WM_NOTIFY:
+        return OnNotify(page, lParam);
+    default:
+        return FALSE;
+    }
+}

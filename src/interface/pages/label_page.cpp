@@ -1,0 +1,131 @@
+#include "pages/label_page_rules.h"
+#include "pages/manage_labels_dialog.h"
+#include "pages/page_frame.h"
+#include "pages/page_procedures.h"
+#include "resource_ids.h"
+
+namespace {
+
+/* The page's list lives in its sheet's heap and goes with it; the page
+ * frame keeps the context in the user-data slot, the list sits in the
+ * dialog's own slot. */
+LabelPageList* PageList(HWND page)
+{
+    return reinterpret_cast<LabelPageList*>(GetWindowLongPtrW(page, DWLP_USER));
+}
+
+LabelPageList* CreatePageList(HWND page, SheetContext* context)
+{
+    LabelPageList* list = nullptr;
+    if (context != nullptr && context->SheetHeap != nullptr)
+        list = static_cast<LabelPageList*>(
+            HeapAlloc(context->SheetHeap, HEAP_ZERO_MEMORY, sizeof(LabelPageList)));
+    SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(list));
+    return list;
+}
+
+/* The label at the combo box's selection, or null when there is none. */
+const LabelEntry* SelectedLabel(HWND page)
+{
+    const LabelPageList* list = PageList(page);
+    const LRESULT selected = SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_GETCURSEL, 0, 0);
+    if (list == nullptr || selected == CB_ERR || selected < 0 || selected >= list->Count)
+        return nullptr;
+    return &list->Labels[selected];
+}
+
+void FillLabelCombo(HWND page, const DriverDevMode& record)
+{
+    LabelPageList* list = PageList(page);
+    SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_RESETCONTENT, 0, 0);
+    if (list == nullptr)
+        return;
+    list->Count = LoadLabelCatalogue(list->Labels, MaxLabels, nullptr);
+    for (int i = 0; i < list->Count; ++i)
+        SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(list->Labels[i].name));
+    const int selected = FindRecordLabel(*list, record.Extra.LabelName);
+    if (selected >= 0)
+        SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_SETCURSEL, selected, 0);
+}
+
+void ShowLabelDetails(HWND page, const LabelEntry* label)
+{
+    wchar_t details[LabelDetailsChars];
+    details[0] = 0;
+    if (label != nullptr)
+        FormatLabelDetails(*label, details);
+    SetDlgItemTextW(page, IDC_LABEL_DETAILS, details);
+}
+
+/* Without a label to copy (an empty catalogue) the record keeps the label
+ * it had, so it never names a size that is not in the catalogue. */
+void ApplyLabelPage(HWND page, SheetContext* context)
+{
+    const LabelEntry* label = SelectedLabel(page);
+    if (label != nullptr && context != nullptr)
+        ApplyLabelToRecord(*label, &context->WorkingDevMode);
+    FinishPageApply(page, context);
+}
+
+void OnManageLabels(HWND page, SheetContext* context)
+{
+    if (RunManageLabelsDialog(page) == 1 && context != nullptr)
+        FillLabelCombo(page, context->WorkingDevMode);
+    ShowLabelDetails(page, SelectedLabel(page));
+}
+
+INT_PTR OnInitDialog(HWND page, LPARAM lParam)
+{
+    SheetContext* context = AttachPageContext(page, lParam);
+    CreatePageList(page, context);
+    if (context != nullptr)
+        FillLabelCombo(page, context->WorkingDevMode);
+    return TRUE;
+}
+
+/* The combo box counts whatever it notifies, focus included. */
+INT_PTR OnCommand(HWND page, int controlId)
+{
+    switch (controlId) {
+    case IDC_LABEL_COMBO:
+        ShowLabelDetails(page, SelectedLabel(page));
+        return TRUE;
+    case IDC_LABEL_MANAGE:
+        OnManageLabels(page, PageContext(page));
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR OnNotify(HWND page, LPARAM lParam)
+{
+    SheetContext* context = PageContext(page);
+    switch (NotificationCode(lParam)) {
+    case PSN_RESET:
+        CancelPage(page, context);
+        return TRUE;
+    case PSN_APPLY:
+        ApplyLabelPage(page, context);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK LabelPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog(page, lParam);
+    case WM_COMMAND:
+        return OnCommand(page, LOWORD(wParam));
+    case WM_NOTIFY:
+        return OnNotify(page, lParam);
+    default:
+        return FALSE;
+    }
+}

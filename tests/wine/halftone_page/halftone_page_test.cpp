@@ -1,0 +1,450 @@
+/* The Halftone page: methods and their dependent controls, the two step
+ * bars, the sample picture, and the colour mode it follows. */
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "pages/halftone_page_choice.h"
+#include "resources/resource_ids.h"
+#include "settings/devmode_ops.h"
+#include "sheet_session.h"
+#include "sheet_test_support.h"
+#include "sheets/sheet_context.h"
+#include "wine_test_support.h"
+
+namespace {
+
+const int HalftonePageIndex = 1;
+const int IntensityPageIndex = 2;
+const int ColorPageIndex = 3;
+const int ProcessRadio = 1167;
+const int SpotRadio = 1168;
+
+const int MethodRadios[] = {IDC_HALFTONE_FINE,      IDC_HALFTONE_MEDIUM,       IDC_HALFTONE_COARSE,
+                            IDC_HALFTONE_DIFFUSION, IDC_HALFTONE_PHOTOGRAPHIC, IDC_HALFTONE_OPTIMUM};
+
+const int PhotoStepControls[] = {
+    IDC_HALFTONE_SHARPNESS_SCROLL, IDC_HALFTONE_INTENSITY_SCROLL, IDC_HALFTONE_SHARPNESS_LABEL,
+    IDC_HALFTONE_SHARPNESS_MINUS,  IDC_HALFTONE_SHARPNESS_PLUS,   IDC_HALFTONE_SHARPNESS_VALUE,
+    IDC_HALFTONE_INTENSITY_LABEL,  IDC_HALFTONE_INTENSITY_MINUS,  IDC_HALFTONE_INTENSITY_PLUS,
+    IDC_HALFTONE_INTENSITY_VALUE};
+
+const int EveryControl[] = {
+    IDC_HALFTONE_GROUP,           IDC_HALFTONE_FINE,           IDC_HALFTONE_MEDIUM,
+    IDC_HALFTONE_COARSE,          IDC_HALFTONE_SMOOTHING,      IDC_HALFTONE_DIFFUSION,
+    IDC_HALFTONE_FAST,            IDC_HALFTONE_BEST,           IDC_HALFTONE_PHOTOGRAPHIC,
+    IDC_HALFTONE_OPTIMUM,         IDC_HALFTONE_SHARPNESS_SCROLL, IDC_HALFTONE_INTENSITY_SCROLL,
+    IDC_HALFTONE_SHARPNESS_LABEL, IDC_HALFTONE_SHARPNESS_MINUS, IDC_HALFTONE_SHARPNESS_PLUS,
+    IDC_HALFTONE_SHARPNESS_VALUE, IDC_HALFTONE_INTENSITY_LABEL, IDC_HALFTONE_INTENSITY_MINUS,
+    IDC_HALFTONE_INTENSITY_PLUS,  IDC_HALFTONE_INTENSITY_VALUE, IDC_HALFTONE_ICON,
+    IDC_HALFTONE_SAMPLE_FRAME,    IDC_HALFTONE_PICTURE};
+
+/* The pixels of a 155 x 155 area, as 0x00RRGGBB values. */
+std::vector<DWORD> CapturePixels(HDC source, int x, int y)
+{
+    const int size = 155;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, target);
+    BitBlt(memory, 0, 0, size, size, source, x, y, SRCCOPY);
+    GdiFlush();
+    const DWORD* pixels = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> copy(pixels, pixels + size * size);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(target);
+    for (DWORD& pixel : copy)
+        pixel &= 0x00FFFFFF;
+    return copy;
+}
+
+/* The sample picture as the library would draw it (the test program holds
+ * the same resources). */
+std::vector<DWORD> PicturePixels(int pictureId)
+{
+    HBITMAP picture = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(pictureId));
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    std::vector<DWORD> pixels = CapturePixels(memory, 0, 0);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(picture);
+    return pixels;
+}
+
+/* Share of the pixels the two areas have in common.  The optimum picture
+ * is a column narrower, and controls may overlap an edge. */
+double Likeness(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
+{
+    size_t same = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        same += a[i] == b[i];
+    return static_cast<double>(same) / static_cast<double>(a.size());
+}
+
+class HalftonePage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        library = LoadDriverLibrary();
+        ASSERT_NE(nullptr, library);
+        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
+        ASSERT_NE(nullptr, entry);
+        BuildDefaultDevMode(&in, nullptr);
+    }
+    void TearDown() override
+    {
+        sheet.reset();
+        FreeLibrary(library);
+    }
+
+    void OpenSheet()
+    {
+        header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(),
+                                DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
+        sheet = SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
+        ASSERT_NE(nullptr, sheet);
+    }
+
+    void OpenOnHalftonePage()
+    {
+        OpenSheet();
+        sheet->SelectPage(HalftonePageIndex);
+    }
+
+    void CloseWithOk()
+    {
+        sheet->PressOk();
+        ASSERT_TRUE(sheet->WaitClosed());
+        EXPECT_TRUE(sheet->MessageBoxes().empty());
+    }
+
+    SheetContext* Context() const
+    {
+        return reinterpret_cast<SheetContext*>(GetWindowLongPtrW(sheet->CurrentPage(), GWLP_USERDATA));
+    }
+
+    int CheckedMethodCount() const
+    {
+        int count = 0;
+        for (int radio : MethodRadios)
+            count += sheet->IsChecked(radio);
+        return count;
+    }
+
+    bool AllDisabled() const
+    {
+        for (int id : EveryControl)
+            if (sheet->IsEnabled(id))
+                return false;
+        return true;
+    }
+
+    /* The sample area of the halftone page as painted. */
+    std::vector<DWORD> PaintedSample()
+    {
+        HWND page = sheet->CurrentPage();
+        RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Settle(100);
+        RECT pageRect;
+        RECT frameRect;
+        GetWindowRect(page, &pageRect);
+        GetWindowRect(GetDlgItem(page, IDC_HALFTONE_SAMPLE_FRAME), &frameRect);
+        HDC dc = GetDC(page);
+        std::vector<DWORD> pixels = CapturePixels(dc, frameRect.left - pageRect.left, frameRect.top - pageRect.top);
+        ReleaseDC(page, dc);
+        return pixels;
+    }
+
+    void ExpectSample(int pictureId)
+    {
+        const std::vector<DWORD> painted = PaintedSample();
+        EXPECT_GT(Likeness(painted, PicturePixels(pictureId)), 0.95) << "picture " << pictureId;
+    }
+
+    HMODULE library = nullptr;
+    PFNPROPSHEETUI entry = nullptr;
+    DemoPrinter printer;
+    DriverDevMode in;
+    CallerRecord out{508};
+    DOCUMENTPROPERTYHEADER header;
+    std::unique_ptr<SheetSession> sheet;
+};
+
+TEST_F(HalftonePage, ShowsTheStoredChoice)
+{
+    in.Extra.HalftoneMethod = HalftoneErrorDiffusion;
+    in.Extra.DiffusionQuality = DiffusionFast;
+    in.Extra.SmoothingFilter = 1;
+    in.Extra.Sharpness = 2;
+    in.Extra.HalftoneIntensity = 0;
+    OpenOnHalftonePage();
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_DIFFUSION));
+    EXPECT_EQ(1, CheckedMethodCount());
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_FAST));
+    EXPECT_FALSE(sheet->IsChecked(IDC_HALFTONE_BEST));
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_SMOOTHING));
+    EXPECT_EQ(2, sheet->ScrollPosition(IDC_HALFTONE_SHARPNESS_SCROLL));
+    EXPECT_EQ(0, sheet->ScrollPosition(IDC_HALFTONE_INTENSITY_SCROLL));
+    EXPECT_EQ(L"50 %", sheet->Text(IDC_HALFTONE_SHARPNESS_VALUE));
+    EXPECT_EQ(L"Low", sheet->Text(IDC_HALFTONE_INTENSITY_VALUE));
+    ExpectSample(IDB_HALFTONE_DIFFUSION);
+}
+
+TEST_F(HalftonePage, OpenedInSpotModeIsDisabledAndApplyKeepsTheRecord)
+{
+    in.Extra.ColorMode = 1;
+    in.Extra.HalftoneMethod = HalftoneCoarse;
+    in.Extra.DiffusionQuality = DiffusionFast;
+    in.Extra.SmoothingFilter = 1;
+    in.Extra.Sharpness = 1;
+    in.Extra.HalftoneIntensity = 2;
+    OpenOnHalftonePage();
+    EXPECT_TRUE(AllDisabled());
+    EXPECT_EQ(0, CheckedMethodCount());
+    ExpectSample(IDB_HALFTONE_SPOT_NOTICE);
+
+    CloseWithOk();
+    const DriverExtra& stored = out.record()->Extra;
+    EXPECT_EQ(HalftoneCoarse, stored.HalftoneMethod);
+    EXPECT_EQ(DiffusionFast, stored.DiffusionQuality);
+    EXPECT_EQ(1u, stored.SmoothingFilter);
+    EXPECT_EQ(1u, stored.Sharpness);
+    EXPECT_EQ(2u, stored.HalftoneIntensity);
+    EXPECT_EQ(1u, stored.ColorMode);
+}
+
+TEST_F(HalftonePage, FollowsTheColorPageToSpotAndBack)
+{
+    OpenOnHalftonePage();
+    sheet->Click(IDC_HALFTONE_FINE);
+    sheet->Click(IDC_HALFTONE_SMOOTHING);
+
+    sheet->SelectPage(ColorPageIndex);
+    sheet->Click(SpotRadio);
+    sheet->SelectPage(HalftonePageIndex);
+    EXPECT_TRUE(AllDisabled());
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_FINE));
+    ExpectSample(IDB_HALFTONE_SPOT_NOTICE);
+
+    sheet->SelectPage(ColorPageIndex);
+    sheet->Click(ProcessRadio);
+    sheet->SelectPage(HalftonePageIndex);
+    EXPECT_TRUE(sheet->IsEnabled(IDC_HALFTONE_GROUP));
+    EXPECT_TRUE(sheet->IsEnabled(IDC_HALFTONE_FINE));
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_FINE));
+    EXPECT_EQ(1, CheckedMethodCount());
+    EXPECT_TRUE(sheet->IsEnabled(IDC_HALFTONE_SMOOTHING));
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_SMOOTHING));
+    ExpectSample(IDB_HALFTONE_FINE);
+}
+
+TEST_F(HalftonePage, SpotClickedBeforeFirstShowingGivesWayToTheStoredMode)
+{
+    OpenSheet();
+    sheet->SelectPage(ColorPageIndex);
+    sheet->Click(SpotRadio);
+    sheet->SelectPage(HalftonePageIndex);
+    EXPECT_TRUE(sheet->IsEnabled(IDC_HALFTONE_OPTIMUM));
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_OPTIMUM));
+    EXPECT_EQ(0u, Context()->LiveColorMode);
+}
+
+/* The same round trip without the Color page: the shared mode alone
+ * decides, on every activation. */
+TEST_F(HalftonePage, FollowsTheSharedColorModeOnActivation)
+{
+    OpenOnHalftonePage();
+    sheet->Click(IDC_HALFTONE_PHOTOGRAPHIC);
+    sheet->Scroll(IDC_HALFTONE_INTENSITY_SCROLL, SB_THUMBTRACK, 0);
+
+    sheet->SelectPage(IntensityPageIndex);
+    Context()->LiveColorMode = 1;
+    sheet->SelectPage(HalftonePageIndex);
+    EXPECT_TRUE(AllDisabled());
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_PHOTOGRAPHIC));
+
+    sheet->SelectPage(IntensityPageIndex);
+    Context()->LiveColorMode = 0;
+    sheet->SelectPage(HalftonePageIndex);
+    EXPECT_TRUE(sheet->IsEnabled(IDC_HALFTONE_INTENSITY_SCROLL));
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_PHOTOGRAPHIC));
+    EXPECT_EQ(0, sheet->ScrollPosition(IDC_HALFTONE_INTENSITY_SCROLL));
+    EXPECT_EQ(L"Low", sheet->Text(IDC_HALFTONE_INTENSITY_VALUE));
+    EXPECT_TRUE(sheet->IsEnabled(IDC_HALFTONE_ICON));
+    EXPECT_TRUE(sheet->IsEnabled(IDC_HALFTONE_PICTURE));
+}
+
+TEST_F(HalftonePage, EnableRulesFollowTheMethod)
+{
+    struct Expected {
+        int radio;
+        bool smoothing;
+        bool quality;
+        bool photoSteps;
+    };
+    const Expected rules[] = {
+        {IDC_HALFTONE_FINE, true, false, false},       {IDC_HALFTONE_MEDIUM, true, false, false},
+        {IDC_HALFTONE_COARSE, true, false, false},     {IDC_HALFTONE_DIFFUSION, false, true, false},
+        {IDC_HALFTONE_PHOTOGRAPHIC, false, false, true}, {IDC_HALFTONE_OPTIMUM, false, false, false},
+    };
+    OpenOnHalftonePage();
+    for (const Expected& rule : rules) {
+        sheet->Click(rule.radio);
+        EXPECT_EQ(1, CheckedMethodCount()) << rule.radio;
+        EXPECT_EQ(rule.smoothing, sheet->IsEnabled(IDC_HALFTONE_SMOOTHING)) << rule.radio;
+        EXPECT_EQ(rule.quality, sheet->IsEnabled(IDC_HALFTONE_FAST)) << rule.radio;
+        EXPECT_EQ(rule.quality, sheet->IsEnabled(IDC_HALFTONE_BEST)) << rule.radio;
+        for (int id : PhotoStepControls)
+            EXPECT_EQ(rule.photoSteps, sheet->IsEnabled(id)) << rule.radio << " control " << id;
+        for (int radio : MethodRadios)
+            EXPECT_TRUE(sheet->IsEnabled(radio));
+    }
+}
+
+TEST_F(HalftonePage, SmoothingSurvivesAMethodChange)
+{
+    OpenOnHalftonePage();
+    sheet->Click(IDC_HALFTONE_FINE);
+    sheet->Click(IDC_HALFTONE_SMOOTHING);
+    sheet->Click(IDC_HALFTONE_DIFFUSION);
+    EXPECT_FALSE(sheet->IsEnabled(IDC_HALFTONE_SMOOTHING));
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_SMOOTHING));
+    sheet->Click(IDC_HALFTONE_FINE);
+    EXPECT_TRUE(sheet->IsEnabled(IDC_HALFTONE_SMOOTHING));
+    EXPECT_TRUE(sheet->IsChecked(IDC_HALFTONE_SMOOTHING));
+
+    sheet->Click(IDC_HALFTONE_DIFFUSION);
+    sheet->Click(IDC_HALFTONE_FAST);
+    ExpectSample(IDB_HALFTONE_DIFFUSION);
+    CloseWithOk();
+    EXPECT_EQ(HalftoneErrorDiffusion, out.record()->Extra.HalftoneMethod);
+    EXPECT_EQ(DiffusionFast, out.record()->Extra.DiffusionQuality);
+    EXPECT_EQ(1u, out.record()->Extra.SmoothingFilter);
+}
+
+TEST_F(HalftonePage, SharpnessStepsShowTheirPercentagesAndStopAtTheEnds)
+{
+    OpenOnHalftonePage();
+    sheet->Click(IDC_HALFTONE_PHOTOGRAPHIC);
+    const int bar = IDC_HALFTONE_SHARPNESS_SCROLL;
+    sheet->Scroll(bar, SB_THUMBTRACK, 0);
+    EXPECT_EQ(0, sheet->ScrollPosition(bar));
+    EXPECT_EQ(L"1 %", sheet->Text(IDC_HALFTONE_SHARPNESS_VALUE));
+    sheet->Scroll(bar, SB_LINELEFT);
+    EXPECT_EQ(0, sheet->ScrollPosition(bar));
+
+    const wchar_t* texts[] = {L"25 %", L"50 %", L"75 %", L"100 %"};
+    for (int step = 1; step <= 4; ++step) {
+        sheet->Scroll(bar, step % 2 != 0 ? SB_LINERIGHT : SB_PAGERIGHT);
+        EXPECT_EQ(step, sheet->ScrollPosition(bar));
+        EXPECT_EQ(texts[step - 1], sheet->Text(IDC_HALFTONE_SHARPNESS_VALUE));
+    }
+    sheet->Scroll(bar, SB_LINERIGHT);
+    sheet->Scroll(bar, SB_PAGERIGHT);
+    EXPECT_EQ(4, sheet->ScrollPosition(bar));
+    sheet->Scroll(bar, SB_PAGELEFT);
+    EXPECT_EQ(3, sheet->ScrollPosition(bar));
+    sheet->Scroll(bar, SB_ENDSCROLL);
+    EXPECT_EQ(3, sheet->ScrollPosition(bar));
+    EXPECT_EQ(L"75 %", sheet->Text(IDC_HALFTONE_SHARPNESS_VALUE));
+
+    CloseWithOk();
+    EXPECT_EQ(HalftonePhotographic, out.record()->Extra.HalftoneMethod);
+    EXPECT_EQ(3u, out.record()->Extra.Sharpness);
+}
+
+TEST_F(HalftonePage, IntensityStepsShowLowMedHighAndTheirPictures)
+{
+    OpenOnHalftonePage();
+    sheet->Click(IDC_HALFTONE_PHOTOGRAPHIC);
+    const int bar = IDC_HALFTONE_INTENSITY_SCROLL;
+    sheet->Scroll(bar, SB_THUMBTRACK, 0);
+    EXPECT_EQ(L"Low", sheet->Text(IDC_HALFTONE_INTENSITY_VALUE));
+    ExpectSample(IDB_HALFTONE_PHOTO_LOW);
+    sheet->Scroll(bar, SB_LINERIGHT);
+    EXPECT_EQ(L"Med", sheet->Text(IDC_HALFTONE_INTENSITY_VALUE));
+    ExpectSample(IDB_HALFTONE_PHOTO_MED);
+    sheet->Scroll(bar, SB_PAGERIGHT);
+    EXPECT_EQ(L"High", sheet->Text(IDC_HALFTONE_INTENSITY_VALUE));
+    ExpectSample(IDB_HALFTONE_PHOTO_HIGH);
+    sheet->Scroll(bar, SB_LINERIGHT);
+    EXPECT_EQ(2, sheet->ScrollPosition(bar));
+    sheet->Scroll(bar, SB_THUMBTRACK, 0);
+    sheet->Scroll(bar, SB_LINELEFT);
+    EXPECT_EQ(0, sheet->ScrollPosition(bar));
+
+    CloseWithOk();
+    EXPECT_EQ(0u, out.record()->Extra.HalftoneIntensity);
+}
+
+TEST_F(HalftonePage, CancelWritesNothing)
+{
+    OpenOnHalftonePage();
+    sheet->Click(IDC_HALFTONE_COARSE);
+    sheet->PressCancel();
+    ASSERT_TRUE(sheet->WaitClosed());
+    EXPECT_TRUE(out.UntouchedFrom(0));
+}
+
+TEST(HalftoneSamplePicture, FollowsTheMethodAndThePhotographicIntensity)
+{
+    struct Case {
+        uint32_t method;
+        uint32_t intensity;
+        int picture;
+    };
+    const Case cases[] = {
+        {HalftoneFine, 2, IDB_HALFTONE_FINE},
+        {HalftoneMedium, 0, IDB_HALFTONE_MEDIUM},
+        {HalftoneCoarse, 1, IDB_HALFTONE_COARSE},
+        {HalftoneErrorDiffusion, 0, IDB_HALFTONE_DIFFUSION},
+        {HalftonePhotographic, 0, IDB_HALFTONE_PHOTO_LOW},
+        {HalftonePhotographic, 1, IDB_HALFTONE_PHOTO_MED},
+        {HalftonePhotographic, 2, IDB_HALFTONE_PHOTO_HIGH},
+        {HalftonePhotographic, 7, IDB_HALFTONE_PHOTO_HIGH},
+        {HalftoneOptimum, 0, IDB_HALFTONE_OPTIMUM},
+        {6, 0, IDB_HALFTONE_MEDIUM},
+        {0xFFFFFFFFu, 0, IDB_HALFTONE_MEDIUM},
+    };
+    for (const Case& c : cases) {
+        HalftoneChoice choice = {c.method, DiffusionBest, 0, 4, c.intensity};
+        EXPECT_EQ(c.picture, HalftoneSamplePicture(choice, 0)) << c.method << "/" << c.intensity;
+    }
+    // Fast and Best share one picture.
+    HalftoneChoice fast = {HalftoneErrorDiffusion, DiffusionFast, 0, 4, 1};
+    EXPECT_EQ(IDB_HALFTONE_DIFFUSION, HalftoneSamplePicture(fast, 0));
+}
+
+TEST(HalftoneSamplePicture, SpotModeShowsTheNoticeWhateverTheMethod)
+{
+    for (uint32_t method = 0; method <= HalftoneMethodCount; ++method) {
+        HalftoneChoice choice = {method, DiffusionBest, 1, 4, 0};
+        EXPECT_EQ(IDB_HALFTONE_SPOT_NOTICE, HalftoneSamplePicture(choice, 1)) << method;
+        EXPECT_EQ(IDB_HALFTONE_SPOT_NOTICE, HalftoneSamplePicture(choice, 2)) << method;
+    }
+}
+
+TEST(HalftoneValueTexts, StepsBeyondTheTablesShowTheLastEntry)
+{
+    wchar_t text[16];
+    FormatSharpnessText(0, text, 16);
+    EXPECT_STREQ(L"1 %", text);
+    FormatSharpnessText(5, text, 16);
+    EXPECT_STREQ(L"100 %", text);
+    FormatSharpnessText(0xFFFFFFFFu, text, 16);
+    EXPECT_STREQ(L"100 %", text);
+    FormatSharpnessText(4, text, 4);
+    EXPECT_STREQ(L"", text);
+    EXPECT_EQ(IDS_HALFTONE_INTENSITY_HIGH, HalftoneIntensityTextId(3));
+}
+
+}  // namespace
