@@ -18,6 +18,7 @@
 #include <prsht.h>
 #include <winspool.h>
 
+#include "resource_ids.h"
 #include "settings/driver_devmode.h"
 #include "sheets/driver_ui_contract.h"
 
@@ -27,26 +28,39 @@ const wchar_t PrinterName[] = L"PDR-7300 Zr";
 const int TabControlId = 0x3020;
 
 /* The sheet walker: finds the sheet as it appears and, on a timer, shows
- * and saves one page per tick, then presses OK. */
+ * and saves one page per tick, then presses OK.  On the printing
+ * preferences it also opens the Manage Labels dialog and saves it, and
+ * saves the Color page a second time with changed levels. */
 struct SheetWalk {
     const wchar_t* folder = nullptr;
     const wchar_t* prefix = nullptr;
     HWND sheet = nullptr;
-    int nextPage = 0;
+    HWND dialog = nullptr;
+    int page = 0;
+    bool pageSaved = false;
+    int extraStep = 0;
     bool busy = false;
     UINT_PTR timer = 0;
 };
 
 SheetWalk walk;
 
+const int LabelPageIndex = 0;
+const int ColorPageIndex = 3;
+
 LRESULT CALLBACK WatchForSheet(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE && walk.sheet == nullptr &&
-        GetDlgItem(reinterpret_cast<HWND>(wParam), TabControlId) != nullptr)
-        walk.sheet = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        if (GetDlgItem(window, TabControlId) != nullptr) {
+            if (walk.sheet == nullptr)
+                walk.sheet = window;
+        } else if (walk.sheet != nullptr && window != walk.sheet) {
+            walk.dialog = window;
+        }
+    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
-
 void SafeFileWord(const wchar_t* title, wchar_t* word, int capacity)
 {
     int length = 0;
@@ -99,7 +113,26 @@ bool SaveWindowPicture(HWND window, const wchar_t* path)
     return saved;
 }
 
-void SaveCurrentPage(int index)
+void RedrawWhole(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void SavePicture(HWND window, int index, const wchar_t* name)
+{
+    wchar_t word[64];
+    SafeFileWord(name, word, 64);
+    wchar_t path[MAX_PATH];
+    _snwprintf(path, MAX_PATH, L"%ls\\%ls-%d-%ls.bmp", walk.folder, walk.prefix, index + 1, word);
+    path[MAX_PATH - 1] = 0;
+    RedrawWhole(window);
+    if (SaveWindowPicture(window, path))
+        wprintf(L"saved %ls\n", path);
+    else
+        fwprintf(stderr, L"could not save %ls\n", path);
+}
+
+void SaveCurrentPage(int index, const wchar_t* suffix)
 {
     wchar_t title[128] = L"";
     TCITEMW item = {};
@@ -107,31 +140,69 @@ void SaveCurrentPage(int index)
     item.pszText = title;
     item.cchTextMax = 128;
     SendDlgItemMessageW(walk.sheet, TabControlId, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
-    wchar_t word[64];
-    SafeFileWord(title, word, 64);
-    wchar_t path[MAX_PATH];
-    _snwprintf(path, MAX_PATH, L"%ls\\%ls-%d-%ls.bmp", walk.folder, walk.prefix, index + 1, word);
-    path[MAX_PATH - 1] = 0;
-    if (SaveWindowPicture(walk.sheet, path))
-        wprintf(L"saved %ls\n", path);
-    else
-        fwprintf(stderr, L"could not save %ls\n", path);
+    wchar_t name[160];
+    _snwprintf(name, 160, L"%ls%ls", title, suffix);
+    name[159] = 0;
+    SavePicture(walk.sheet, index, name);
 }
 
-void CALLBACK WalkOnePage(HWND, UINT, UINT_PTR, DWORD)
+bool IsPreferencesSheet()
+{
+    return lstrcmpW(walk.prefix, L"preferences") == 0;
+}
+
+/* The extra pictures after a page was saved; true while there is more. */
+bool WalkExtraStep()
+{
+    HWND page = reinterpret_cast<HWND>(SendMessageW(walk.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    if (walk.page == LabelPageIndex) {
+        switch (walk.extraStep++) {
+        case 0:
+            walk.dialog = nullptr;
+            PostMessageW(GetDlgItem(page, IDC_LABEL_MANAGE), BM_CLICK, 0, 0);
+            return true;
+        case 1:
+            if (walk.dialog != nullptr) {
+                SavePicture(walk.dialog, walk.page, L"ManageLabels");
+                PostMessageW(walk.dialog, WM_COMMAND, IDCANCEL, 0);
+            }
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (walk.page == ColorPageIndex && walk.extraStep++ == 0) {
+        const struct {
+            int scrollBar;
+            int position;
+        } levels[] = {{IDC_COLOR_RED_SCROLL, 170}, {IDC_COLOR_GREEN_SCROLL, 90},
+                      {IDC_COLOR_BRIGHTNESS_SCROLL, 115}, {IDC_COLOR_CONTRAST_SCROLL, 140}};
+        for (const auto& level : levels)
+            SendMessageW(page, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, level.position),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, level.scrollBar)));
+        SaveCurrentPage(walk.page, L"Adjusted");
+        return true;
+    }
+    return false;
+}
+
+void CALLBACK WalkOneStep(HWND, UINT, UINT_PTR, DWORD)
 {
     if (walk.busy || walk.sheet == nullptr)
         return;
     walk.busy = true;
     const int pages = static_cast<int>(SendDlgItemMessageW(walk.sheet, TabControlId, TCM_GETITEMCOUNT, 0, 0));
-    if (walk.nextPage < pages) {
-        SendMessageW(walk.sheet, PSM_SETCURSEL, walk.nextPage, 0);
-        RedrawWindow(walk.sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        SaveCurrentPage(walk.nextPage);
-        ++walk.nextPage;
-    } else {
+    if (walk.page >= pages) {
         KillTimer(nullptr, walk.timer);
         PostMessageW(walk.sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    } else if (!walk.pageSaved) {
+        SendMessageW(walk.sheet, PSM_SETCURSEL, walk.page, 0);
+        SaveCurrentPage(walk.page, L"");
+        walk.pageSaved = true;
+        walk.extraStep = 0;
+    } else if (!IsPreferencesSheet() || !WalkExtraStep()) {
+        ++walk.page;
+        walk.pageSaved = false;
     }
     walk.busy = false;
 }
@@ -142,7 +213,7 @@ void StartWalk(const wchar_t* folder, const wchar_t* prefix)
     walk.folder = folder;
     walk.prefix = prefix;
     if (folder != nullptr)
-        walk.timer = SetTimer(nullptr, 0, 300, WalkOnePage);
+        walk.timer = SetTimer(nullptr, 0, 300, WalkOneStep);
 }
 
 void PrintRecord(const DriverDevMode& record)

@@ -220,9 +220,14 @@ TEST_F(WholeSheet, EveryChoiceReachesTheRecordAndComesBack)
     EXPECT_EQ(L"-25", sheet->Text(IDC_FEATURES_CUT_OFFSET));
     EXPECT_EQ(L"labels are printed", sheet->Text(IDC_FEATURES_CUT_WORD));
 
-    // OK without changes gives the same record again.
+    // OK without changes gives the same settings again.  Only the form name
+    // differs: the Label page leaves it alone, and reopening names the
+    // user-given size "Custom".
     sheet->PressOk();
     ASSERT_TRUE(sheet->WaitClosed());
+    EXPECT_EQ(0, memcmp(second.record()->Public.dmFormName, u"Custom", sizeof(u"Custom")));
+    memcpy(second.record()->Public.dmFormName, out.record()->Public.dmFormName,
+           sizeof(out.record()->Public.dmFormName));
     EXPECT_EQ(0, memcmp(out.record(), second.record(), sizeof(DriverDevMode)));
 }
 

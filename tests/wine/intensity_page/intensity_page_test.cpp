@@ -131,17 +131,15 @@ protected:
 
 std::atomic<HWND> IntensityPage::lastFocus{nullptr};
 
-TEST_F(IntensityPage, ShowsTheHeadsAndTheSpeedList)
+TEST_F(IntensityPage, ShowsTheRecordAndStoresTheChosenSpeed)
 {
     const uint16_t heads[] = {1, 32, 10, 17};
     for (int head = 0; head < 4; ++head)
         in.Extra.HeadIntensity[head] = heads[head];
     in.Extra.PrintSpeed = 5;
     OpenOnIntensityPage();
-    EXPECT_EQ(L"1", sheet->Text(IDC_INTENSITY_HEAD1));
-    EXPECT_EQ(L"32", sheet->Text(IDC_INTENSITY_HEAD2));
-    EXPECT_EQ(L"10", sheet->Text(IDC_INTENSITY_HEAD3));
-    EXPECT_EQ(L"17", sheet->Text(IDC_INTENSITY_HEAD4));
+    for (int head = 0; head < 4; ++head)
+        EXPECT_EQ(std::to_wstring(heads[head]), sheet->Text(HeadEdits[head]));
 
     HWND list = GetDlgItem(page, IDC_INTENSITY_SPEED);
     ASSERT_EQ(6, SendMessageW(list, CB_GETCOUNT, 0, 0));
@@ -151,14 +149,12 @@ TEST_F(IntensityPage, ShowsTheHeadsAndTheSpeedList)
         EXPECT_EQ(std::to_wstring(index + 2), text);
     }
     EXPECT_EQ(L"5", SelectedSpeed());
-}
 
-TEST_F(IntensityPage, DefaultRecordShowsSpeedThree)
-{
-    OpenOnIntensityPage();
-    EXPECT_EQ(L"3", SelectedSpeed());
-    for (int edit : HeadEdits)
-        EXPECT_EQ(L"10", sheet->Text(edit));
+    SendMessageW(list, CB_SETCURSEL, 5, 0);
+    sheet->PressOk();
+    ASSERT_TRUE(sheet->WaitClosed());
+    EXPECT_EQ(7, out.record()->Extra.PrintSpeed);
+    EXPECT_EQ(17, out.record()->Extra.HeadIntensity[3]);
 }
 
 TEST_F(IntensityPage, BadHeadsAreRefusedWithTheMessageAndTheFocus)
@@ -181,6 +177,7 @@ TEST_F(IntensityPage, BadHeadsAreRefusedWithTheMessageAndTheFocus)
 TEST_F(IntensityPage, LeadingNumbersAreAccepted)
 {
     OpenOnIntensityPage();
+    EXPECT_EQ(L"3", SelectedSpeed());
     sheet->SetText(IDC_INTENSITY_HEAD1, L"12abc");
     sheet->SetText(IDC_INTENSITY_HEAD2, L"  7");
     sheet->SetText(IDC_INTENSITY_HEAD3, L"+32");
@@ -192,6 +189,7 @@ TEST_F(IntensityPage, LeadingNumbersAreAccepted)
     const uint16_t expected[] = {12, 7, 32, 1};
     for (int head = 0; head < 4; ++head)
         EXPECT_EQ(expected[head], out.record()->Extra.HeadIntensity[head]) << head;
+    EXPECT_EQ(3, out.record()->Extra.PrintSpeed);
 }
 
 TEST_F(IntensityPage, OnlyTheFirstBadHeadIsReportedAndNothingIsStored)
@@ -214,44 +212,29 @@ TEST_F(IntensityPage, OnlyTheFirstBadHeadIsReportedAndNothingIsStored)
         EXPECT_EQ(10, Working().HeadIntensity[head]) << head;
 }
 
-TEST_F(IntensityPage, RefusedOkKeepsTheSheetOpenAndCancelStillCloses)
-{
-    OpenOnIntensityPage();
-    sheet->SetText(IDC_INTENSITY_HEAD4, L"33");
-    sheet->PressOk();
-    EXPECT_FALSE(sheet->WaitClosed(300));
-    ExpectRefusedWithFocusOn(IDC_INTENSITY_HEAD4, L"OK");
-    EXPECT_TRUE(out.UntouchedFrom(0));
-
-    sheet->PressCancel();
-    ASSERT_TRUE(sheet->WaitClosed());
-    EXPECT_TRUE(out.UntouchedFrom(0));
-}
-
-TEST_F(IntensityPage, RefusedApplyStoresNothing)
+TEST_F(IntensityPage, RefusedOkAndApplyWriteNothing)
 {
     OpenOnIntensityPage();
     sheet->SetText(IDC_INTENSITY_HEAD1, L"5");
-    sheet->SetText(IDC_INTENSITY_HEAD2, L"-1");
+    sheet->SetText(IDC_INTENSITY_HEAD4, L"33");
+    sheet->ClearMessageBoxes();
+    sheet->PressOk();
+    EXPECT_FALSE(sheet->WaitClosed(300));
+    ExpectRefusedWithFocusOn(IDC_INTENSITY_HEAD4, L"OK");
+
+    // The apply itself refuses too, for a page that is not left first.
     sheet->ClearMessageBoxes();
     PSHNOTIFY apply = {};
     apply.hdr.hwndFrom = sheet->Sheet();
     apply.hdr.code = PSN_APPLY;
     EXPECT_EQ(PSNRET_INVALID_NOCHANGEPAGE, sheet->SendToPage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&apply)));
-    ExpectRefusedWithFocusOn(IDC_INTENSITY_HEAD2, L"apply");
+    ExpectRefusedWithFocusOn(IDC_INTENSITY_HEAD4, L"apply");
     EXPECT_EQ(10, Working().HeadIntensity[0]);
     EXPECT_TRUE(out.UntouchedFrom(0));
-    sheet->PressCancel();
-    EXPECT_TRUE(sheet->WaitClosed());
-}
 
-TEST_F(IntensityPage, ChosenSpeedIsStored)
-{
-    OpenOnIntensityPage();
-    SendMessageW(GetDlgItem(page, IDC_INTENSITY_SPEED), CB_SETCURSEL, 5, 0);
-    sheet->PressOk();
+    sheet->PressCancel();
     ASSERT_TRUE(sheet->WaitClosed());
-    EXPECT_EQ(7, out.record()->Extra.PrintSpeed);
+    EXPECT_TRUE(out.UntouchedFrom(0));
 }
 
 TEST_F(IntensityPage, SpinArrowsStopAtOneAndThirtyTwo)
@@ -263,8 +246,8 @@ TEST_F(IntensityPage, SpinArrowsStopAtOneAndThirtyTwo)
         const wchar_t* end;
     };
     const Case cases[] = {{L"10", VK_UP, L"11"}, {L"32", VK_UP, L"32"}, {L"1", VK_DOWN, L"1"}, {L"2", VK_DOWN, L"1"}};
+    HWND edit = GetDlgItem(page, IDC_INTENSITY_HEAD1);
     for (const Case& c : cases) {
-        HWND edit = GetDlgItem(page, IDC_INTENSITY_HEAD1);
         sheet->SetText(IDC_INTENSITY_HEAD1, c.start);
         SendMessageW(edit, WM_KEYDOWN, c.key, 0);
         SendMessageW(edit, WM_KEYUP, c.key, 0);
