@@ -48,17 +48,10 @@ extern "C" LONG WINAPI DrvDevicePropertySheets(PPROPSHEETUI_INFO info, LPARAM pa
     switch (info->Reason) {
     case PROPSHEETUI_REASON_INIT:
         return InitialiseSheet(info, header);
-    case PROPSHEETUI_REASON_GET_INFO_HEADER:
-        FillSheetInfoHeader(reinterpret_cast<PROPSHEETUI_INFO_HEADER*>(param), header->pszPrinterName);
-        return 1;
-    case PROPSHEETUI_REASON_DESTROY:
-        DestroySheetContext(reinterpret_cast<SheetContext*>(info->UserData));
-        info->UserData = 0;
-        return 1;
     case PROPSHEETUI_REASON_SET_RESULT:
         info->Result = reinterpret_cast<const SETRESULT_INFO*>(param)->Result;
         return 1;
     default:
-        return -1;
+        return AnswerCommonSheetReason(info, param, header->pszPrinterName);
     }
 }

@@ -90,16 +90,9 @@ extern "C" LONG WINAPI DrvDocumentPropertySheets(PPROPSHEETUI_INFO info, LPARAM 
     switch (info->Reason) {
     case PROPSHEETUI_REASON_INIT:
         return InitialiseSheet(info, header);
-    case PROPSHEETUI_REASON_GET_INFO_HEADER:
-        FillSheetInfoHeader(reinterpret_cast<PROPSHEETUI_INFO_HEADER*>(param), header->pszPrinterName);
-        return 1;
-    case PROPSHEETUI_REASON_DESTROY:
-        DestroySheetContext(reinterpret_cast<SheetContext*>(info->UserData));
-        info->UserData = 0;
-        return 1;
     case PROPSHEETUI_REASON_SET_RESULT:
         return FinishSheet(info, header, reinterpret_cast<const SETRESULT_INFO*>(param));
     default:
-        return -1;
+        return AnswerCommonSheetReason(info, param, header->pszPrinterName);
     }
 }

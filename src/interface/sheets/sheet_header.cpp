@@ -1,6 +1,7 @@
 #include "sheets/sheet_header.h"
 
 #include "sheets/module_instance.h"
+#include "sheets/sheet_context.h"
 
 void FillSheetInfoHeader(PROPSHEETUI_INFO_HEADER* header, LPWSTR printerName)
 {
@@ -8,4 +9,19 @@ void FillSheetInfoHeader(PROPSHEETUI_INFO_HEADER* header, LPWSTR printerName)
     header->pTitle = printerName;
     header->hInst = ModuleInstance();
     header->IconID = SheetIconId;
+}
+
+LONG AnswerCommonSheetReason(PROPSHEETUI_INFO* info, LPARAM param, LPWSTR printerName)
+{
+    switch (info->Reason) {
+    case PROPSHEETUI_REASON_GET_INFO_HEADER:
+        FillSheetInfoHeader(reinterpret_cast<PROPSHEETUI_INFO_HEADER*>(param), printerName);
+        return 1;
+    case PROPSHEETUI_REASON_DESTROY:
+        DestroySheetContext(reinterpret_cast<SheetContext*>(info->UserData));
+        info->UserData = 0;
+        return 1;
+    default:
+        return -1;
+    }
 }
