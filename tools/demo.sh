@@ -13,13 +13,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash tools/setup.sh >/dev/null
 
-cmake --no-warn-unused-cli -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+windows_build=${PDR_WINDOWS_BUILD:-build/windows}
+cmake --no-warn-unused-cli -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build build/windows -j "$(nproc)" --target pdr7300ui pdr7300-render-standin \
+cmake --build "$windows_build" -j "$(nproc)" --target pdr7300ui pdr7300-render-standin \
     pdr-install-printer pdr-preferences >/dev/null
 
 prefix="$root/build/demo/wineprefix"
-bindir="$root/build/windows/bin"
+bindir="$root/$windows_build/bin"
 tools/wine/prepare-prefix.sh "$prefix" "$bindir" >/dev/null
 source tools/wine/wine-env.sh "$prefix"
 

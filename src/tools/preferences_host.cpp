@@ -132,23 +132,24 @@ void SavePicture(HWND window, int index, const wchar_t* name)
         fwprintf(stderr, L"could not save %ls\n", path);
 }
 
-void SaveCurrentPage(int index, const wchar_t* suffix)
-{
-    wchar_t title[128] = L"";
-    TCITEMW item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = title;
-    item.cchTextMax = 128;
-    SendDlgItemMessageW(walk.sheet, TabControlId, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
-    wchar_t name[160];
-    _snwprintf(name, 160, L"%ls%ls", title, suffix);
-    name[159] = 0;
-    SavePicture(walk.sheet, index, name);
-}
-
 bool IsPreferencesSheet()
 {
     return lstrcmpW(walk.prefix, L"preferences") == 0;
+}
+
+/* Picture names follow the pages, not their titles, so that every language
+ * gives the same file names. */
+void SaveCurrentPage(int index, const wchar_t* suffix)
+{
+    static const wchar_t* const documentPages[] = {L"Label", L"Halftone", L"IntensitySpeed", L"Color",
+                                                   L"Layout", L"Features", L"About"};
+    const wchar_t* page = L"Device";
+    if (IsPreferencesSheet())
+        page = index < 7 ? documentPages[index] : L"Page";
+    wchar_t name[64];
+    _snwprintf(name, 64, L"%ls%ls", page, suffix);
+    name[63] = 0;
+    SavePicture(walk.sheet, index, name);
 }
 
 /* The extra pictures after a page was saved; true while there is more. */
