@@ -34,18 +34,16 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 INT_PTR OnNotify(HWND page, LPARAM lParam)
 {
     SheetContext* context = PageContext(page);
-    switch (NotificationCode(lParam)) {
+    const UINT code = NotificationCode(lParam);
+    switch (code) {
     case PSN_APPLY:
         // The options belong to the printer, not to a document: the host
         // hears no result, and a refused write is not the user's to fix here.
         StoreDeviceOptions(page, context);
         SetPageResult(page, PageMayLeave);
         return TRUE;
-    case PSN_RESET:
-        CancelPage(page, context);
-        return TRUE;
     default:
-        return TRUE;
+        return AnswerCommonNotify(page, context, code);
     }
 }
 

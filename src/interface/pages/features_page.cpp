@@ -98,36 +98,30 @@ INT_PTR OnCommand(HWND page, WPARAM wParam)
 }
 
 /* Leaving and applying both store the choice only when it is valid. */
-int StoreValidChoice(HWND page, SheetContext* context)
+bool StoreValidChoice(HWND page, SheetContext* context)
 {
     FeatureChoice choice = {};
     if (!ReadFeatureControls(page, &choice, true))
-        return 0;
+        return false;
     StoreFeatureChoice(choice, &context->WorkingDevMode.Extra);
-    return 1;
+    return true;
 }
 
 INT_PTR OnNotify(HWND page, LPARAM lParam)
 {
     SheetContext* context = PageContext(page);
-    switch (NotificationCode(lParam)) {
+    const UINT code = NotificationCode(lParam);
+    switch (code) {
     case PSN_KILLACTIVE:
         if (context != nullptr)
-            SetPageResult(page, StoreValidChoice(page, context) ? PageMayLeave : PageStays);
+            EndValidatedLeave(page, StoreValidChoice(page, context));
         return TRUE;
     case PSN_APPLY:
-        if (context == nullptr)
-            return TRUE;
-        if (StoreValidChoice(page, context))
-            FinishPageApply(page, context);
-        else
-            RefusePageApply(page);
-        return TRUE;
-    case PSN_RESET:
-        CancelPage(page, context);
+        if (context != nullptr)
+            EndValidatedApply(page, context, StoreValidChoice(page, context));
         return TRUE;
     default:
-        return TRUE;
+        return AnswerCommonNotify(page, context, code);
     }
 }
 

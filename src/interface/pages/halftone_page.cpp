@@ -192,7 +192,8 @@ INT_PTR OnPaint(HWND page)
 INT_PTR OnNotify(HWND page, LPARAM lParam)
 {
     SheetContext* context = PageContext(page);
-    switch (NotificationCode(lParam)) {
+    const UINT code = NotificationCode(lParam);
+    switch (code) {
     case PSN_SETACTIVE:
         FollowLiveColorMode(page, context);
         InvalidateSamplePicture(page, false);
@@ -204,11 +205,8 @@ INT_PTR OnNotify(HWND page, LPARAM lParam)
         FinishPageApply(page, context);
         return TRUE;
     }
-    case PSN_RESET:
-        CancelPage(page, context);
-        return TRUE;
     default:
-        return TRUE;
+        return AnswerCommonNotify(page, context, code);
     }
 }
 

@@ -45,21 +45,16 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 INT_PTR OnNotify(HWND page, LPARAM lParam)
 {
     SheetContext* context = PageContext(page);
-    switch (NotificationCode(lParam)) {
+    const UINT code = NotificationCode(lParam);
+    switch (code) {
     case PSN_KILLACTIVE:
-        SetPageResult(page, StorePageChoice(page, context) ? PageMayLeave : PageStays);
+        EndValidatedLeave(page, StorePageChoice(page, context));
         return TRUE;
     case PSN_APPLY:
-        if (StorePageChoice(page, context))
-            FinishPageApply(page, context);
-        else
-            RefusePageApply(page);
-        return TRUE;
-    case PSN_RESET:
-        CancelPage(page, context);
+        EndValidatedApply(page, context, StorePageChoice(page, context));
         return TRUE;
     default:
-        return TRUE;
+        return AnswerCommonNotify(page, context, code);
     }
 }
 

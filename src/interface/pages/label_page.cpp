@@ -60,12 +60,11 @@ void ShowLabelDetails(HWND page, const LabelEntry* label)
 
 /* Without a label to copy (an empty catalogue) the record keeps the label
  * it had, so it never names a size that is not in the catalogue. */
-void ApplyLabelPage(HWND page, SheetContext* context)
+void StoreSelectedLabel(HWND page, SheetContext* context)
 {
     const LabelEntry* label = SelectedLabel(page);
     if (label != nullptr && context != nullptr)
         ApplyLabelToRecord(*label, &context->WorkingDevMode);
-    FinishPageApply(page, context);
 }
 
 void OnManageLabels(HWND page, SheetContext* context)
@@ -99,19 +98,15 @@ INT_PTR OnCommand(HWND page, int controlId)
     }
 }
 
+/* Apart from the label it stores, the page answers as one with nothing to
+ * check. */
 INT_PTR OnNotify(HWND page, LPARAM lParam)
 {
     SheetContext* context = PageContext(page);
-    switch (NotificationCode(lParam)) {
-    case PSN_RESET:
-        CancelPage(page, context);
-        return TRUE;
-    case PSN_APPLY:
-        ApplyLabelPage(page, context);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    const UINT code = NotificationCode(lParam);
+    if (code == PSN_APPLY)
+        StoreSelectedLabel(page, context);
+    return AnswerUncheckedNotify(page, context, code);
 }
 
 }  // namespace

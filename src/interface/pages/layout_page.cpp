@@ -32,20 +32,18 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 INT_PTR OnNotify(HWND page, LPARAM lParam)
 {
     SheetContext* context = PageContext(page);
-    switch (NotificationCode(lParam)) {
+    const UINT code = NotificationCode(lParam);
+    switch (code) {
     case PSN_KILLACTIVE:
         if (context != nullptr)
-            SetPageResult(page, ReadCopiesField(page, &context->WorkingDevMode) ? PageMayLeave : PageStays);
+            EndValidatedLeave(page, ReadCopiesField(page, &context->WorkingDevMode) != 0);
         return TRUE;
     case PSN_APPLY:
         if (context != nullptr)
             ApplyLayoutPage(page, context);
         return TRUE;
-    case PSN_RESET:
-        CancelPage(page, context);
-        return TRUE;
     default:
-        return TRUE;
+        return AnswerCommonNotify(page, context, code);
     }
 }
 
@@ -103,10 +101,7 @@ void ApplyLayoutPage(HWND page, SheetContext* context)
     record.Public.dmOrientation =
         IsDlgButtonChecked(page, IDC_LAYOUT_LANDSCAPE) == BST_CHECKED ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
     record.Extra.AlwaysUseDriverSetting = IsDlgButtonChecked(page, IDC_LAYOUT_ALWAYS_USE_DRIVER) == BST_CHECKED;
-    if (ReadCopiesField(page, &record))
-        FinishPageApply(page, context);
-    else
-        RefusePageApply(page);
+    EndValidatedApply(page, context, ReadCopiesField(page, &record) != 0);
 }
 
 INT_PTR CALLBACK LayoutPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)

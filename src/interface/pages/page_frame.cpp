@@ -45,10 +45,44 @@ void RefusePageApply(HWND page)
     SetPageResult(page, PageStays);
 }
 
+void EndValidatedApply(HWND page, SheetContext* context, bool valid)
+{
+    if (valid)
+        FinishPageApply(page, context);
+    else
+        RefusePageApply(page);
+}
+
+void EndValidatedLeave(HWND page, bool valid)
+{
+    SetPageResult(page, valid ? PageMayLeave : PageStays);
+}
+
 void CancelPage(HWND page, SheetContext* context)
 {
     ReportSheetResult(context, 2);
     SetPageResult(page, PageMayLeave);
+}
+
+INT_PTR AnswerCommonNotify(HWND page, SheetContext* context, UINT code)
+{
+    if (code == PSN_RESET)
+        CancelPage(page, context);
+    return TRUE;
+}
+
+INT_PTR AnswerUncheckedNotify(HWND page, SheetContext* context, UINT code)
+{
+    switch (code) {
+    case PSN_RESET:
+        CancelPage(page, context);
+        return TRUE;
+    case PSN_APPLY:
+        FinishPageApply(page, context);
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }
 
 void LoadPageString(int id, wchar_t* buffer, int capacity)

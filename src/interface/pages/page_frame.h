@@ -31,6 +31,23 @@ void FinishPageApply(HWND page, SheetContext* context);
 /* An apply whose check failed: the sheet stays on the page. */
 void RefusePageApply(HWND page);
 
+/* The end of an apply that checked the page: FinishPageApply when the page
+ * was `valid`, RefusePageApply otherwise. */
+void EndValidatedApply(HWND page, SheetContext* context, bool valid);
+
+/* The end of a PSN_KILLACTIVE that checked the page: the sheet may leave it
+ * only when it was `valid`. */
+void EndValidatedLeave(HWND page, bool valid);
+
+/* A notification a page has no step of its own for: PSN_RESET cancels, and
+ * every one is answered as handled (TRUE). */
+INT_PTR AnswerCommonNotify(HWND page, SheetContext* context, UINT code);
+
+/* The notifications of a page with nothing to check: PSN_RESET cancels,
+ * PSN_APPLY ends as FinishPageApply; any other is left to the dialog's
+ * default processing (FALSE). */
+INT_PTR AnswerUncheckedNotify(HWND page, SheetContext* context, UINT code);
+
 /* PSN_RESET: the host hears result 2. */
 void CancelPage(HWND page, SheetContext* context);
 

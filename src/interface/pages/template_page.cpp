@@ -7,19 +7,11 @@ namespace {
 INT_PTR OnNotify(HWND page, LPARAM lParam)
 {
     SheetContext* context = PageContext(page);
-    switch (NotificationCode(lParam)) {
-    case PSN_RESET:
-        CancelPage(page, context);
-        return TRUE;
-    case PSN_KILLACTIVE:
-        SetPageResult(page, PageMayLeave);
-        return TRUE;
-    case PSN_APPLY:
-        FinishPageApply(page, context);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    const UINT code = NotificationCode(lParam);
+    if (code != PSN_KILLACTIVE)
+        return AnswerUncheckedNotify(page, context, code);
+    SetPageResult(page, PageMayLeave);
+    return TRUE;
 }
 
 }  // namespace

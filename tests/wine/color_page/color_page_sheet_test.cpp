@@ -7,6 +7,7 @@
 
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
+#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -21,27 +22,15 @@ const int ChooserGreenEdit = 707;
 const int ChooserBlueEdit = 708;
 const int ChooserAddCustom = 712;
 
-class ColorPageSheet : public ::testing::Test {
+class ColorPageSheet : public DocumentSheetFixture {
 protected:
-    void SetUp() override
-    {
-        library = LoadDriverLibrary();
-        ASSERT_NE(nullptr, library);
-        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
-        ASSERT_NE(nullptr, entry);
-        BuildDefaultDevMode(&in, nullptr);
-    }
-    void TearDown() override { FreeLibrary(library); }
-
     /* Opens the sheet on the Color page. */
     std::unique_ptr<SheetSession> OpenColorPage()
     {
-        header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(),
-                                DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
-        auto sheet = SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
-        if (sheet != nullptr)
-            sheet->SelectPage(ColorPageIndex);
-        return sheet;
+        auto opened = OpenDocumentSheet();
+        if (opened != nullptr)
+            opened->SelectPage(ColorPageIndex);
+        return opened;
     }
 
     /* What the library makes of `in` without showing anything. */
@@ -53,13 +42,6 @@ protected:
     }
 
     const DriverExtra& Written() { return out.record()->Extra; }
-
-    HMODULE library = nullptr;
-    PFNPROPSHEETUI entry = nullptr;
-    DemoPrinter printer;
-    DriverDevMode in;
-    CallerRecord out{508};
-    DOCUMENTPROPERTYHEADER header;
 };
 
 RECT PageRectOf(SheetSession& sheet, int id)
@@ -103,7 +85,7 @@ void ExpectGroup(SheetSession& sheet, const int* ids, size_t count, bool shown)
 
 TEST_F(ColorPageSheet, DefaultRecordOpensInProcessModeWithItsTexts)
 {
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     EXPECT_TRUE(sheet->IsChecked(IDC_COLOR_PROCESS));
     EXPECT_FALSE(sheet->IsChecked(IDC_COLOR_SPOT));
@@ -136,7 +118,7 @@ TEST_F(ColorPageSheet, SpotRecordOpensInSpotLayoutWithButtonsFollowingTheirHeads
     in.Extra.ColorMode = 1;
     in.Extra.SpotHeadEnabled[1] = 0;
     in.Extra.ExactRgbMatch = 1;
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     EXPECT_TRUE(sheet->IsChecked(IDC_COLOR_SPOT));
     EXPECT_FALSE(sheet->IsChecked(IDC_COLOR_PROCESS));
@@ -159,7 +141,7 @@ TEST_F(ColorPageSheet, SpotRecordOpensInSpotLayoutWithButtonsFollowingTheirHeads
 
 TEST_F(ColorPageSheet, SlidersStepWithinTheirRangeAndRewriteTheirTexts)
 {
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     sheet->Scroll(IDC_COLOR_RED_SCROLL, SB_LINERIGHT);
     EXPECT_EQ(101, sheet->ScrollPosition(IDC_COLOR_RED_SCROLL));
@@ -201,7 +183,7 @@ TEST_F(ColorPageSheet, ClearedHeadDisablesItsButtonAndKeepsItsColour)
 {
     in.Extra.ColorMode = 1;
     in.Extra.SpotHeadColor[1] = RGB(10, 20, 30);
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     ASSERT_TRUE(sheet->IsEnabled(IDC_COLOR_HEAD2_CHANGE));
     sheet->Click(IDC_COLOR_HEAD2);
@@ -225,7 +207,7 @@ TEST_F(ColorPageSheet, ReadOutNamesTheSwatchUnderTheMouseAndEmptiesBetweenThem)
     in.Extra.ColorMode = 1;
     in.Extra.SpotHeadColor[0] = RGB(1, 2, 3);
     in.Extra.SpotHeadColor[2] = RGB(153, 102, 51);
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     const RECT third = PageRectOf(*sheet, IDC_COLOR_HEAD3_SWATCH);
     MoveMouse(*sheet, third.left, third.top);
@@ -267,7 +249,7 @@ TEST_F(ColorPageSheet, CancelledChooserKeepsTheColour)
 {
     in.Extra.ColorMode = 1;
     in.Extra.SpotHeadColor[0] = RGB(200, 100, 50);
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     HWND chooser = OpenChooser(*sheet, IDC_COLOR_HEAD1_CHANGE);
     ASSERT_NE(nullptr, chooser);
@@ -285,7 +267,7 @@ TEST_F(ColorPageSheet, CancelledChooserKeepsTheColour)
 TEST_F(ColorPageSheet, ChooserOpensWholeOnlyForExactMatchAndItsChoiceIsStored)
 {
     in.Extra.ColorMode = 1;
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     HWND folded = OpenChooser(*sheet, IDC_COLOR_HEAD4_CHANGE);
     ASSERT_NE(nullptr, folded);
@@ -352,7 +334,7 @@ TEST_F(ColorPageSheet, ApplyWithoutChangesWritesBackWhatWasRead)
     CallerRecord merged{508};
     MergedWithoutSheet(&merged);
 
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     EXPECT_TRUE(sheet->IsChecked(IDC_COLOR_CMYK));
     EXPECT_EQ(37, sheet->ScrollPosition(IDC_COLOR_GREEN_SCROLL));
@@ -371,7 +353,7 @@ TEST_F(ColorPageSheet, ApplyWithoutChangesWritesBackWhatWasRead)
 
 TEST_F(ColorPageSheet, CancelAfterSpotLeavesTheRecord)
 {
-    auto sheet = OpenColorPage();
+    sheet = OpenColorPage();
     ASSERT_NE(nullptr, sheet);
     sheet->Click(IDC_COLOR_SPOT);
     EXPECT_TRUE(sheet->IsVisible(IDC_COLOR_SPOT_GROUP));

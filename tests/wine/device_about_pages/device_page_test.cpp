@@ -20,15 +20,6 @@ const int FeaturesCutterBox = 1191;
 const int FeaturesCutEvery = 1145;
 const int FeaturesCutOffset = 1146;
 
-DEVICEPROPERTYHEADER DeviceHeader(HANDLE printer)
-{
-    DEVICEPROPERTYHEADER header = {};
-    header.cbSize = sizeof(header);
-    header.hPrinter = printer;
-    header.pszPrinterName = const_cast<LPWSTR>(DemoPrinterName);
-    return header;
-}
-
 /* The printer-data writes that reached the spooler seam; "Pullback" is
  * refused when asked, everything else goes to the real spooler. */
 struct SeenWrite {
@@ -277,24 +268,6 @@ TEST_F(DevicePage, WritesBothOptionsAsFourByteNumbersPullbackFirst)
     EXPECT_EQ(L"Pullback", seenWrites[0].name);
 }
 
-/* A host that records what the pages tell it, with the page shown in a
- * modeless sheet of this thread, for the results the platform's host does
- * not pass on. */
-struct RecordingHost {
-    std::vector<HPROPSHEETPAGE> pages;
-    std::vector<LPARAM> results;
-
-    static LONG_PTR CALLBACK Callback(HANDLE host, UINT function, LPARAM first, LPARAM second)
-    {
-        auto* self = static_cast<RecordingHost*>(host);
-        if (function == CPSFUNC_ADD_HPROPSHEETPAGE)
-            self->pages.push_back(reinterpret_cast<HPROPSHEETPAGE>(first));
-        if (function == CPSFUNC_SET_RESULT)
-            self->results.push_back(second);
-        return 1;
-    }
-};
-
 void Pump()
 {
     MSG message;
@@ -309,14 +282,11 @@ void Pump()
 std::vector<LPARAM> HostResultsOf(HANDLE printer, int button, std::vector<int> clicks)
 {
     UseProgramAsModule();
+    // The page is shown in a modeless sheet of this thread, which takes the
+    // host's pages.
     RecordingHost host;
     DEVICEPROPERTYHEADER header = DeviceHeader(printer);
-    PROPSHEETUI_INFO info = {};
-    info.cbSize = sizeof(info);
-    info.Reason = PROPSHEETUI_REASON_INIT;
-    info.hComPropSheet = &host;
-    info.pfnComPropSheet = RecordingHost::Callback;
-    info.lParamInit = reinterpret_cast<LPARAM>(&header);
+    PROPSHEETUI_INFO info = host.InitInfo(&header);
     if (DrvDevicePropertySheets(&info, 0) != 1 || host.pages.size() != 1)
         return {-1};
 

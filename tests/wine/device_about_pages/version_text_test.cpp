@@ -143,10 +143,7 @@ protected:
 
     std::wstring DevicePageVersion()
     {
-        DEVICEPROPERTYHEADER header = {};
-        header.cbSize = sizeof(header);
-        header.hPrinter = printer.Handle();
-        header.pszPrinterName = const_cast<LPWSTR>(DemoPrinterName);
+        DEVICEPROPERTYHEADER header = DeviceHeader(printer.Handle());
         auto sheet = SheetSession::Open(DriverExport<PFNPROPSHEETUI>(library, "DrvDevicePropertySheets"),
                                         reinterpret_cast<LPARAM>(&header));
         if (sheet == nullptr)

@@ -10,6 +10,7 @@
 #include "labels/label_catalogue.h"
 #include "resource_ids.h"
 #include "settings/devmode_ops.h"
+#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -44,13 +45,11 @@ int SelectedListItem(SheetSession& sheet, int id)
     return static_cast<int>(SendMessageW(sheet.Control(id), CB_GETCURSEL, 0, 0));
 }
 
-class WholeSheet : public ::testing::Test {
+class WholeSheet : public DocumentSheetFixture {
 protected:
     void SetUp() override
     {
-        library = LoadDriverLibrary();
-        ASSERT_NE(nullptr, library);
-        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
+        DocumentSheetFixture::SetUp();
         const LabelEntry labels[] = {Label("Shipping 4x6", "4.00", "6.00", "0", "0", Inches, 257),
                                      Label("Jar lid", "50.00", "40.00", "12", "-8", Millimetres, 258)};
         ASSERT_TRUE(SaveLabelCatalogue(labels, 2, nullptr));
@@ -66,19 +65,8 @@ protected:
         }
         printer.DeleteValue(L"Pullback");
         printer.DeleteValue(L"Cutter");
-        FreeLibrary(library);
+        DocumentSheetFixture::TearDown();
     }
-
-    std::unique_ptr<SheetSession> Open(DEVMODEW* in, CallerRecord& out)
-    {
-        header = DocumentHeader(printer.Handle(), in, out.get(), DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
-        return SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
-    }
-
-    HMODULE library = nullptr;
-    PFNPROPSHEETUI entry = nullptr;
-    DemoPrinter printer;
-    DOCUMENTPROPERTYHEADER header;
 };
 
 void ChangeEveryPage(SheetSession& sheet)
@@ -171,24 +159,17 @@ void ExpectEveryChoice(const DriverDevMode& record)
 
 TEST_F(WholeSheet, EveryChoiceReachesTheRecordAndComesBack)
 {
-    DriverDevMode in;
-    BuildDefaultDevMode(&in, nullptr);
-    CallerRecord out(508);
-    {
-        auto sheet = Open(reinterpret_cast<DEVMODEW*>(&in), out);
-        ASSERT_NE(nullptr, sheet);
-        ChangeEveryPage(*sheet);
-        sheet->PressOk();
-        ASSERT_TRUE(sheet->WaitClosed());
-        EXPECT_TRUE(sheet->MessageBoxes().empty());
-    }
+    ASSERT_NO_FATAL_FAILURE(OpenSheet());
+    ChangeEveryPage(*sheet);
+    ASSERT_NO_FATAL_FAILURE(CloseWithOk());
+    sheet.reset();
     ExpectEveryChoice(*out.record());
     EXPECT_TRUE(out.UntouchedFrom(508));
 
     DriverDevMode again;
     memcpy(&again, out.record(), sizeof(again));
     CallerRecord second(508);
-    auto sheet = Open(reinterpret_cast<DEVMODEW*>(&again), second);
+    sheet = OpenDocumentSheet(reinterpret_cast<DEVMODEW*>(&again), second);
     ASSERT_NE(nullptr, sheet);
 
     sheet->SelectPage(LabelPage);

@@ -10,6 +10,7 @@
 
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
+#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -52,15 +53,11 @@ bool SameSix(const DriverExtra& a, const DriverExtra& b)
            a.CutOffset == b.CutOffset;
 }
 
-class FeaturesPage : public ::testing::Test {
+class FeaturesPage : public DocumentSheetFixture {
 protected:
     void SetUp() override
     {
-        library = LoadDriverLibrary();
-        ASSERT_NE(nullptr, library);
-        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
-        ASSERT_NE(nullptr, entry);
-        BuildDefaultDevMode(&in, nullptr);
+        DocumentSheetFixture::SetUp();
         in.Extra.CutEvery = 2;
         in.Extra.CutOffset = -30;
     }
@@ -69,7 +66,7 @@ protected:
         sheet.reset();
         printer.DeleteValue(L"Cutter");
         printer.DeleteValue(L"Pullback");
-        FreeLibrary(library);
+        DocumentSheetFixture::TearDown();
     }
 
     /* Options are read when the sheet opens. */
@@ -77,12 +74,7 @@ protected:
     {
         printer.SetValue(L"Cutter", cutter);
         printer.SetValue(L"Pullback", pullback);
-        header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(),
-                                DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
-        sheet = SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
-        ASSERT_NE(nullptr, sheet);
-        sheet->SelectPage(FeaturesPageIndex);
-        features = sheet->CurrentPage();
+        OpenOnPage(FeaturesPageIndex, &features);
         ASSERT_NE(nullptr, GetDlgItem(features, IDC_FEATURES_CUT_EVERY));
     }
 
@@ -95,29 +87,6 @@ protected:
             EXPECT_EQ(enabled, sheet->IsEnabled(id)) << "control " << id;
     }
 
-    void CloseWithOk()
-    {
-        sheet->PressOk();
-        ASSERT_TRUE(sheet->WaitClosed());
-        EXPECT_TRUE(sheet->MessageBoxes().empty());
-    }
-
-    void ExpectOneMessage(const wchar_t* text)
-    {
-        auto boxes = sheet->WaitForMessageBoxes(1);
-        ASSERT_EQ(1u, boxes.size());
-        EXPECT_EQ(L"Error", boxes[0].Caption);
-        EXPECT_EQ(text, boxes[0].Text);
-        sheet->ClearMessageBoxes();
-    }
-
-    HMODULE library = nullptr;
-    PFNPROPSHEETUI entry = nullptr;
-    DemoPrinter printer;
-    DriverDevMode in;
-    CallerRecord out{508};
-    DOCUMENTPROPERTYHEADER header;
-    std::unique_ptr<SheetSession> sheet;
     HWND features = nullptr;
 };
 
@@ -232,7 +201,7 @@ TEST_F(FeaturesPage, LeavingWithANumberOutOfRangeIsRefused)
         sheet->SetText(IDC_FEATURES_CUT_EVERY, c.every);
         sheet->SetText(IDC_FEATURES_CUT_OFFSET, c.offset);
         sheet->SelectPage(FeaturesPageIndex + 1);
-        ExpectOneMessage(c.message);
+        ExpectOneError(c.message);
         EXPECT_EQ(features, sheet->CurrentPage());
         EXPECT_EQ(sheet->Control(c.focus), SettledFocus(sheet->Sheet(), sheet->Control(c.focus)));
         EXPECT_TRUE(SameSix(before, Working().Extra));
@@ -268,7 +237,7 @@ TEST_F(FeaturesPage, ALockedEditStillRefusesTheOk)
     EXPECT_FALSE(sheet->IsEnabled(IDC_FEATURES_CUT_EVERY));
     EXPECT_EQ(L"0", sheet->Text(IDC_FEATURES_CUT_EVERY));
     sheet->PressOk();
-    ExpectOneMessage(AmountMessage);
+    ExpectOneError(AmountMessage);
     EXPECT_FALSE(sheet->WaitClosed(300));
     EXPECT_EQ(features, sheet->CurrentPage());
     EXPECT_EQ(1u, Working().Extra.CutterEnabled);
@@ -279,7 +248,7 @@ TEST_F(FeaturesPage, RangesHoldWithoutACutter)
     OpenOnFeatures(0, 0);
     sheet->SetText(IDC_FEATURES_CUT_OFFSET, L"1201");
     sheet->PressOk();
-    ExpectOneMessage(OffsetMessage);
+    ExpectOneError(OffsetMessage);
     EXPECT_FALSE(sheet->WaitClosed(300));
 }
 

@@ -8,6 +8,7 @@
 #include "pages/halftone_page_choice.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
+#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "sheets/sheet_context.h"
@@ -79,42 +80,9 @@ double Likeness(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
     return static_cast<double>(same) / static_cast<double>(a.size());
 }
 
-class HalftonePage : public ::testing::Test {
+class HalftonePage : public DocumentSheetFixture {
 protected:
-    void SetUp() override
-    {
-        library = LoadDriverLibrary();
-        ASSERT_NE(nullptr, library);
-        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
-        ASSERT_NE(nullptr, entry);
-        BuildDefaultDevMode(&in, nullptr);
-    }
-    void TearDown() override
-    {
-        sheet.reset();
-        FreeLibrary(library);
-    }
-
-    void OpenSheet()
-    {
-        header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(),
-                                DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
-        sheet = SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
-        ASSERT_NE(nullptr, sheet);
-    }
-
-    void OpenOnHalftonePage()
-    {
-        OpenSheet();
-        sheet->SelectPage(HalftonePageIndex);
-    }
-
-    void CloseWithOk()
-    {
-        sheet->PressOk();
-        ASSERT_TRUE(sheet->WaitClosed());
-        EXPECT_TRUE(sheet->MessageBoxes().empty());
-    }
+    void OpenOnHalftonePage() { OpenOnPage(HalftonePageIndex); }
 
     SheetContext* Context() const
     {
@@ -161,14 +129,6 @@ protected:
         ReleaseDC(page, dc);
         EXPECT_GT(Likeness(painted, PicturePixels(pictureId)), 0.95) << "picture " << pictureId;
     }
-
-    HMODULE library = nullptr;
-    PFNPROPSHEETUI entry = nullptr;
-    DemoPrinter printer;
-    DriverDevMode in;
-    CallerRecord out{508};
-    DOCUMENTPROPERTYHEADER header;
-    std::unique_ptr<SheetSession> sheet;
 };
 
 TEST_F(HalftonePage, OpenedInSpotModeIsDisabledAndApplyKeepsTheRecord)

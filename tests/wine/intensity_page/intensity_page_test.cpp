@@ -10,6 +10,7 @@
 #include "pages/intensity_page_choice.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
+#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "sheets/sheet_context.h"
@@ -22,40 +23,23 @@ const int LayoutPageIndex = 4;
 const int HeadEdits[] = {IDC_INTENSITY_HEAD1, IDC_INTENSITY_HEAD2, IDC_INTENSITY_HEAD3, IDC_INTENSITY_HEAD4};
 const wchar_t HeatMessage[] = L"Invalid Heat settings entered!\nValid: 1 to 32";
 
-class IntensityPage : public ::testing::Test {
+class IntensityPage : public DocumentSheetFixture {
 protected:
-    void SetUp() override
-    {
-        library = LoadDriverLibrary();
-        ASSERT_NE(nullptr, library);
-        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
-        ASSERT_NE(nullptr, entry);
-        BuildDefaultDevMode(&in, nullptr);
-    }
     void TearDown() override
     {
         if (focusHook != nullptr)
             UnhookWindowsHookEx(focusHook);
-        sheet.reset();
-        FreeLibrary(library);
+        DocumentSheetFixture::TearDown();
     }
 
     void OpenOnIntensityPage()
     {
-        header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(),
-                                DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
-        sheet = SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
-        ASSERT_NE(nullptr, sheet);
-        sheet->SelectPage(IntensityPageIndex);
-        page = sheet->CurrentPage();
-        ASSERT_NE(nullptr, page);
-        WatchFocus();
+        OpenOnPage(IntensityPageIndex, &page);
+        if (page != nullptr)
+            WatchFocus();
     }
 
-    const DriverExtra& Working() const
-    {
-        return reinterpret_cast<const SheetContext*>(GetWindowLongPtrW(page, GWLP_USERDATA))->WorkingDevMode.Extra;
-    }
+    const DriverExtra& Working() const { return PageWorkingRecord(page).Extra; }
 
     /* Other test programs share the desktop and may take the activation,
      * and with it the focus, from the sheet at any moment (the focus comes
@@ -117,13 +101,6 @@ protected:
         return text;
     }
 
-    HMODULE library = nullptr;
-    PFNPROPSHEETUI entry = nullptr;
-    DemoPrinter printer;
-    DriverDevMode in;
-    CallerRecord out{508};
-    DOCUMENTPROPERTYHEADER header;
-    std::unique_ptr<SheetSession> sheet;
     HWND page = nullptr;
     HHOOK focusHook = nullptr;
     static std::atomic<HWND> lastFocus;

@@ -9,6 +9,7 @@
 #include "pages/layout_page_steps.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
+#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -18,60 +19,25 @@ namespace {
 const int LayoutPageIndex = 4;
 const wchar_t CopiesMessage[] = L"Invalid Number of Copies\nValid range: 1 - 25000";
 
-class LayoutPage : public ::testing::Test {
+class LayoutPage : public DocumentSheetFixture {
 protected:
     void SetUp() override
     {
-        library = LoadDriverLibrary();
-        ASSERT_NE(nullptr, library);
-        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
-        ASSERT_NE(nullptr, entry);
-        BuildDefaultDevMode(&in, nullptr);
+        DocumentSheetFixture::SetUp();
         in.Public.dmCopies = 10;
         in.Extra.DriverCopies = 3;
-    }
-    void TearDown() override
-    {
-        sheet.reset();
-        FreeLibrary(library);
     }
 
     void OpenOnLayout()
     {
-        header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(),
-                                DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
-        sheet = SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
-        ASSERT_NE(nullptr, sheet);
-        sheet->SelectPage(LayoutPageIndex);
-        layout = sheet->CurrentPage();
+        OpenOnPage(LayoutPageIndex, &layout);
         ASSERT_NE(nullptr, GetDlgItem(layout, IDC_LAYOUT_COPIES));
     }
 
     const DriverDevMode& Working() const { return PageWorkingRecord(layout); }
 
-    void CloseWithOk()
-    {
-        sheet->PressOk();
-        ASSERT_TRUE(sheet->WaitClosed());
-        EXPECT_TRUE(sheet->MessageBoxes().empty());
-    }
+    void ExpectOneCopiesMessage() { ExpectOneError(CopiesMessage); }
 
-    void ExpectOneCopiesMessage()
-    {
-        auto boxes = sheet->WaitForMessageBoxes(1);
-        ASSERT_EQ(1u, boxes.size());
-        EXPECT_EQ(L"Error", boxes[0].Caption);
-        EXPECT_EQ(CopiesMessage, boxes[0].Text);
-        sheet->ClearMessageBoxes();
-    }
-
-    HMODULE library = nullptr;
-    PFNPROPSHEETUI entry = nullptr;
-    DemoPrinter printer;
-    DriverDevMode in;
-    CallerRecord out{508};
-    DOCUMENTPROPERTYHEADER header;
-    std::unique_ptr<SheetSession> sheet;
     HWND layout = nullptr;
 };
 

@@ -8,15 +8,6 @@
 
 namespace {
 
-DEVICEPROPERTYHEADER DeviceHeader(HANDLE printer)
-{
-    DEVICEPROPERTYHEADER header = {};
-    header.cbSize = sizeof(header);
-    header.hPrinter = printer;
-    header.pszPrinterName = const_cast<LPWSTR>(DemoPrinterName);
-    return header;
-}
-
 TEST(DeviceSheet, OpensOnePageAndProbesPermission)
 {
     HMODULE library = LoadDriverLibrary();

@@ -7,42 +7,25 @@
 #include <vector>
 
 #include "settings/devmode_ops.h"
+#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
 
 namespace {
 
-class DocumentSheet : public ::testing::Test {
+class DocumentSheet : public DocumentSheetFixture {
 protected:
     void SetUp() override
     {
-        library = LoadDriverLibrary();
-        ASSERT_NE(nullptr, library);
-        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
-        ASSERT_NE(nullptr, entry);
-        BuildDefaultDevMode(&in, nullptr);
+        DocumentSheetFixture::SetUp();
         in.Public.dmCopies = 4;
     }
-    void TearDown() override { FreeLibrary(library); }
-
-    std::unique_ptr<SheetSession> OpenSheet(DWORD mode)
-    {
-        header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(), mode);
-        return SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
-    }
-
-    HMODULE library = nullptr;
-    PFNPROPSHEETUI entry = nullptr;
-    DemoPrinter printer;
-    DriverDevMode in;
-    CallerRecord out{508};
-    DOCUMENTPROPERTYHEADER header;
 };
 
 TEST_F(DocumentSheet, ShowsSevenPagesInOrder)
 {
-    auto sheet = OpenSheet(DM_IN_PROMPT | DM_OUT_BUFFER);
+    sheet = OpenDocumentSheet(DM_IN_PROMPT | DM_OUT_BUFFER);
     ASSERT_NE(nullptr, sheet);
     // The tab keeps the title as loaded; its doubled ampersand shows as one.
     const wchar_t* titles[] = {L"Label", L"Halftone", L"Intensity && Speed", L"Color",
@@ -60,7 +43,7 @@ TEST_F(DocumentSheet, ShowsSevenPagesInOrder)
 
 TEST_F(DocumentSheet, OkWritesTheCallersRecordThroughThePages)
 {
-    auto sheet = OpenSheet(DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
+    sheet = OpenDocumentSheet(DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
     ASSERT_NE(nullptr, sheet);
     sheet->PressOk();
     ASSERT_TRUE(sheet->WaitClosed());
@@ -72,7 +55,7 @@ TEST_F(DocumentSheet, OkWritesTheCallersRecordThroughThePages)
 
 TEST_F(DocumentSheet, CancelWritesNothing)
 {
-    auto sheet = OpenSheet(DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
+    sheet = OpenDocumentSheet(DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
     ASSERT_NE(nullptr, sheet);
     sheet->SelectPage(3);
     sheet->PressCancel();
@@ -82,7 +65,7 @@ TEST_F(DocumentSheet, CancelWritesNothing)
 
 TEST_F(DocumentSheet, NoPermissionKeepsThePagesFromWriting)
 {
-    auto sheet = OpenSheet(DM_IN_PROMPT | DM_OUT_BUFFER | DM_NOPERMISSION);
+    sheet = OpenDocumentSheet(DM_IN_PROMPT | DM_OUT_BUFFER | DM_NOPERMISSION);
     ASSERT_NE(nullptr, sheet);
     sheet->PressOk();
     ASSERT_TRUE(sheet->WaitClosed());
@@ -90,21 +73,9 @@ TEST_F(DocumentSheet, NoPermissionKeepsThePagesFromWriting)
 }
 
 /* The host side of a sheet, for the reasons the platform's host is not
- * seen to deliver. */
-struct RecordingHost {
-    std::vector<HPROPSHEETPAGE> pages;
-    std::vector<LPARAM> results;
-
-    static LONG_PTR CALLBACK Callback(HANDLE host, UINT function, LPARAM first, LPARAM second)
-    {
-        auto* self = static_cast<RecordingHost*>(host);
-        if (function == CPSFUNC_ADD_HPROPSHEETPAGE)
-            self->pages.push_back(reinterpret_cast<HPROPSHEETPAGE>(first));
-        if (function == CPSFUNC_SET_RESULT)
-            self->results.push_back(second);
-        return 1;
-    }
-    ~RecordingHost()
+ * seen to deliver; no sheet ever takes its pages, so it destroys them. */
+struct PageOwningHost : RecordingHost {
+    ~PageOwningHost()
     {
         for (HPROPSHEETPAGE page : pages)
             DestroyPropertySheetPage(page);
@@ -115,13 +86,8 @@ TEST_F(DocumentSheet, SetResultOkWritesEvenWithoutPermission)
 {
     header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(),
                             DM_COPY | DM_NOPERMISSION);
-    RecordingHost host;
-    PROPSHEETUI_INFO info = {};
-    info.cbSize = sizeof(info);
-    info.Reason = PROPSHEETUI_REASON_INIT;
-    info.hComPropSheet = &host;
-    info.pfnComPropSheet = RecordingHost::Callback;
-    info.lParamInit = reinterpret_cast<LPARAM>(&header);
+    PageOwningHost host;
+    PROPSHEETUI_INFO info = host.InitInfo(&header);
     ASSERT_EQ(1, entry(&info, 0));
     EXPECT_EQ(7u, host.pages.size());
     ASSERT_NE(0u, info.UserData);
@@ -155,13 +121,8 @@ TEST_F(DocumentSheet, SetResultOkWritesEvenWithoutPermission)
 TEST_F(DocumentSheet, SetResultWithoutOutputRecordWritesNothing)
 {
     header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), nullptr, DM_UPDATE);
-    RecordingHost host;
-    PROPSHEETUI_INFO info = {};
-    info.cbSize = sizeof(info);
-    info.Reason = PROPSHEETUI_REASON_INIT;
-    info.hComPropSheet = &host;
-    info.pfnComPropSheet = RecordingHost::Callback;
-    info.lParamInit = reinterpret_cast<LPARAM>(&header);
+    PageOwningHost host;
+    PROPSHEETUI_INFO info = host.InitInfo(&header);
     ASSERT_EQ(1, entry(&info, 0));
     SETRESULT_INFO ok = {sizeof(SETRESULT_INFO), 0, nullptr, CPSUI_OK};
     info.Reason = PROPSHEETUI_REASON_SET_RESULT;

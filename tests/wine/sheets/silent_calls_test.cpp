@@ -5,26 +5,13 @@
 
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_ops.h"
+#include "document_sheet_fixture.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
 
 namespace {
 
-class SilentDocumentCall : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        library = LoadDriverLibrary();
-        ASSERT_NE(nullptr, library);
-        entry = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
-        ASSERT_NE(nullptr, entry);
-    }
-    void TearDown() override { FreeLibrary(library); }
-
-    HMODULE library = nullptr;
-    PFNPROPSHEETUI entry = nullptr;
-    DemoPrinter printer;
-};
+class SilentDocumentCall : public DocumentEntryFixture {};
 
 TEST_F(SilentDocumentCall, SizeQueriesAnswer508)
 {

@@ -56,6 +56,36 @@ DOCUMENTPROPERTYHEADER DocumentHeader(HANDLE printer, DEVMODEW* in, DEVMODEW* ou
     return header;
 }
 
+DEVICEPROPERTYHEADER DeviceHeader(HANDLE printer)
+{
+    DEVICEPROPERTYHEADER header = {};
+    header.cbSize = sizeof(header);
+    header.hPrinter = printer;
+    header.pszPrinterName = const_cast<LPWSTR>(DemoPrinterName);
+    return header;
+}
+
+LONG_PTR CALLBACK RecordingHost::Callback(HANDLE host, UINT function, LPARAM first, LPARAM second)
+{
+    auto* self = static_cast<RecordingHost*>(host);
+    if (function == CPSFUNC_ADD_HPROPSHEETPAGE)
+        self->pages.push_back(reinterpret_cast<HPROPSHEETPAGE>(first));
+    if (function == CPSFUNC_SET_RESULT)
+        self->results.push_back(second);
+    return 1;
+}
+
+PROPSHEETUI_INFO RecordingHost::InitInfo(const void* header)
+{
+    PROPSHEETUI_INFO info = {};
+    info.cbSize = sizeof(info);
+    info.Reason = PROPSHEETUI_REASON_INIT;
+    info.hComPropSheet = this;
+    info.pfnComPropSheet = Callback;
+    info.lParamInit = reinterpret_cast<LPARAM>(header);
+    return info;
+}
+
 void UseProgramAsModule()
 {
     SetModuleInstance(GetModuleHandleW(nullptr));

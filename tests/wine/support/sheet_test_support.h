@@ -38,6 +38,21 @@ struct CallerRecord {
 
 DOCUMENTPROPERTYHEADER DocumentHeader(HANDLE printer, DEVMODEW* in, DEVMODEW* out, DWORD mode);
 
+/* The printer-properties header of the demo printer. */
+DEVICEPROPERTYHEADER DeviceHeader(HANDLE printer);
+
+/* A sheet host of the test's own, for the results the platform's host does
+ * not pass on: it keeps the pages it is given and the results it is told. */
+struct RecordingHost {
+    std::vector<HPROPSHEETPAGE> pages;
+    std::vector<LPARAM> results;
+
+    static LONG_PTR CALLBACK Callback(HANDLE host, UINT function, LPARAM first, LPARAM second);
+    /* The call information of PROPSHEETUI_REASON_INIT through this host,
+     * with `header` as the initial parameter. */
+    PROPSHEETUI_INFO InitInfo(const void* header);
+};
+
 /* Makes this program's own resources the library's, for tests that call the
  * statically linked entry points. */
 void UseProgramAsModule();
