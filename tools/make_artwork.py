@@ -686,7 +686,7 @@ PREVIEW_PALETTE = [
 ]
 
 
-def shade_ball(px, box, base, light=(-0.5, -0.6, 0.62), spec=0.55, shininess=18,
+def shade_ball(px, box, base, light=(-0.5, -0.6, 0.62), specular=0.55, shininess=18,
                squash=1.0, dark=None, mask_fn=None):
     """Paint a lit ellipsoid into the pixel access px."""
     x0, y0, x1, y1 = box
@@ -710,7 +710,7 @@ def shade_ball(px, box, base, light=(-0.5, -0.6, 0.62), spec=0.55, shininess=18,
             nl = math.sqrt(nx * nx + ny * ny + nz * nz)
             a, b, c = nx / nl, ny / nl, nz / nl
             diff = max(0.0, a * lx + b * ly + c * lz)
-            s = max(0.0, a * hx + b * hy + c * hz) ** shininess * spec
+            s = max(0.0, a * hx + b * hy + c * hz) ** shininess * specular
             col = mix(dark, base, 0.15 + 0.85 * diff)
             col = mix(col, (255, 255, 255), s)
             px[x, y] = tuple(clamp8(v) for v in col)
@@ -751,7 +751,7 @@ def make_preview_source():
             grapes.append((66 + i * 6 + j * 3 + rnd.random() * 1.5, 44 + j * 5.5 + rnd.random()))
     for gx, gy in grapes:
         shade_ball(px, ((gx - 3.6) * ss, (gy - 3.6) * ss, (gx + 3.6) * ss, (gy + 3.6) * ss),
-                   (186, 40, 160), spec=0.7, shininess=30)
+                   (186, 40, 160), specular=0.7, shininess=30)
     shade_ball(px, (40 * ss, 30 * ss, 70 * ss, 60 * ss), (60, 170, 50))        # green apple
     # Stalk and leaf of the green apple.
     dr.line([(55 * ss, 32 * ss), (57 * ss, 26 * ss)], fill=(110, 70, 36), width=ss)
@@ -771,8 +771,8 @@ def make_preview_source():
             col = mix((16, 28, 100), (50, 90, 210), lit)
             if 0.30 < ny < 0.42:
                 col = mix((20, 120, 160), (60, 200, 230), lit)
-            spec = smoothstep(0.15, 0.0, abs(nx + 0.45)) * smoothstep(0.7, 0.2, ny) * 0.6
-            col = mix(col, (255, 255, 255), spec)
+            specular = smoothstep(0.15, 0.0, abs(nx + 0.45)) * smoothstep(0.7, 0.2, ny) * 0.6
+            col = mix(col, (255, 255, 255), specular)
             px[x, y] = tuple(clamp8(v) for v in col)
     dr.ellipse([bx0, by0 - 3 * ss, bx1, by0 + 3 * ss], outline=(200, 210, 240), width=ss)
     img = img.resize((w, h), Image.LANCZOS)

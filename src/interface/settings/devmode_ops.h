@@ -21,7 +21,7 @@ int CopyDevMode(const void* source, void* destination);
  * be written. */
 int CopyDevModeOut(const DriverDevMode* working, const void* callerIn, void* callerOut);
 
-/* The spec version a public part of this size is treated as having, or 0
+/* The dmSpecVersion a public part of this size is treated as having, or 0
  * when the size is not one of the three known layouts. */
 uint16_t SpecVersionForSize(uint16_t dmSize);
 

@@ -51,7 +51,7 @@ TEST(CopyDevMode, RefusesMissingRecordsAndUnknownLayouts)
     EXPECT_EQ(-1, CopyDevMode(&target, nullptr));
     EXPECT_EQ(-1, CopyDevMode(unknown.data(), &target));
 
-    // An unusual size is taken on trust only when it names a spec version.
+    // An unusual size is taken on trust only when it names its dmSpecVersion.
     RawRecord versioned(100, 0, 0x0401, 0x0402);
     EXPECT_EQ(100, CopyDevMode(versioned.data(), &target));
 
