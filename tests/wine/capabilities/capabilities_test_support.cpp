@@ -3,35 +3,6 @@
 #include <shlobj.h>
 #include <stdio.h>
 
-namespace {
-
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadBytes(const std::wstring& path)
-{
-    std::string bytes;
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (file == nullptr) return bytes;
-    char chunk[4096];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-    fclose(file);
-    return bytes;
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    ASSERT_NE(file, nullptr);
-    ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
-    fclose(file);
-}
-
-}  // namespace
-
 /* Names in the ANSI code page: an accented letter and the byte that is the
    euro sign in Western code pages; ids out of order and a duplicate-free
    list, sizes in every unit. */
@@ -68,23 +39,19 @@ void CatalogueAtDefaultPath::SetUp()
     queryPrint = DriverExport<QueryPrintFunction>(library, "DevQueryPrintEx");
     ASSERT_NE(nullptr, deviceCapabilities);
     ASSERT_NE(nullptr, queryPrint);
-    const std::wstring path = DefaultCataloguePath();
-    CreateDirectoryW(path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
-    hadFile_ = Exists(path);
-    if (hadFile_) saved_ = ReadBytes(path);
+    catalogueGuard_.reset(new DefaultCatalogueGuard);
     PlaceCatalogue(TestCatalogue);
 }
 
 void CatalogueAtDefaultPath::TearDown()
 {
-    RemoveCatalogue();
-    if (hadFile_) WriteBytes(DefaultCataloguePath(), saved_);
+    catalogueGuard_.reset();
     if (library != nullptr) FreeLibrary(library);
 }
 
 void CatalogueAtDefaultPath::PlaceCatalogue(const std::string& text)
 {
-    WriteBytes(DefaultCataloguePath(), text);
+    EXPECT_TRUE(WriteFileBytes(DefaultCataloguePath(), text));
 }
 
 void CatalogueAtDefaultPath::RemoveCatalogue()

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "sheets/driver_ui_contract.h"
 #include "wine_test_support.h"
 
@@ -33,8 +35,7 @@ protected:
     QueryPrintFunction queryPrint = nullptr;
 
 private:
-    bool hadFile_ = false;
-    std::string saved_;
+    std::unique_ptr<DefaultCatalogueGuard> catalogueGuard_;
 };
 
 /* The three labels of the test catalogue, in file order. */

@@ -7,10 +7,11 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "document_sheet_fixture.h"
+#include "file_bytes.h"
 #include "labels/label_catalogue.h"
 #include "resource_ids.h"
 #include "settings/devmode_ops.h"
-#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -58,15 +59,12 @@ protected:
     }
     void TearDown() override
     {
-        wchar_t* path = GetLabelCataloguePath();
-        if (path != nullptr) {
-            DeleteFileW(path);
-            free(path);
-        }
         printer.DeleteValue(L"Pullback");
         printer.DeleteValue(L"Cutter");
         DocumentSheetFixture::TearDown();
     }
+
+    DefaultCatalogueGuard catalogueGuard;
 };
 
 void ChangeEveryPage(SheetSession& sheet)

@@ -10,7 +10,7 @@ using Texts = std::vector<std::string>;
 
 class LabelPage : public ::testing::Test {
 protected:
-    CatalogueGuard guard;
+    DefaultCatalogueGuard guard;
 };
 
 const char FourBySixDetails[] =

@@ -29,47 +29,6 @@ LabelEntry MakeLabel(const char* name, const char* width, const char* length, in
     return label;
 }
 
-namespace {
-
-bool ReadWholeFile(const std::wstring& path, std::string* bytes)
-{
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (file == nullptr)
-        return false;
-    char buffer[4096];
-    size_t got = 0;
-    bytes->clear();
-    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes->append(buffer, got);
-    fclose(file);
-    return true;
-}
-
-}  // namespace
-
-CatalogueGuard::CatalogueGuard()
-{
-    wchar_t* composed = GetLabelCataloguePath();
-    if (composed != nullptr)
-        path = composed;
-    free(composed);
-    existed = ReadWholeFile(path, &bytes);
-    DeleteFileW(path.c_str());
-}
-
-CatalogueGuard::~CatalogueGuard()
-{
-    if (!existed) {
-        DeleteFileW(path.c_str());
-        return;
-    }
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    if (file != nullptr) {
-        fwrite(bytes.data(), 1, bytes.size(), file);
-        fclose(file);
-    }
-}
-
 void WriteDefaultCatalogue(const std::vector<LabelEntry>& labels)
 {
     SaveLabelCatalogue(labels.data(), static_cast<int>(labels.size()), nullptr);

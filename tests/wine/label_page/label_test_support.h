@@ -11,24 +11,11 @@
 #include "labels/label_catalogue.h"
 #include "settings/driver_devmode.h"
 #include "sheet_session.h"
+#include "file_bytes.h"
 #include "sheet_test_support.h"
 
 LabelEntry MakeLabel(const char* name, const char* width, const char* length, int units, int id,
                      const char* horzOffset = "0", const char* vertOffset = "0");
-
-/* The default catalogue's bytes as they were before a test, put back after
- * it (or the file removed when there was none). */
-class CatalogueGuard {
-public:
-    CatalogueGuard();
-    ~CatalogueGuard();
-    const std::wstring& Path() const { return path; }
-
-private:
-    std::wstring path;
-    bool existed = false;
-    std::string bytes;
-};
 
 void WriteDefaultCatalogue(const std::vector<LabelEntry>& labels);
 std::vector<LabelEntry> ReadCatalogue(const wchar_t* path = nullptr);

@@ -63,7 +63,7 @@ protected:
         EXPECT_EQ(length, DialogText(dialog, IDC_MANAGE_LENGTH_RANGE));
     }
 
-    CatalogueGuard guard;
+    DefaultCatalogueGuard guard;
     std::unique_ptr<LabelSheet> sheet;
     HWND dialog = nullptr;
 };

@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "file_bytes.h"
 #include "labels/catalogue_json.h"
 #include "labels/label_catalogue.h"
 #include "labels/number_text.h"
@@ -25,31 +26,6 @@ std::wstring CommonAppData()
 
 std::wstring CatalogueFolder() { return CommonAppData() + L"\\PDR7300Zr"; }
 std::wstring CataloguePath() { return CatalogueFolder() + L"\\label-list.kmr"; }
-
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadBytes(const std::wstring& path)
-{
-    std::string bytes;
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (file == nullptr) return "<missing>";
-    char chunk[4096];
-    size_t got;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-    fclose(file);
-    return bytes;
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    FILE* file = _wfopen(path.c_str(), L"wb");
-    ASSERT_NE(file, nullptr);
-    ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
-    fclose(file);
-}
 
 int CountFilesIn(const std::wstring& folder)
 {
@@ -92,15 +68,15 @@ class DefaultCatalogue : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        hadFile_ = Exists(CataloguePath());
-        if (hadFile_) saved_ = ReadBytes(CataloguePath());
+        hadFile_ = FileExists(CataloguePath());
+        if (hadFile_) saved_ = FileBytes(CataloguePath());
         DeleteFileW(CataloguePath().c_str());
         DeleteFileW((CataloguePath() + L".tmp").c_str());
     }
     void TearDown() override
     {
         DeleteFileW(CataloguePath().c_str());
-        if (hadFile_) WriteBytes(CataloguePath(), saved_);
+        if (hadFile_) WriteFileBytes(CataloguePath(), saved_);
     }
 
 private:
@@ -120,13 +96,13 @@ TEST_F(DefaultCatalogue, PathIsInTheMachinesCommonApplicationDataFolder)
 TEST_F(DefaultCatalogue, FirstLoadCreatesTheFolderAndFindsNoLabels)
 {
     RemoveDirectoryW(CatalogueFolder().c_str());
-    ASSERT_FALSE(Exists(CatalogueFolder()));
+    ASSERT_FALSE(FileExists(CatalogueFolder()));
     LabelEntry entries[MaxLabels];
     EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
     DWORD attributes = GetFileAttributesW(CatalogueFolder().c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_FALSE(Exists(CataloguePath()));
+    EXPECT_FALSE(FileExists(CataloguePath()));
     // A second load finds the folder there already.
     EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
 }
@@ -136,12 +112,12 @@ TEST_F(DefaultCatalogue, SaveOverTenLabelsLeavesExactlyTheNewText)
     LabelEntry ten[10];
     MakeLabels(ten, 10, "Ten");
     ASSERT_TRUE(SaveLabelCatalogue(ten, 10, nullptr));
-    EXPECT_EQ(ReadBytes(CataloguePath()), Rendered(ten, 10));
+    EXPECT_EQ(FileBytes(CataloguePath()), Rendered(ten, 10));
 
     LabelEntry two[2];
     MakeLabels(two, 2, "Two");
     ASSERT_TRUE(SaveLabelCatalogue(two, 2, nullptr));
-    EXPECT_EQ(ReadBytes(CataloguePath()), Rendered(two, 2));
+    EXPECT_EQ(FileBytes(CataloguePath()), Rendered(two, 2));
     EXPECT_EQ(CountFilesIn(CatalogueFolder()), 1);
 
     LabelEntry back[MaxLabels];
@@ -162,7 +138,7 @@ TEST_F(DefaultCatalogue, SaveWhileAReaderHoldsTheFileFailsWithoutHarm)
     LabelEntry ten[10];
     MakeLabels(ten, 10, "Ten");
     ASSERT_TRUE(SaveLabelCatalogue(ten, 10, nullptr));
-    const std::string before = ReadBytes(CataloguePath());
+    const std::string before = FileBytes(CataloguePath());
 
     FILE* reader = _wfopen(CataloguePath().c_str(), L"rb");
     ASSERT_NE(reader, nullptr);
@@ -171,26 +147,28 @@ TEST_F(DefaultCatalogue, SaveWhileAReaderHoldsTheFileFailsWithoutHarm)
     EXPECT_FALSE(SaveLabelCatalogue(two, 2, nullptr));
     fclose(reader);
 
-    EXPECT_EQ(ReadBytes(CataloguePath()), before);
+    EXPECT_EQ(FileBytes(CataloguePath()), before);
     EXPECT_EQ(CountFilesIn(CatalogueFolder()), 1);
     // Once the reader has gone the same save goes through.
     EXPECT_TRUE(SaveLabelCatalogue(two, 2, nullptr));
-    EXPECT_EQ(ReadBytes(CataloguePath()), Rendered(two, 2));
+    EXPECT_EQ(FileBytes(CataloguePath()), Rendered(two, 2));
 }
 
 TEST_F(DefaultCatalogue, EmptyCatalogueIsWrittenAsTwoCharacters)
 {
     ASSERT_TRUE(SaveLabelCatalogue(nullptr, 0, nullptr));
-    EXPECT_EQ(ReadBytes(CataloguePath()), "[]");
+    EXPECT_EQ(FileBytes(CataloguePath()), "[]");
 }
 
 TEST_F(DefaultCatalogue, FileBeyondTheSizeBoundIsUnreadable)
 {
     LabelEntry entries[MaxLabels];
     std::string text = "[{\"name\":\"A\"}]";
-    WriteBytes(CataloguePath(), text + std::string(MaxLabelCatalogueBytes - text.size(), ' '));
+    ASSERT_TRUE(
+        WriteFileBytes(CataloguePath(), text + std::string(MaxLabelCatalogueBytes - text.size(), ' ')));
     EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 1);
-    WriteBytes(CataloguePath(), text + std::string(MaxLabelCatalogueBytes - text.size() + 1, ' '));
+    ASSERT_TRUE(
+        WriteFileBytes(CataloguePath(), text + std::string(MaxLabelCatalogueBytes - text.size() + 1, ' ')));
     EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
 }
 
@@ -219,7 +197,7 @@ TEST_F(CatalogueAtAPath, ExportAndImportUseTheGivenPath)
     LabelEntry three[3];
     MakeLabels(three, 3, "Export");
     ASSERT_TRUE(SaveLabelCatalogue(three, 3, path_.c_str()));
-    EXPECT_EQ(ReadBytes(path_), Rendered(three, 3));
+    EXPECT_EQ(FileBytes(path_), Rendered(three, 3));
     EXPECT_EQ(CountFilesIn(folder_), 1);
     LabelEntry back[MaxLabels];
     EXPECT_EQ(LoadLabelCatalogue(back, MaxLabels, path_.c_str()), 3);
