@@ -5,9 +5,18 @@
 
 namespace {
 
+/* A public part that ends inside the header stating the sizes and versions
+ * would put the private part over that header: such a record has no layout
+ * a copy could honour, whatever version it claims. */
+bool CoversHeader(const void* record)
+{
+    return RecordSize(record) >= DevModeHeaderBytes;
+}
+
 bool IsKnownLayout(const void* record)
 {
-    return SpecVersionForSize(RecordSize(record)) != 0 || RecordSpecVersion(record) != 0;
+    return CoversHeader(record) &&
+           (SpecVersionForSize(RecordSize(record)) != 0 || RecordSpecVersion(record) != 0);
 }
 
 uint16_t Smaller(uint16_t a, uint16_t b) { return a < b ? a : b; }
@@ -48,7 +57,8 @@ uint16_t SpecVersionForSize(uint16_t dmSize)
 
 int CopyDevMode(const void* sourceRecord, void* destinationRecord)
 {
-    if (sourceRecord == nullptr || !IsKnownLayout(sourceRecord) || destinationRecord == nullptr)
+    if (sourceRecord == nullptr || !IsKnownLayout(sourceRecord) || destinationRecord == nullptr ||
+        !CoversHeader(destinationRecord))
         return -1;
     const uint8_t* source = static_cast<const uint8_t*>(sourceRecord);
     uint8_t* destination = static_cast<uint8_t*>(destinationRecord);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "settings/devmode_bytes.h"
+#include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
 
 namespace {
@@ -59,6 +60,44 @@ TEST(CopyDevMode, RefusesMissingRecordsAndUnknownLayouts)
     RawRecord unknownDestination(100, 0, 0, 0x0402);
     DriverDevMode source = Defaults();
     EXPECT_EQ(-1, CopyDevMode(&source, unknownDestination.data()));
+}
+
+/* Sizes that end inside the 72-byte header, and the header exactly. */
+const uint16_t ShortPublicSizes[] = {0, 1, 64, 69, 71};
+
+TEST(CopyDevMode, PublicPartShorterThanTheHeaderIsOfNoKnownLayout)
+{
+    for (uint16_t size : ShortPublicSizes) {
+        SCOPED_TRACE(size);
+        DriverDevMode source = Defaults();
+        source.Public.dmSize = size;
+        DriverDevMode target = Defaults();
+        const DriverDevMode before = target;
+        EXPECT_EQ(-1, CopyDevMode(&source, &target));
+        EXPECT_EQ(0, memcmp(&before, &target, sizeof target));
+        EXPECT_EQ(0, MergeDevMode(&target, &source));
+        EXPECT_EQ(0, memcmp(&before, &target, sizeof target));
+
+        // As a destination it would have its private part written over its
+        // own header.
+        RawRecord destination(size, 288, 0x0401, 0x0402);
+        const DriverDevMode working = Defaults();
+        EXPECT_EQ(-1, CopyDevMode(&working, destination.data()));
+        EXPECT_EQ(0, CopyDevModeOut(&working, &source, destination.data()));
+        EXPECT_TRUE(destination.GuardIntact());
+    }
+
+    DriverDevMode header = Defaults();
+    header.Public.dmSize = DevModeHeaderBytes;
+    DriverDevMode target = Defaults();
+    EXPECT_EQ(DevModeHeaderBytes + 288, CopyDevMode(&header, &target));
+    const DriverDevMode working = Defaults();
+    RawRecord out(DevModeHeaderBytes, 288, 0, 0);
+    EXPECT_EQ(1, CopyDevModeOut(&working, &header, out.data()));
+    EXPECT_EQ(DevModeHeaderBytes, RecordSize(out.data()));
+    EXPECT_EQ(288, RecordExtraSize(out.data()));
+    EXPECT_EQ(0x18284000u, LoadU32(out.data(), DevModeHeaderBytes));
+    EXPECT_TRUE(out.GuardIntact());
 }
 
 TEST(CopyDevMode, KnownPublicSizesSetTheirSpecVersion)
