@@ -9,6 +9,7 @@
 #include <stddef.h>
 #include <stdio.h>
 
+#include "labels/catalogue_repairs.h"
 #include "labels/label_catalogue.h"
 
 struct cJSON;
@@ -33,8 +34,10 @@ void ReadLabelNumberText(char* field, size_t fieldSize, const cJSON* object,
 int ReadLabelInteger(const cJSON* object, const char* key, int minimum,
                      int maximum, int defaultValue);
 
-/* One label from `child` at 0-based file position `position`. */
-void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position);
+/* One label from `child` at 0-based file position `position`; each repair
+   is told to `repairs` when given. */
+void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position,
+                    const LabelRepairSink* repairs = nullptr);
 
 /*
  * Parses the NUL-terminated `text` into at most min(capacity, MaxLabels)
@@ -44,10 +47,20 @@ void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position);
 int ParseLabelCatalogue(const char* text, LabelEntry* entries, int capacity);
 
 /*
- * Reads the whole of an open file and parses it.  A file whose size cannot be
- * taken, or that is larger than MaxLabelCatalogueBytes, gives 0.
+ * The same parse of a text of `length` bytes (a NUL after them), telling
+ * each repair to `repairs` when given.  Bytes after a NUL inside the text
+ * are never parsed; they count as text after the value.
  */
-int ReadLabelCatalogueStream(FILE* file, LabelEntry* entries, int capacity);
+int ParseLabelCatalogueReporting(const char* text, size_t length, LabelEntry* entries,
+                                 int capacity, const LabelRepairSink* repairs);
+
+/*
+ * Reads the whole of an open file and parses it.  A file whose size cannot be
+ * taken, or that is larger than MaxLabelCatalogueBytes, gives 0.  Each
+ * repair is told to `repairs` when given.
+ */
+int ReadLabelCatalogueStream(FILE* file, LabelEntry* entries, int capacity,
+                             const LabelRepairSink* repairs = nullptr);
 
 /*
  * The file text of entries[0 .. count-1], or null when `count` is outside

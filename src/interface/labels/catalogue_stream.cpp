@@ -21,18 +21,33 @@ long long MeasureStream(FILE* file)
     return size;
 }
 
+void ReportFileRepair(const LabelRepairSink* repairs, LabelRepairKind kind, long long size)
+{
+    if (repairs == nullptr || repairs->report == nullptr) return;
+    LabelRepairNote note = {kind, -1, nullptr, nullptr, nullptr, size};
+    repairs->report(repairs->context, note);
+}
+
 }  // namespace
 
-int ReadLabelCatalogueStream(FILE* file, LabelEntry* entries, int capacity)
+int ReadLabelCatalogueStream(FILE* file, LabelEntry* entries, int capacity,
+                             const LabelRepairSink* repairs)
 {
     if (file == nullptr) return 0;
     long long size = MeasureStream(file);
-    if (size < 0 || size > MaxLabelCatalogueBytes) return 0;
+    if (size < 0 || size > MaxLabelCatalogueBytes) {
+        ReportFileRepair(repairs, size < 0 ? LabelRepairKind::FileUnreadable
+                                           : LabelRepairKind::FileTooLarge, size);
+        return 0;
+    }
     char* text = static_cast<char*>(malloc(static_cast<size_t>(size) + 1));
-    if (text == nullptr) return 0;
+    if (text == nullptr) {
+        ReportFileRepair(repairs, LabelRepairKind::FileUnreadable, size);
+        return 0;
+    }
     size_t got = fread(text, 1, static_cast<size_t>(size), file);
     text[got] = '\0';
-    int count = ParseLabelCatalogue(text, entries, capacity);
+    int count = ParseLabelCatalogueReporting(text, got, entries, capacity, repairs);
     free(text);
     return count;
 }

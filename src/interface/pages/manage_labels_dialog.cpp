@@ -1,7 +1,6 @@
 #include "pages/manage_labels_dialog.h"
 
 #include <commdlg.h>
-#include <stdio.h>
 
 #include "pages/manage_labels_rules.h"
 #include "pages/page_frame.h"
@@ -152,8 +151,7 @@ bool ReadOffsetField(HWND dialog, int editId, char* field, int messageId)
         return true;
     }
     char text[RangeTextSize];
-    snprintf(text, sizeof text, "%d - %d", static_cast<int>(LabelOffsetRange.Minimum),
-             static_cast<int>(LabelOffsetRange.Maximum));
+    FormatOffsetRangeText(text, sizeof text);
     ShowRangeError(dialog, messageId, text);
     return false;
 }

@@ -1,0 +1,23 @@
+#include "labels/catalogue_repairs.h"
+
+bool RepairIgnoresFileContent(LabelRepairKind kind)
+{
+    switch (kind) {
+    case LabelRepairKind::FileUnreadable:
+    case LabelRepairKind::FileTooLarge:
+    case LabelRepairKind::NotJson:
+    case LabelRepairKind::NotAnArray:
+    case LabelRepairKind::TextAfterValue:
+    case LabelRepairKind::TooManyLabels:
+        return true;
+    case LabelRepairKind::EmptyText:
+    case LabelRepairKind::NotAnObject:
+    case LabelRepairKind::MemberMissing:
+    case LabelRepairKind::WrongType:
+    case LabelRepairKind::TextTooLong:
+    case LabelRepairKind::OutOfRange:
+    case LabelRepairKind::NotWholeNumber:
+        break;
+    }
+    return false;
+}

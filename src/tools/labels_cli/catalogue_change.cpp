@@ -1,0 +1,76 @@
+#include "catalogue_change.h"
+
+#include "tool_messages.h"
+
+namespace {
+
+bool RefuseUnreadable(const CataloguePath& path, const CatalogueReading& reading,
+                      const ToolOutput& output, int* status)
+{
+    PrintError(output, path.display + " cannot be read (" + reading.failure +
+                           "); nothing was changed");
+    *status = ToolFileError;
+    return false;
+}
+
+bool RefusePartlyRead(const CataloguePath& path, const CatalogueReading& reading,
+                      const ToolOutput& output, int* status)
+{
+    PrintError(output, path.display + ": " + reading.firstIgnored);
+    PrintError(output, "the driver reads only part of " + path.display +
+                           ", so nothing was changed; correct it (see 'pdr-labels check') "
+                           "or replace it with 'pdr-labels import FILE --replace'");
+    *status = ToolRefused;
+    return false;
+}
+
+void NoteRepairs(const CataloguePath& path, const CatalogueReading& reading, const ToolOutput& output,
+                 const char* consequence)
+{
+    for (const std::string& repair : reading.repairs) PrintNote(output, path.display + ": " + repair);
+    if (!reading.repairs.empty()) PrintNote(output, consequence);
+}
+
+}  // namespace
+
+bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading,
+                           const ToolOutput& output, int* status)
+{
+    ReadCatalogue(path, reading);
+    if (reading->outcome == ReadOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
+    if (!reading->firstIgnored.empty()) return RefusePartlyRead(path, *reading, output, status);
+    NoteRepairs(path, *reading, output, "the labels are saved as the driver reads them");
+    return true;
+}
+
+bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
+                           const ToolOutput& output, int* status)
+{
+    ReadCatalogue(path, reading);
+    if (reading->outcome == ReadOutcome::Missing) {
+        PrintError(output, path.display + " does not exist (" + reading->failure + ")");
+        *status = ToolFileError;
+        return false;
+    }
+    if (reading->outcome == ReadOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
+    if (!reading->firstIgnored.empty() || reading->emptyText) {
+        const std::string& why =
+            !reading->firstIgnored.empty() ? reading->firstIgnored : reading->repairs.front();
+        PrintError(output, path.display + ": " + why +
+                               "; it is not imported and nothing was changed");
+        *status = ToolRefused;
+        return false;
+    }
+    NoteRepairs(path, *reading, output, "its labels are imported as the driver reads them");
+    return true;
+}
+
+bool SaveChangedCatalogue(const LabelEntry* labels, int count, const CataloguePath& path,
+                          const ToolOutput& output)
+{
+    if (SaveLabelCatalogue(labels, count, path.path.c_str())) return true;
+    /* The dialog's words for a failed OK. */
+    PrintError(output, "Could not save the label list. Any changes you've made will not be saved. (" +
+                           path.display + ")");
+    return false;
+}

@@ -1,0 +1,45 @@
+#include "catalogue_files.h"
+
+#include <errno.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+
+#include "labels/path_utf8.h"
+
+namespace {
+
+constexpr size_t NarrowPathSize = 4096;
+
+}  // namespace
+
+FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, std::string* reason)
+{
+    char narrow[NarrowPathSize];
+    *outcome = OpenOutcome::Failed;
+    if (!NarrowPathUtf8(narrow, sizeof narrow, path.c_str())) {
+        *reason = "the path cannot be used";
+        return nullptr;
+    }
+    FILE* file = fopen(narrow, "rb");
+    if (file == nullptr) {
+        if (errno == ENOENT) *outcome = OpenOutcome::Missing;
+        *reason = strerror(errno);
+        return nullptr;
+    }
+    struct stat status;
+    if (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) {
+        fclose(file);
+        *reason = "not a regular file";
+        return nullptr;
+    }
+    *outcome = OpenOutcome::Opened;
+    return file;
+}
+
+std::string DisplayPath(const std::wstring& path)
+{
+    char narrow[NarrowPathSize];
+    if (!NarrowPathUtf8(narrow, sizeof narrow, path.c_str())) return "(unprintable path)";
+    return narrow;
+}

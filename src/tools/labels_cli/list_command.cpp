@@ -1,0 +1,67 @@
+#include <string.h>
+
+#include "catalogue_source.h"
+#include "labels/catalogue_json.h"
+#include "tool_commands.h"
+#include "tool_messages.h"
+#include "units_words.h"
+
+namespace {
+
+void PrintTable(const LabelEntry* labels, int count, FILE* out)
+{
+    size_t nameWidth = strlen("NAME");
+    for (int i = 0; i < count; ++i)
+        if (strlen(labels[i].name) > nameWidth) nameWidth = strlen(labels[i].name);
+    const int name = static_cast<int>(nameWidth);
+    fprintf(out, "%-5s  %-*s  %-7s  %-7s  %-5s  %-8s  %-8s\n", "ID", name, "NAME", "WIDTH", "LENGTH",
+            "UNITS", "H-OFFSET", "V-OFFSET");
+    for (int i = 0; i < count; ++i) {
+        const LabelEntry& label = labels[i];
+        fprintf(out, "%-5d  %-*s  %-7s  %-7s  %-5s  %-8s  %s\n", label.id, name, label.name, label.width,
+                label.length, UnitsWord(label.units), label.horzOffset, label.vertOffset);
+    }
+}
+
+/* Why the driver sees no label, when that is not simply an empty list. */
+void ExplainEmptyList(const CataloguePath& path, const ToolOutput& output)
+{
+    CatalogueReading reading;
+    ReadCatalogue(path, &reading);
+    if (reading.outcome == ReadOutcome::Missing)
+        PrintNote(output, path.display + " does not exist; the driver sees no labels");
+    else if (reading.outcome == ReadOutcome::Failed)
+        PrintNote(output, path.display + " cannot be read (" + reading.failure +
+                              "); the driver sees no labels");
+    else if (!reading.repairs.empty())
+        PrintNote(output, path.display + ": " + reading.repairs.front());
+}
+
+}  // namespace
+
+int RunListCommand(const ToolRequest& request, const ToolOutput& output)
+{
+    std::string problem = CheckRequestShape(request, {"--json", "--file"}, 0, 0);
+    if (!problem.empty()) return ReportUsageError(output, problem, "list");
+    CataloguePath path;
+    if (!ResolveCataloguePath(request.hasFile, request.file, &path, &problem)) {
+        PrintError(output, problem);
+        return ToolFileError;
+    }
+    LabelEntry labels[MaxLabels];
+    const int count = LoadLabelCatalogue(labels, MaxLabels, path.path.c_str());
+    if (count == 0) ExplainEmptyList(path, output);
+    if (!request.json) {
+        PrintTable(labels, count, output.out);
+        return ToolSucceeded;
+    }
+    /* The catalogue's own rendering, so the listing can be imported as it is. */
+    char* text = RenderLabelCatalogue(labels, count);
+    if (text == nullptr) {
+        PrintError(output, "out of memory");
+        return ToolFileError;
+    }
+    fprintf(output.out, "%s\n", text);
+    ReleaseLabelCatalogueText(text);
+    return ToolSucceeded;
+}

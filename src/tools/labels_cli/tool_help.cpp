@@ -1,0 +1,97 @@
+#include "tool_commands.h"
+
+namespace {
+
+const char ProgramHelp[] =
+    "Usage: pdr-labels [--file PATH] COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Reads and changes the machine's label catalogue with the rules of the\n"
+    "driver and its Manage Labels dialog.\n"
+    "\n"
+    "Commands:\n"
+    "  list [--json]                 the labels as the driver reads them\n"
+    "  check [FILE]                  every repair the driver would make to FILE\n"
+    "  add NAME WIDTH LENGTH [--units mm|in|0.1mm] [--offsets H V]\n"
+    "                                append a label\n"
+    "  remove NAME | --id N          remove one label\n"
+    "  import FILE [--replace|--merge]\n"
+    "                                take the labels of FILE\n"
+    "  export FILE                   write the catalogue to FILE\n"
+    "  help [COMMAND]                this text, or a command's\n"
+    "\n"
+    "Options:\n"
+    "  --file PATH   work on PATH instead of the machine's catalogue\n"
+    "  --help        show the help of the command\n"
+    "\n"
+    "Exit status: 0 done; 1 refused, nothing changed (check: repairs needed);\n"
+    "2 wrong command line; 3 a file could not be read or written.\n";
+
+const char ListHelp[] =
+    "Usage: pdr-labels list [--json] [--file PATH]\n"
+    "\n"
+    "Lists the labels as the driver reads them, repairs made: id, name,\n"
+    "width, length, units and offsets.  With --json, prints them as the\n"
+    "catalogue file holds them, ready for 'import'.\n";
+
+const char CheckHelp[] =
+    "Usage: pdr-labels check [FILE]\n"
+    "\n"
+    "Reads FILE (or the --file catalogue, or the machine's) as the driver\n"
+    "does and prints every repair the driver makes, one line each with the\n"
+    "label's position: a missing member, a name or number too long for its\n"
+    "field, an out-of-range size, offset, units or id, text after the label\n"
+    "array, more than 128 labels, a file too large.  Exits with 0 only when\n"
+    "nothing needs repair, 1 when something does, 3 when FILE cannot be read.\n";
+
+const char AddHelp[] =
+    "Usage: pdr-labels add NAME WIDTH LENGTH [--units mm|in|0.1mm] [--offsets H V]\n"
+    "                      [--file PATH]\n"
+    "\n"
+    "Appends a label, with the checks of the Manage Labels dialog.  WIDTH and\n"
+    "LENGTH are in the given units (default in) and must lie in the driver's\n"
+    "ranges: mm 10.00 - 128.70 wide, 10.00 - 3048.00 long; in the same sizes\n"
+    "divided by 25.4 (so 0.40 - 5.06 wide in two decimals, up to 120.00 long);\n"
+    "0.1mm ten times the mm ranges.  H and V are whole numbers from -1200 to\n"
+    "1200 (default 0).  NAME (at most 63 bytes) must differ from every other\n"
+    "label's name, letter case aside.  The label gets the id after the last\n"
+    "label's, or the first free one.  Put '--' before a NAME beginning with '-'.\n";
+
+const char RemoveHelp[] =
+    "Usage: pdr-labels remove NAME [--file PATH]\n"
+    "       pdr-labels remove --id N [--file PATH]\n"
+    "\n"
+    "Removes the one label of that name (letter case aside) or id; refuses\n"
+    "when none or more than one matches.\n";
+
+const char ImportHelp[] =
+    "Usage: pdr-labels import FILE [--replace|--merge] [--file PATH]\n"
+    "\n"
+    "Takes the labels of FILE, repaired as the driver reads them.\n"
+    "--replace (the default, as the dialog's Import): they replace the whole\n"
+    "catalogue.  --merge: a label whose name the catalogue has replaces that\n"
+    "label and keeps its id; the others are appended, keeping their id when\n"
+    "it is free.  A merge beyond 128 labels is refused.  A FILE that is\n"
+    "missing, empty, not a label list, or read only in part is refused.\n";
+
+const char ExportHelp[] =
+    "Usage: pdr-labels export FILE [--file PATH]\n"
+    "\n"
+    "Writes the catalogue, as the driver reads it, to FILE (replacing it).\n";
+
+}  // namespace
+
+void PrintCommandHelp(ToolCommand command, FILE* out)
+{
+    const char* text = ProgramHelp;
+    switch (command) {
+    case ToolCommand::List: text = ListHelp; break;
+    case ToolCommand::Check: text = CheckHelp; break;
+    case ToolCommand::Add: text = AddHelp; break;
+    case ToolCommand::Remove: text = RemoveHelp; break;
+    case ToolCommand::Import: text = ImportHelp; break;
+    case ToolCommand::Export: text = ExportHelp; break;
+    case ToolCommand::None:
+    case ToolCommand::Help: break;
+    }
+    fputs(text, out);
+}
