@@ -96,7 +96,11 @@ int CopyDevModeOut(const DriverDevMode* working, const void* callerIn, void* cal
         memcpy(callerOut, working, static_cast<size_t>(working->Public.dmSize) + working->Public.dmDriverExtra);
         return 1;
     }
-    /* The caller sized its output from its own input record. */
+    /* The caller sized its output from its own input record: one of no
+       known layout says nothing about that buffer, not even that it holds
+       a header, so nothing may be written into it. */
+    if (!IsKnownLayout(callerIn))
+        return 0;
     if (RecordSize(callerIn) >= working->Public.dmSize) {
         StoreU16(callerOut, OffsetSpecVersion, working->Public.dmSpecVersion);
         StoreU16(callerOut, OffsetSize, working->Public.dmSize);

@@ -220,4 +220,20 @@ TEST(CopyDevModeOut, InputOfNoKnownLayoutWritesNothingUsable)
     EXPECT_EQ(0, CopyDevModeOut(&working, callerIn.data(), callerOut.data()));
 }
 
+TEST(CopyDevModeOut, InputEndingInsideItsHeaderLeavesTheOutputUntouched)
+{
+    const DriverDevMode working = Defaults();
+    for (uint16_t size : {0, 10, 71}) {
+        std::vector<uint8_t> callerIn(DevModeHeaderBytes, 0);
+        StoreU16(callerIn.data(), OffsetSize, size);
+        StoreU16(callerIn.data(), OffsetSpecVersion, 0x0401);
+        StoreU16(callerIn.data(), OffsetDriverVersion, 0x0402);
+        // Sized from the input's claim; the header bytes of a record of
+        // that size would already lie beyond it.
+        std::vector<uint8_t> callerOut(DevModeHeaderBytes, 0x77);
+        EXPECT_EQ(0, CopyDevModeOut(&working, callerIn.data(), callerOut.data()));
+        EXPECT_EQ(std::vector<uint8_t>(DevModeHeaderBytes, 0x77), callerOut) << size;
+    }
+}
+
 }  // namespace
