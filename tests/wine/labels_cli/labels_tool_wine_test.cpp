@@ -1,0 +1,165 @@
+/* The Windows pdr-labels.exe on the prefix's machine-wide catalogue. */
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <stdio.h>
+#include <string.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "file_bytes.h"
+#include "labels/catalogue_json.h"
+#include "labels/label_catalogue.h"
+#include "tool_process.h"
+
+namespace {
+
+/* What the console's text mode wrote, with plain line feeds. */
+std::string Plain(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+std::string Rendered(const LabelEntry* labels, int count)
+{
+    char* text = RenderLabelCatalogue(labels, count);
+    std::string result = text != nullptr ? text : "<null>";
+    ReleaseLabelCatalogueText(text);
+    return result;
+}
+
+std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
+
+class WindowsLabelsTool : public ::testing::Test {
+protected:
+    DefaultCatalogueGuard guard_;
+};
+
+TEST_F(WindowsLabelsTool, ChangesTheMachineCatalogueWithTheDriversRules)
+{
+    ToolResult added = RunLabelsToolProcess({L"add", L"Shipping 4x6", L"4.00", L"6.00"});
+    ASSERT_TRUE(added.started);
+    EXPECT_EQ(added.exitCode, 0u) << added.err;
+    ASSERT_EQ(RunLabelsToolProcess({L"add", L"Small", L"50", L"30", L"--units", L"mm", L"--offsets",
+                                    L"5", L"-3"}).exitCode, 0u);
+    LabelEntry labels[MaxLabels];
+    ASSERT_EQ(LoadLabelCatalogue(labels, MaxLabels, nullptr), 2);
+    EXPECT_EQ(FileBytes(guard_.Path()), Rendered(labels, 2));
+    EXPECT_EQ(labels[1].id, 258);
+    EXPECT_STREQ(labels[1].vertOffset, "-3");
+
+    ToolResult listed = RunLabelsToolProcess({L"list"});
+    EXPECT_EQ(listed.exitCode, 0u);
+    EXPECT_NE(Plain(listed.out).find("258    Small         50       30       mm     5         -3\n"),
+              std::string::npos) << listed.out;
+    EXPECT_EQ(Plain(RunLabelsToolProcess({L"list", L"--json"}).out), Rendered(labels, 2) + "\n");
+    EXPECT_EQ(RunLabelsToolProcess({L"check", guard_.Path()}).exitCode, 0u);
+
+    // A refusal leaves the file's bytes alone and says why, as the dialog does.
+    const std::string before = FileBytes(guard_.Path());
+    ToolResult refused = RunLabelsToolProcess({L"add", L"small", L"4", L"6"});
+    EXPECT_EQ(refused.exitCode, 1u);
+    EXPECT_NE(refused.err.find("Name already used."), std::string::npos) << refused.err;
+    refused = RunLabelsToolProcess({L"add", L"Wide", L"5.07", L"6"});
+    EXPECT_NE(refused.err.find("Invalid Width. Valid range: 0.39 - 5.07 in"), std::string::npos);
+    EXPECT_EQ(FileBytes(guard_.Path()), before);
+
+    EXPECT_EQ(RunLabelsToolProcess({L"remove", L"SHIPPING 4X6"}).exitCode, 0u);
+    ASSERT_EQ(LoadLabelCatalogue(labels, MaxLabels, nullptr), 1);
+    EXPECT_STREQ(labels[0].name, "Small");
+}
+
+TEST_F(WindowsLabelsTool, ImportAndExportKeepEveryByte)
+{
+    // A name in the 8-bit code page and texts the loader keeps as written.
+    const std::string original =
+        "[{\n\t\t\"name\":\t\"Gr\xF6\xDF" "e \\\"A\\\"\",\n\t\t\"width\":\t\"4\",\n\t\t\"length\":\t\"6.0\","
+        "\n\t\t\"horzOffset\":\t\"12.5\",\n\t\t\"vertOffset\":\t\"\",\n\t\t\"units\":\t1,\n\t\t\"id\":\t300\n\t}]";
+    const std::wstring folder = FolderOf(guard_.Path());
+    const std::wstring source = folder + L"\\incoming.kmr";
+    const std::wstring exported = folder + L"\\exported.kmr";
+    ASSERT_TRUE(WriteFileBytes(source, original));
+    ToolResult imported = RunLabelsToolProcess({L"import", source, L"--replace"});
+    EXPECT_EQ(imported.exitCode, 0u) << imported.err;
+    EXPECT_EQ(FileBytes(guard_.Path()), original);
+    EXPECT_EQ(RunLabelsToolProcess({L"export", exported}).exitCode, 0u);
+    EXPECT_EQ(FileBytes(exported), original);
+    EXPECT_EQ(RunLabelsToolProcess({L"check", exported}).exitCode, 0u);
+
+    // A file that is not a catalogue is refused and the catalogue kept.
+    ASSERT_TRUE(WriteFileBytes(source, "[{\"name\":\"x\"}] and more"));
+    ToolResult refused = RunLabelsToolProcess({L"import", source});
+    EXPECT_EQ(refused.exitCode, 1u);
+    ToolResult checked = RunLabelsToolProcess({L"check", source});
+    EXPECT_EQ(checked.exitCode, 1u);
+    EXPECT_NE(checked.out.find("text after the label array"), std::string::npos) << checked.out;
+    EXPECT_EQ(FileBytes(guard_.Path()), original);
+    DeleteFileW(source.c_str());
+    DeleteFileW(exported.c_str());
+}
+
+/* One of the two catalogues the saves alternate between, as a reader must
+ * see it: whole, never torn and never empty. */
+bool IsOneOfTheSavedLists(const LabelEntry* labels, int count, int base)
+{
+    if (count != base && count != base + 1) return false;
+    for (int i = 0; i < count; ++i) {
+        char name[LabelNameSize];
+        snprintf(name, sizeof name, i < base ? "Stock %03d" : "Extra", i + 1);
+        if (strcmp(labels[i].name, name) != 0) return false;
+    }
+    return true;
+}
+
+TEST_F(WindowsLabelsTool, SavesSucceedWhileAnotherProcessReadsInATightLoop)
+{
+    constexpr int Base = 100;
+    constexpr int Saves = 200;
+    LabelEntry labels[MaxLabels] = {};
+    for (int i = 0; i < Base; ++i) {
+        snprintf(labels[i].name, sizeof labels[i].name, "Stock %03d", i + 1);
+        strcpy(labels[i].width, "4.00");
+        strcpy(labels[i].length, "6.00");
+        strcpy(labels[i].horzOffset, "0");
+        strcpy(labels[i].vertOffset, "0");
+        labels[i].units = Inches;
+        labels[i].id = FirstLabelId + i;
+    }
+    ASSERT_TRUE(SaveLabelCatalogue(labels, Base, nullptr));
+
+    // The reader is this test process; every save is a pdr-labels process.
+    std::atomic<bool> stop(false);
+    std::atomic<int> reads(0);
+    std::atomic<int> badReads(0);
+    std::thread reader([&] {
+        static LabelEntry seen[MaxLabels];
+        while (!stop.load()) {
+            const int count = LoadLabelCatalogue(seen, MaxLabels, nullptr);
+            if (!IsOneOfTheSavedLists(seen, count, Base)) ++badReads;
+            ++reads;
+        }
+    });
+    int failedSaves = 0;
+    std::string firstFailure;
+    for (int i = 0; i < Saves; ++i) {
+        ToolResult saved = i % 2 == 0 ? RunLabelsToolProcess({L"add", L"Extra", L"4", L"6"})
+                                      : RunLabelsToolProcess({L"remove", L"Extra"});
+        if (saved.exitCode != 0) {
+            ++failedSaves;
+            if (firstFailure.empty()) firstFailure = saved.err;
+        }
+    }
+    stop = true;
+    reader.join();
+    EXPECT_EQ(failedSaves, 0) << firstFailure;
+    EXPECT_EQ(badReads.load(), 0) << "of " << reads.load() << " reads";
+    EXPECT_GT(reads.load(), Saves);
+    EXPECT_EQ(LoadLabelCatalogue(labels, MaxLabels, nullptr), Base);
+}
+
+}  // namespace
