@@ -1,4 +1,5 @@
 #include "pages/driver_version.h"
+#include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
 #include "resource_ids.h"
 
@@ -6,6 +7,7 @@ namespace {
 
 INT_PTR OnInitDialog(HWND page)
 {
+    FitPagePictures(page);
     wchar_t version[VersionTextCapacity];
     ReadDriverVersionText(version);
     SetDlgItemTextW(page, IDC_ABOUT_VERSION, version);

@@ -1,7 +1,9 @@
 #include "pages/color_page.h"
 
+#include "imaging/picture_draw_win32.h"
 #include "imaging/preview_bitmap_win32.h"
 #include "pages/page_frame.h"
+#include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
 #include "resource_ids.h"
 #include "sheets/module_instance.h"
@@ -109,10 +111,16 @@ HBITMAP LoadPreviewPicture(SIZE* size)
     return picture;
 }
 
+/* The hidden frame marks the preview's top-left corner at 96 dpi and the
+ * area it fills above that. */
+PictureBox PreviewFrame(HWND page)
+{
+    return BoxOfRect(ControlPageRect(page, IDC_COLOR_PREVIEW_FRAME));
+}
+
 RECT PreviewRectOfSize(HWND page, SIZE size)
 {
-    const RECT frame = ControlPageRect(page, IDC_COLOR_PREVIEW_FRAME);
-    return RECT{frame.left, frame.top, frame.left + size.cx, frame.top + size.cy};
+    return RectOfBox(PlacePicture(PreviewFrame(page), size.cx, size.cy, WindowDpi(page), PictureArtwork).Target);
 }
 
 void InvalidatePreview(HWND page, BOOL erase)
@@ -129,13 +137,9 @@ void PaintPreview(HWND page, HDC dc, const ColorPageState& state)
         return;
     HBITMAP adjusted = AdjustPreviewBitmap(picture, size.cx, size.cy, state.Brightness,
                                            state.Contrast, state.Red, state.Green, state.Blue);
+    // The levels recolour the source's own pixels; only the result is stretched.
     if (adjusted != nullptr) {
-        const RECT place = PreviewRectOfSize(page, size);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(memory, adjusted);
-        BitBlt(dc, place.left, place.top, size.cx, size.cy, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
+        DrawPictureInFrame(dc, adjusted, PreviewFrame(page), PictureArtwork);
         DeleteObject(adjusted);
     }
     DeleteObject(picture);
@@ -175,6 +179,7 @@ void SwitchMode(HWND page, SheetContext* context, int mode)
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 {
+    FitPagePictures(page);
     SheetContext* context = AttachPageContext(page, lParam);
     if (context == nullptr)
         return TRUE;

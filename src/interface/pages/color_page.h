@@ -20,8 +20,9 @@ void LayOutColorPage(HWND page, const ColorPageState& state);
 /* A control's window rectangle relative to the page's own window. */
 RECT ControlPageRect(HWND page, int controlId);
 
-/* Where the preview picture is painted: the hidden frame's top-left corner
- * with the picture's own size.  Empty when the picture cannot be loaded. */
+/* Where the preview picture is painted: at the hidden frame's top-left
+ * corner, with the picture's own size at 96 dpi and filling the frame above
+ * that.  Empty when the picture cannot be loaded. */
 RECT PreviewRect(HWND page);
 
 /* The channel brushes live while the page is the active one. */

@@ -2,6 +2,7 @@
 
 #include "pages/driver_version.h"
 #include "pages/page_frame.h"
+#include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
 #include "resource_ids.h"
 #include "sheets/spooler_calls.h"
@@ -27,6 +28,7 @@ DWORD WriteInstalledOption(HANDLE printer, const wchar_t* valueName, uint32_t in
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 {
+    FitPagePictures(page);
     ShowDeviceOptions(page, AttachPageContext(page, lParam));
     return TRUE;
 }

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "pages/page_frame.h"
+#include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
 #include "resource_ids.h"
 
@@ -61,6 +62,7 @@ int ReadRangedEdit(HWND page, int editId, bool checkRange, int low, int high, in
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 {
+    FitPagePictures(page);
     SheetContext* context = AttachPageContext(page, lParam);
     if (context != nullptr)
         ShowFeatureChoice(page, ChoiceFromRecord(context->WorkingDevMode.Extra), context->PrinterOptions);

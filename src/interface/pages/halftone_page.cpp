@@ -7,8 +7,10 @@
  */
 #include <stdio.h>
 
+#include "imaging/picture_draw_win32.h"
 #include "pages/halftone_page_choice.h"
 #include "pages/page_frame.h"
+#include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
 #include "resource_ids.h"
 #include "sheets/module_instance.h"
@@ -57,8 +59,8 @@ const int FrameControls[] = {
     IDC_HALFTONE_GROUP, IDC_HALFTONE_ICON, IDC_HALFTONE_SAMPLE_FRAME, IDC_HALFTONE_PICTURE,
 };
 
-/* Every picture is drawn at its own size; the rectangle to repaint is that
- * of the fine sample, which all samples share within a pixel. */
+/* The rectangle to repaint is that of the fine sample, which all samples
+ * share within a pixel. */
 const int SamplePictureWidth = 155;
 const int SamplePictureHeight = 155;
 
@@ -80,15 +82,16 @@ bool IsChecked(HWND page, int id)
     return IsDlgButtonChecked(page, id) == BST_CHECKED;
 }
 
-/* Where the sample's top-left corner goes, in the page's window coordinates. */
-POINT SampleOrigin(HWND page)
+/* The frame the sample is drawn in, in the page's window coordinates: at
+ * 96 dpi only its top-left corner counts, above that the sample fills it. */
+PictureBox SampleFrame(HWND page)
 {
     RECT pageRect = {};
     RECT frameRect = {};
     GetWindowRect(page, &pageRect);
     GetWindowRect(GetDlgItem(page, IDC_HALFTONE_SAMPLE_FRAME), &frameRect);
-    POINT origin = {frameRect.left - pageRect.left, frameRect.top - pageRect.top};
-    return origin;
+    OffsetRect(&frameRect, -pageRect.left, -pageRect.top);
+    return BoxOfRect(frameRect);
 }
 
 void ShowStepBar(HWND page, int id, int lastStep, uint32_t step)
@@ -122,6 +125,7 @@ void FollowLiveColorMode(HWND page, const SheetContext* context)
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 {
+    FitPagePictures(page);
     SheetContext* context = AttachPageContext(page, lParam);
     if (context == nullptr)
         return TRUE;
@@ -170,18 +174,9 @@ INT_PTR OnPaint(HWND page)
     HDC target = BeginPaint(page, &paint);
     const int pictureId = HalftoneSamplePicture(choice, context != nullptr ? context->LiveColorMode : 0);
     HBITMAP picture = LoadBitmapW(ModuleInstance(), MAKEINTRESOURCEW(pictureId));
-    if (picture != nullptr && target != nullptr) {
-        BITMAP size = {};
-        GetObjectW(picture, sizeof(size), &size);
-        HDC source = CreateCompatibleDC(target);
-        if (source != nullptr) {
-            HGDIOBJ previous = SelectObject(source, picture);
-            const POINT origin = SampleOrigin(page);
-            BitBlt(target, origin.x, origin.y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-            SelectObject(source, previous);
-            DeleteDC(source);
-        }
-    }
+    // Stretched pixel by pixel, the sample keeps showing the method's dots.
+    if (picture != nullptr && target != nullptr)
+        DrawPictureInFrame(target, picture, SampleFrame(page), PictureScreened);
     if (picture != nullptr)
         DeleteObject(picture);
     EndPaint(page, &paint);
@@ -349,8 +344,9 @@ void ShowHalftoneValueTexts(HWND page, uint32_t sharpnessStep, uint32_t intensit
 
 void InvalidateSamplePicture(HWND page, bool erase)
 {
-    const POINT origin = SampleOrigin(page);
-    RECT area = {origin.x, origin.y, origin.x + SamplePictureWidth, origin.y + SamplePictureHeight};
+    const PicturePlacement placement = PlacePicture(SampleFrame(page), SamplePictureWidth, SamplePictureHeight,
+                                                    WindowDpi(page), PictureScreened);
+    const RECT area = RectOfBox(placement.Target);
     InvalidateRect(page, &area, erase ? TRUE : FALSE);
 }
 

@@ -6,6 +6,7 @@
  */
 #include "pages/intensity_page_choice.h"
 #include "pages/page_frame.h"
+#include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
 #include "resource_ids.h"
 
@@ -36,6 +37,7 @@ bool StorePageChoice(HWND page, SheetContext* context)
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 {
+    FitPagePictures(page);
     const SheetContext* context = AttachPageContext(page, lParam);
     if (context != nullptr)
         ShowIntensityChoice(page, IntensityChoiceFromRecord(context->WorkingDevMode.Extra));

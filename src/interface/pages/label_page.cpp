@@ -1,6 +1,7 @@
 #include "pages/label_page_rules.h"
 #include "pages/manage_labels_dialog.h"
 #include "pages/page_frame.h"
+#include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
 #include "resource_ids.h"
 
@@ -76,6 +77,7 @@ void OnManageLabels(HWND page, SheetContext* context)
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 {
+    FitPagePictures(page);
     SheetContext* context = AttachPageContext(page, lParam);
     CreatePageList(page, context);
     if (context != nullptr)

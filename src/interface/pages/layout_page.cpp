@@ -8,6 +8,7 @@
 #include <wchar.h>
 
 #include "pages/page_frame.h"
+#include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
 #include "resource_ids.h"
 
@@ -23,6 +24,7 @@ void AppendCut(wchar_t* buffer, int capacity, const wchar_t* piece)
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 {
+    FitPagePictures(page);
     SheetContext* context = AttachPageContext(page, lParam);
     if (context != nullptr)
         ShowLayoutSettings(page, context->WorkingDevMode);
