@@ -101,9 +101,13 @@ void TrimSpaces(char* text);
  * as they were.
  *
  * SaveLabelCatalogue: replaces the file with entries[0 .. count-1] in one
- * step.  False when the new text could not be written whole or the file could
- * not be replaced (for instance while a reader holds it open); the file then
- * holds what it held before.
+ * step.  A reader or another writer holding the file is waited out for about
+ * two seconds.  False when the new text could not be written whole or the
+ * file could not be replaced within that time; the file then holds what it
+ * held before.
+ *
+ * Loads wait briefly too, for a save in the middle of replacing the file,
+ * rather than finding no labels for that instant.
  */
 wchar_t* GetLabelCataloguePath();
 int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path);

@@ -9,6 +9,7 @@
 #include <string.h>
 
 #include <string>
+#include <thread>
 
 #include "file_bytes.h"
 #include "labels/catalogue_json.h"
@@ -152,6 +153,79 @@ TEST_F(DefaultCatalogue, SaveWhileAReaderHoldsTheFileFailsWithoutHarm)
     // Once the reader has gone the same save goes through.
     EXPECT_TRUE(SaveLabelCatalogue(two, 2, nullptr));
     EXPECT_EQ(FileBytes(CataloguePath()), Rendered(two, 2));
+}
+
+TEST_F(DefaultCatalogue, SaveWaitsForAReaderThatLetsGoSoon)
+{
+    LabelEntry ten[10];
+    MakeLabels(ten, 10, "Ten");
+    ASSERT_TRUE(SaveLabelCatalogue(ten, 10, nullptr));
+    FILE* reader = _wfopen(CataloguePath().c_str(), L"rb");
+    ASSERT_NE(reader, nullptr);
+    std::thread lettingGo([reader] {
+        Sleep(300);
+        fclose(reader);
+    });
+    LabelEntry two[2];
+    MakeLabels(two, 2, "Two");
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_TRUE(SaveLabelCatalogue(two, 2, nullptr));
+    EXPECT_GE(GetTickCount64() - start, 200u);
+    lettingGo.join();
+    EXPECT_EQ(FileBytes(CataloguePath()), Rendered(two, 2));
+    EXPECT_EQ(CountFilesIn(CatalogueFolder()), 1);
+}
+
+/* The driver's own readers share the file for deletion.  Windows then
+ * replaces the file under them at once, Wine only once they have closed it;
+ * either way the save goes through and each reader reads the whole text it
+ * opened. */
+TEST_F(DefaultCatalogue, ReaderOfTheDriversKindKeepsItsTextAndTheSaveGoesThrough)
+{
+    LabelEntry ten[10];
+    MakeLabels(ten, 10, "Ten");
+    ASSERT_TRUE(SaveLabelCatalogue(ten, 10, nullptr));
+    HANDLE reader = CreateFileW(CataloguePath().c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    std::string old(Rendered(ten, 10).size() + 16, '\0');
+    std::thread reading([&] {
+        Sleep(200);
+        DWORD read = 0;
+        if (ReadFile(reader, &old[0], static_cast<DWORD>(old.size()), &read, nullptr))
+            old.resize(read);
+        CloseHandle(reader);
+    });
+    LabelEntry two[2];
+    MakeLabels(two, 2, "Two");
+    EXPECT_TRUE(SaveLabelCatalogue(two, 2, nullptr));
+    reading.join();
+    EXPECT_EQ(old, Rendered(ten, 10));
+    EXPECT_EQ(FileBytes(CataloguePath()), Rendered(two, 2));
+}
+
+/* For the instant of a save the catalogue may be missing beside its
+ * temporary file: a load then waits for it instead of finding no labels. */
+TEST_F(DefaultCatalogue, LoadWaitsOutASaveInFlight)
+{
+    LabelEntry two[2];
+    MakeLabels(two, 2, "Two");
+    const std::wstring temporary = CataloguePath() + L".tmp";
+    ASSERT_TRUE(WriteFileBytes(temporary, Rendered(two, 2)));
+    std::thread finishing([&] {
+        Sleep(40);
+        MoveFileExW(temporary.c_str(), CataloguePath().c_str(), MOVEFILE_REPLACE_EXISTING);
+    });
+    LabelEntry entries[MaxLabels];
+    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 2);
+    finishing.join();
+
+    // Without a save in flight a missing catalogue is empty at once.
+    DeleteFileW(CataloguePath().c_str());
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+    EXPECT_LT(GetTickCount64() - start, 50u);
 }
 
 TEST_F(DefaultCatalogue, EmptyCatalogueIsWrittenAsTwoCharacters)
