@@ -54,6 +54,8 @@ int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output)
     if (problem.empty() && request.hasId && !ParseLabelId(request.id, &id))
         problem = "--id needs a label id from " + std::to_string(FirstLabelId) + " to " +
             std::to_string(MaxLabelId);
+    if (problem.empty() && !request.hasId && !request.operands[0].textUsable)
+        problem = "the name cannot be written in the system's code page, so no label has it";
     if (!problem.empty()) return ReportUsageError(output, problem, "remove");
     const std::string wanted = request.hasId ? "id " + request.id : "\"" + request.operands[0].text + "\"";
     CataloguePath path;
