@@ -66,20 +66,11 @@ void PrepareLayout(uint8_t* out, FuzzRandom& random)
     StoreU16(out, OffsetSpecVersion, random.OneIn(2) ? 0 : 0x0401);
 }
 
-/* Whether a caller's record carries the driver's own private part. */
-bool CarriesDriverPart(const std::vector<uint8_t>* record)
-{
-    if (record == nullptr)
-        return true;
-    const size_t at = RecordSize(record->data());
-    return RecordExtraSize(record->data()) >= 4 && at + 4 <= record->size() &&
-           LoadU32(record->data(), at) == DriverSignature;
-}
-
 /* Two changes a second merge makes by design, after which the record must
- * stay as it is.  A record without the driver's private part that names a
- * label keeps the label fields of the record it was merged into; merged
- * again, it takes the label's.  The fallback paper is handed out under the
+ * stay as it is.  A record that names a label keeps the label fields of the
+ * record it was merged into when it lacks the driver's private part, and
+ * gets offsets of 0 when its own were out of range; merged again, it takes
+ * the label's.  The fallback paper is handed out under the
  * form name "Default"; merged again, its positive size makes it "Custom". */
 bool InLabelFields(size_t offset, size_t privateStart)
 {
@@ -194,12 +185,11 @@ LONG ExportFuzzer::CopyRecord(FuzzRandom& random, const std::vector<uint8_t>* re
         Report("document copy: output larger than the caller's layout or written beyond it", record);
         return 1;
     }
-    CheckFixedPoint(BytesOf(out, handedOut), CarriesDriverPart(record), calls);
+    CheckFixedPoint(BytesOf(out, handedOut), calls);
     return 1;
 }
 
-void ExportFuzzer::CheckFixedPoint(const std::vector<uint8_t>& handedOut, bool strict, uint64_t* calls,
-                                   bool secondRound)
+void ExportFuzzer::CheckFixedPoint(const std::vector<uint8_t>& handedOut, uint64_t* calls, bool secondRound)
 {
     uint8_t* out = secondOutput.Place(handedOut.size());
     DOCUMENTPROPERTYHEADER header = {};
@@ -219,13 +209,13 @@ void ExportFuzzer::CheckFixedPoint(const std::vector<uint8_t>& handedOut, bool s
     for (size_t i = 0; i < handedOut.size(); ++i) {
         if (out[i] == handedOut[i])
             continue;
-        designed = designed && ((!strict && InLabelFields(i, RecordSize(out))) || InFallbackFormName(i, handedOut));
+        designed = designed && (InLabelFields(i, RecordSize(out)) || InFallbackFormName(i, handedOut));
         char at[32];
         snprintf(at, sizeof at, " %u(%02x)", static_cast<unsigned>(i), out[i]);
         what += at;
     }
     if (designed && !secondRound)
-        CheckFixedPoint(BytesOf(out, handedOut.size()), true, calls, true);
+        CheckFixedPoint(BytesOf(out, handedOut.size()), calls, true);
     else
         Report(what.c_str(), &handedOut);
 }
