@@ -3,8 +3,12 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <atomic>
+#include <thread>
+
 #include "label_test_support.h"
 #include "resources/resource_ids.h"
+#include "wine_test_support.h"
 
 namespace {
 
@@ -396,6 +400,60 @@ TEST_F(ManageLabels, FailingSaveKeepsTheDialogOpen)
     EXPECT_EQ(Texts{"Elsewhere"}, NamesOf(ReadCatalogue()));
     EXPECT_EQ(Texts{"A"}, sheet->ComboNames());
     EXPECT_TRUE(TakeBoxes().empty());
+}
+
+/* OK while other threads of the process ask for the paper list in a tight
+ * loop, as applications and the spooler do: every save goes through, and no
+ * answer finds the list empty. */
+TEST_F(ManageLabels, OkSavesWhileThePaperListIsReadAlongside)
+{
+    typedef DWORD(WINAPI * CapabilitiesFunction)(HANDLE, PWSTR, WORD, PVOID, PDEVMODEW);
+    ASSERT_NO_FATAL_FAILURE(Open({MakeLabel("A", "4.00", "6.00", Inches, 257)}));
+    PressOkAndWait();
+    HMODULE library = LoadDriverLibrary();
+    auto capabilities = DriverExport<CapabilitiesFunction>(library, "DrvDeviceCapabilities");
+    ASSERT_NE(nullptr, capabilities);
+    std::atomic<bool> stop{false};
+    std::atomic<long> answers{0}, empty{0};
+    std::vector<std::thread> readers;
+    for (int i = 0; i < 4; ++i)
+        readers.emplace_back([&] {
+            WORD papers[MaxLabels];
+            while (!stop) {
+                DWORD count = capabilities(nullptr, const_cast<PWSTR>(DemoPrinterName), DC_PAPERS, papers,
+                                           nullptr);
+                ++answers;
+                if (count == 0 || count == static_cast<DWORD>(-1)) ++empty;
+            }
+        });
+
+    const int saves = 10;
+    int refused = 0;
+    for (int i = 0; i < saves; ++i) {
+        dialog = sheet->OpenManageLabels();
+        ASSERT_NE(nullptr, dialog);
+        char name[16];
+        snprintf(name, sizeof name, "N%d", i);
+        FillLabelFields(dialog, name, "2.00", "3.00");
+        PressButton(dialog, IDC_MANAGE_ADD);
+        PressButton(dialog, IDOK);
+        if (!WaitGone(dialog, 1000)) {
+            ++refused;
+            PressButton(dialog, IDCANCEL);
+            WaitGone(dialog);
+        }
+    }
+    dialog = nullptr;
+    stop = true;
+    for (std::thread& reader : readers)
+        reader.join();
+    FreeLibrary(library);
+    printf("%d of %d saves refused; %ld paper lists read, %ld empty\n", refused, saves, answers.load(),
+           empty.load());
+    EXPECT_EQ(0, refused);
+    EXPECT_EQ(0, empty.load());
+    EXPECT_TRUE(TakeBoxes().empty());
+    EXPECT_EQ(static_cast<size_t>(1 + saves), ReadCatalogue().size());
 }
 
 TEST_F(ManageLabels, DialogsOfTwoSheetsKeepTheirOwnLists)
