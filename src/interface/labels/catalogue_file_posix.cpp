@@ -123,11 +123,19 @@ wchar_t* GetLabelCataloguePath()
     return path;
 }
 
-int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
+FILE* OpenLabelCatalogueFile(const wchar_t* path)
 {
     char narrow[NarrowPathSize];
-    if (!ResolveNarrowPath(narrow, sizeof narrow, path)) return 0;
-    FILE* file = fopen(narrow, "rb");
+    if (!ResolveNarrowPath(narrow, sizeof narrow, path)) {
+        errno = ENAMETOOLONG;
+        return nullptr;
+    }
+    return fopen(narrow, "rb");
+}
+
+int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
+{
+    FILE* file = OpenLabelCatalogueFile(path);
     if (file == nullptr) return 0;
     int count = ReadLabelCatalogueStream(file, entries, capacity);
     fclose(file);

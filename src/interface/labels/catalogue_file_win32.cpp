@@ -112,7 +112,10 @@ HANDLE OpenCatalogueForReading(const wchar_t* path)
         DWORD error = GetLastError();
         bool passing = IsPassingConflict(error) ||
                        (error == ERROR_FILE_NOT_FOUND && IsBeingSaved(path));
-        if (!passing || !WaitBeforeRetry(&clock)) return INVALID_HANDLE_VALUE;
+        if (!passing || !WaitBeforeRetry(&clock)) {
+            SetLastError(error);
+            return INVALID_HANDLE_VALUE;
+        }
     }
 }
 
@@ -122,10 +125,14 @@ FILE* StreamOfHandle(HANDLE file)
     int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
     if (descriptor == -1) {
         CloseHandle(file);
+        SetLastError(ERROR_TOO_MANY_OPEN_FILES);
         return nullptr;
     }
     FILE* stream = _fdopen(descriptor, "rb");
-    if (stream == nullptr) _close(descriptor);
+    if (stream == nullptr) {
+        _close(descriptor);
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    }
     return stream;
 }
 
@@ -205,13 +212,18 @@ wchar_t* GetLabelCataloguePath()
     return nullptr;
 }
 
+FILE* OpenLabelCatalogueFile(const wchar_t* path)
+{
+    HANDLE handle = OpenCatalogueForReading(path);
+    return handle != INVALID_HANDLE_VALUE ? StreamOfHandle(handle) : nullptr;
+}
+
 int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
 {
     wchar_t* owned = nullptr;
     const wchar_t* source = ResolveCataloguePath(path, &owned);
-    HANDLE handle = source != nullptr ? OpenCatalogueForReading(source) : INVALID_HANDLE_VALUE;
+    FILE* file = source != nullptr ? OpenLabelCatalogueFile(source) : nullptr;
     free(owned);
-    FILE* file = handle != INVALID_HANDLE_VALUE ? StreamOfHandle(handle) : nullptr;
     if (file == nullptr) return 0;
     int count = ReadLabelCatalogueStream(file, entries, capacity);
     fclose(file);

@@ -18,6 +18,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <stdio.h>
 
 enum LabelUnits : int32_t {
     Millimetres = 0,
@@ -108,8 +109,14 @@ void TrimSpaces(char* text);
  *
  * Loads wait briefly too, for a save in the middle of replacing the file,
  * rather than finding no labels for that instant.
+ *
+ * OpenLabelCatalogueFile: the file at `path` (not null) open for reading in
+ * byte mode, the way every load opens it, for callers that read the file
+ * themselves.  Null when it cannot be opened; errno, or on Windows the
+ * thread's last error, says why.
  */
 wchar_t* GetLabelCataloguePath();
+FILE* OpenLabelCatalogueFile(const wchar_t* path);
 int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path);
 bool SaveLabelCatalogue(const LabelEntry* entries, int count, const wchar_t* path);
 

@@ -5,6 +5,7 @@
 #include <string.h>
 #include <sys/stat.h>
 
+#include "labels/label_catalogue.h"
 #include "labels/path_utf8.h"
 
 namespace {
@@ -15,13 +16,13 @@ constexpr size_t NarrowPathSize = 4096;
 
 FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, std::string* reason)
 {
-    char narrow[NarrowPathSize];
     *outcome = OpenOutcome::Failed;
+    char narrow[NarrowPathSize];
     if (!NarrowPathUtf8(narrow, sizeof narrow, path.c_str())) {
         *reason = "the path cannot be used";
         return nullptr;
     }
-    FILE* file = fopen(narrow, "rb");
+    FILE* file = OpenLabelCatalogueFile(path.c_str());
     if (file == nullptr) {
         if (errno == ENOENT) *outcome = OpenOutcome::Missing;
         *reason = strerror(errno);

@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-#include <fcntl.h>
 #include <io.h>
+
+#include "labels/label_catalogue.h"
 
 namespace {
 
@@ -24,32 +25,19 @@ std::string DescribeWin32Error(DWORD error)
 FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, std::string* reason)
 {
     *outcome = OpenOutcome::Failed;
-    /* Delete sharing too, so this read never makes a save's replace fail. */
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
+    /* The driver's own open: it never makes a save's replace fail, and it
+       waits out a save that is replacing the file at this moment. */
+    FILE* file = OpenLabelCatalogueFile(path.c_str());
+    if (file == nullptr) {
         DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
             *outcome = OpenOutcome::Missing;
         *reason = DescribeWin32Error(error);
         return nullptr;
     }
-    if (GetFileType(handle) != FILE_TYPE_DISK) {
-        CloseHandle(handle);
+    if (GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FILE_TYPE_DISK) {
+        fclose(file);
         *reason = "not a file";
-        return nullptr;
-    }
-    int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
-    if (descriptor < 0) {
-        CloseHandle(handle);
-        *reason = "cannot be opened";
-        return nullptr;
-    }
-    FILE* file = _fdopen(descriptor, "rb");
-    if (file == nullptr) {
-        _close(descriptor);
-        *reason = "cannot be opened";
         return nullptr;
     }
     *outcome = OpenOutcome::Opened;
