@@ -7,10 +7,20 @@
 #
 # With a display (DISPLAY set) the sheets open for you to use.  Without one
 # every page of both sheets is saved as a PNG in build/demo/pages instead.
-# PDR_DEMO_LANGUAGE=de or fr shows the German or French user interface.
+# PDR_DEMO_LANGUAGE=de or fr shows the German or French user interface;
+# PDR_DEMO_DPI=144 (or 120, 192, ...) a screen of that many dots per inch.
+# The prefix is left headless at 96 dpi afterwards, as the tests expect it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# Read before wine-env.sh, which hides the display from every Wine script
+# that does not ask for it.
+display=${DISPLAY:-}
+dpi=${PDR_DEMO_DPI:-96}
+if ! [[ "$dpi" =~ ^[1-9][0-9]{1,2}$ ]] || [ "$dpi" -lt 96 ] || [ "$dpi" -gt 480 ]; then
+    echo "PDR_DEMO_DPI must be a number of dots per inch from 96 to 480, not \"$dpi\"" >&2
+    exit 2
+fi
 bash tools/setup.sh >/dev/null
 
 windows_build=${PDR_WINDOWS_BUILD:-build/windows}
@@ -37,17 +47,32 @@ esac
 quietly() { "$@" </dev/null >/dev/null 2>&1; }
 quietly wine reg add 'HKLM\SOFTWARE\Pellucidor Systems\PDR-7300 Zr' /v Version /d 1.0.0 /f
 
-if [ -n "${DISPLAY:-}" ]; then
-    export PDR_WINE_DISPLAY=1
-    source tools/wine/wine-env.sh "$prefix"
-    quietly wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11 /f
-    wine "$bindir/pdr-preferences.exe" </dev/null
-    quietly wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+# Programs take the dots per inch from a server started after the change.
+use_dpi() {
+    quietly wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
+    quietly wineserver -k
+    quietly wineserver -w
+}
+if [ "$dpi" != 96 ]; then
+    trap 'use_dpi 96' EXIT
+    trap 'exit 130' INT TERM HUP
+    use_dpi "$dpi"
+fi
+
+if [ -n "$display" ]; then
+    DISPLAY=$display tools/wine/run-on-display.sh "$prefix" "$bindir/pdr-preferences.exe"
 else
     pages="$root/build/demo/pages/${PDR_DEMO_LANGUAGE:-en}"
+    [ "$dpi" = 96 ] || pages="$pages-${dpi}dpi"
     rm -rf "$pages" && mkdir -p "$pages"
-    wine "$bindir/pdr-preferences.exe" --pictures "Z:${pages//\//\\}" </dev/null 2>/dev/null |
-        grep -v '^saved ' || true
+    log="$pages/host.log"
+    if ! wine "$bindir/pdr-preferences.exe" --pictures "Z:${pages//\//\\}" </dev/null 2>"$log" |
+        { grep -v '^saved ' || true; }; then
+        echo "The preferences host failed:" >&2
+        cat "$log" >&2
+        exit 1
+    fi
+    rm -f "$log"
     for picture in "$pages"/*.bmp; do
         convert "$picture" "${picture%.bmp}.png" && rm "$picture"
     done
@@ -55,4 +80,4 @@ else
     echo "No display: every page was saved as a PNG in $pages"
     ls "$pages"
 fi
-wineserver -k </dev/null >/dev/null 2>&1 || true
+quietly wineserver -k || true

@@ -10,7 +10,7 @@ packages=(
     mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     wine wine64 fonts-wine
     libcjson-dev googletest libgtest-dev libbenchmark-dev
-    locales python3 python3-pil fonts-dejavu-core imagemagick xvfb x11-utils
+    locales python3 python3-pil fonts-dejavu-core imagemagick xvfb x11-utils xdotool
 )
 
 missing=()

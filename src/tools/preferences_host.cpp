@@ -252,6 +252,12 @@ bool RunDocumentSheet(HANDLE printer, const wchar_t* folder)
         wprintf(L"Printing preferences closed without OK (%ld).\n", result);
         return result == IDCANCEL;
     }
+    // Wine's spooler answers IDOK for a cancelled sheet too; the record is
+    // then still as it was handed over, all zeros, and not worth printing.
+    if (record.Public.dmSize == 0) {
+        wprintf(L"Printing preferences closed without changes.\n");
+        return true;
+    }
     PrintRecord(record);
     return true;
 }
