@@ -6,7 +6,7 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono or Gecko installers popping up during prefix creation.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# Headless unless a caller asks for its display explicitly.
-if [ -z "${PDR_WINE_DISPLAY:-}" ]; then
-    unset DISPLAY WAYLAND_DISPLAY
-fi
+# Headless: the tests and scripts never reach a person's screen.  A program
+# meant for the display runs through run-on-display.sh, which reads DISPLAY
+# before this and hands it to that one program.
+unset DISPLAY WAYLAND_DISPLAY
