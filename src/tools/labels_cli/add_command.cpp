@@ -13,13 +13,9 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
         problem = "unknown units '" + request.units + "' (mm, in or 0.1mm)";
     if (!problem.empty()) return ReportUsageError(output, problem, "add");
     CataloguePath path;
-    if (!ResolveCataloguePath(request.hasFile, request.file, &path, &problem)) {
-        PrintError(output, problem);
-        return ToolFileError;
-    }
     int status = ToolSucceeded;
     CatalogueReading catalogue;
-    if (!ReadCatalogueToChange(path, &catalogue, output, &status)) return status;
+    if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status)) return status;
     /* The dialog's checks, in its order. */
     if (catalogue.count >= MaxLabels) {
         PrintError(output, "Too many labels (a catalogue holds at most " + std::to_string(MaxLabels) + ")");

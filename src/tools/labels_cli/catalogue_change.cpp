@@ -43,6 +43,18 @@ bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading,
     return true;
 }
 
+bool ReadRequestedCatalogueToChange(const ToolRequest& request, CataloguePath* path,
+                                    CatalogueReading* reading, const ToolOutput& output, int* status)
+{
+    std::string problem;
+    if (!ResolveCataloguePath(request.hasFile, request.file, path, &problem)) {
+        PrintError(output, problem);
+        *status = ToolFileError;
+        return false;
+    }
+    return ReadCatalogueToChange(*path, reading, output, status);
+}
+
 bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
                            const ToolOutput& output, int* status)
 {

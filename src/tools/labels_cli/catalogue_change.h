@@ -5,6 +5,7 @@
 
 #include "catalogue_source.h"
 #include "tool_context.h"
+#include "tool_request.h"
 
 /*
  * Reads the catalogue a command is about to change.  False, with the
@@ -16,6 +17,11 @@
  */
 bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading,
                            const ToolOutput& output, int* status);
+
+/* The same for the catalogue the request names (`--file`, else the
+ * machine's); `path` receives it. */
+bool ReadRequestedCatalogueToChange(const ToolRequest& request, CataloguePath* path,
+                                    CatalogueReading* reading, const ToolOutput& output, int* status);
 
 /* Reads a file whose labels another catalogue is to take; it must exist
  * and be read whole, and must not be empty. */

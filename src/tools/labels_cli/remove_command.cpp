@@ -59,13 +59,9 @@ int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output)
     if (!problem.empty()) return ReportUsageError(output, problem, "remove");
     const std::string wanted = request.hasId ? "id " + request.id : "\"" + request.operands[0].text + "\"";
     CataloguePath path;
-    if (!ResolveCataloguePath(request.hasFile, request.file, &path, &problem)) {
-        PrintError(output, problem);
-        return ToolFileError;
-    }
     int status = ToolSucceeded;
     CatalogueReading catalogue;
-    if (!ReadCatalogueToChange(path, &catalogue, output, &status)) return status;
+    if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status)) return status;
     const std::vector<int> found = FindRequestedLabels(request, id, catalogue);
     if (found.empty()) {
         PrintError(output, "no label " + wanted + " in " + path.display);
