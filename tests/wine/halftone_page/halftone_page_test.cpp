@@ -9,6 +9,7 @@
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
 #include "document_sheet_fixture.h"
+#include "page_capture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "sheets/sheet_context.h"
@@ -33,27 +34,7 @@ const int PhotoStepControls[] = {
 /* The pixels of a 155 x 155 area, as 0x00RRGGBB values. */
 std::vector<DWORD> CapturePixels(HDC source, int x, int y)
 {
-    const int size = 155;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, target);
-    BitBlt(memory, 0, 0, size, size, source, x, y, SRCCOPY);
-    GdiFlush();
-    const DWORD* pixels = static_cast<const DWORD*>(bits);
-    std::vector<DWORD> copy(pixels, pixels + size * size);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(target);
-    for (DWORD& pixel : copy)
-        pixel &= 0x00FFFFFF;
-    return copy;
+    return CaptureDcArea(source, x, y, 155, 155).Pixels;
 }
 
 /* The sample picture as the library would draw it (the test program holds

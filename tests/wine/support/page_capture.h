@@ -17,6 +17,9 @@ struct Capture {
 /* The whole window, non-client area included, as it is painted now. */
 Capture CaptureWindow(HWND window);
 
+/* The `width` x `height` area of a device context from (x, y). */
+Capture CaptureDcArea(HDC source, int x, int y, int width, int height);
+
 /* A bitmap's own pixels. */
 Capture CaptureBitmap(HBITMAP bitmap);
 

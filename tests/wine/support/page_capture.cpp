@@ -4,35 +4,6 @@
 
 namespace {
 
-Capture CaptureDc(HDC source, int width, int height)
-{
-    Capture capture;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (target == nullptr)
-        return capture;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, target);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    const DWORD* pixels = static_cast<const DWORD*>(bits);
-    capture.Width = width;
-    capture.Height = height;
-    capture.Pixels.assign(pixels, pixels + static_cast<size_t>(width) * height);
-    for (DWORD& pixel : capture.Pixels)
-        pixel &= 0x00FFFFFF;
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(target);
-    return capture;
-}
-
 RECT ClippedTo(const Capture& capture, RECT area)
 {
     RECT whole = {0, 0, capture.Width, capture.Height};
@@ -64,12 +35,42 @@ RECT BoundsWhere(const Capture& capture, RECT area, Differs differs)
 
 }  // namespace
 
+Capture CaptureDcArea(HDC source, int x, int y, int width, int height)
+{
+    Capture capture;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (target == nullptr)
+        return capture;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, target);
+    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+    GdiFlush();
+    const DWORD* pixels = static_cast<const DWORD*>(bits);
+    capture.Width = width;
+    capture.Height = height;
+    capture.Pixels.assign(pixels, pixels + static_cast<size_t>(width) * height);
+    for (DWORD& pixel : capture.Pixels)
+        pixel &= 0x00FFFFFF;
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(target);
+    return capture;
+}
+
+
 Capture CaptureWindow(HWND window)
 {
     RECT bounds;
     GetWindowRect(window, &bounds);
     HDC dc = GetWindowDC(window);
-    Capture capture = CaptureDc(dc, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    Capture capture = CaptureDcArea(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
     ReleaseDC(window, dc);
     return capture;
 }
@@ -80,7 +81,7 @@ Capture CaptureBitmap(HBITMAP bitmap)
     GetObjectW(bitmap, sizeof(info), &info);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    Capture capture = CaptureDc(memory, info.bmWidth, info.bmHeight);
+    Capture capture = CaptureDcArea(memory, 0, 0, info.bmWidth, info.bmHeight);
     SelectObject(memory, previous);
     DeleteDC(memory);
     return capture;
