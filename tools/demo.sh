@@ -6,10 +6,16 @@
 # does.  After OK it prints the settings record that came out.
 #
 # With a display (DISPLAY set) the sheets open for you to use.  Without one
-# every page of both sheets is saved as a PNG in build/demo/pages instead.
+# every page of both sheets is saved as a PNG in build/demo/pages instead,
+# and the run fails, naming the pages, if any page was not saved.
 # PDR_DEMO_LANGUAGE=de or fr shows the German or French user interface;
 # PDR_DEMO_DPI=144 (or 120, 192, ...) a screen of that many dots per inch.
-# The prefix is left headless at 96 dpi afterwards, as the tests expect it.
+# PDR_DEMO_PREFIX and PDR_DEMO_PAGES put the prefix and the pages elsewhere;
+# PDR_DEMO_PROGRAMS=<folder> runs the programs already built there, with no
+# setup and no build.
+#
+# Each run sets the prefix's screen up for itself, whatever an earlier run
+# left behind, and leaves it headless at 96 dpi, as the tests expect it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -21,16 +27,22 @@ if ! [[ "$dpi" =~ ^[1-9][0-9]{1,2}$ ]] || [ "$dpi" -lt 96 ] || [ "$dpi" -gt 480 
     echo "PDR_DEMO_DPI must be a number of dots per inch from 96 to 480, not \"$dpi\"" >&2
     exit 2
 fi
-bash tools/setup.sh >/dev/null
+language=${PDR_DEMO_LANGUAGE:-en}
+source tools/demo/pages.sh
 
-windows_build=${PDR_WINDOWS_BUILD:-build/windows}
-cmake --no-warn-unused-cli -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build "$windows_build" -j "$(nproc)" --target pdr7300ui pdr7300-render-standin \
-    pdr-install-printer pdr-preferences >/dev/null
+if [ -n "${PDR_DEMO_PROGRAMS:-}" ]; then
+    bindir=$(realpath "$PDR_DEMO_PROGRAMS")
+else
+    bash tools/setup.sh >/dev/null
+    windows_build=${PDR_WINDOWS_BUILD:-build/windows}
+    cmake --no-warn-unused-cli -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+    cmake --build "$windows_build" -j "$(nproc)" --target pdr7300ui pdr7300-render-standin \
+        pdr-install-printer pdr-preferences >/dev/null
+    bindir=$(realpath "$windows_build/bin")
+fi
 
-prefix="$root/build/demo/wineprefix"
-bindir="$root/$windows_build/bin"
+prefix=$(realpath -m "${PDR_DEMO_PREFIX:-build/demo/wineprefix}")
 tools/wine/prepare-prefix.sh "$prefix" "$bindir" >/dev/null
 source tools/wine/wine-env.sh "$prefix"
 
@@ -38,46 +50,60 @@ catalogue="$prefix/drive_c/ProgramData/PDR7300Zr"
 mkdir -p "$catalogue"
 cp tools/demo/sample-labels.kmr "$catalogue/label-list.kmr"
 
-case "${PDR_DEMO_LANGUAGE:-en}" in
+case "$language" in
     de) export LC_ALL=de_DE.UTF-8 ;;
     fr) export LC_ALL=fr_FR.UTF-8 ;;
     *) export LC_ALL=C.UTF-8 ;;
 esac
 
 quietly() { "$@" </dev/null >/dev/null 2>&1; }
+# The host's own messages: what it printed besides the pictures it saved.
+host_messages() { cat "$@" | tr -d '\r' | grep -v '^saved ' || true; }
 quietly wine reg add 'HKLM\SOFTWARE\Pellucidor Systems\PDR-7300 Zr' /v Version /d 1.0.0 /f
 
-# Programs take the dots per inch from a server started after the change.
-use_dpi() {
-    quietly wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f
-    quietly wineserver -k
-    quietly wineserver -w
-}
-if [ "$dpi" != 96 ]; then
-    trap 'use_dpi 96' EXIT
-    trap 'exit 130' INT TERM HUP
-    use_dpi "$dpi"
+if [ -n "$display" ]; then
+    # run-on-display.sh sets the screen up and puts the prefix back itself,
+    # however the run ends.
+    DISPLAY=$display tools/wine/run-on-display.sh --dpi "$dpi" "$prefix" "$bindir/pdr-preferences.exe"
+    exit
 fi
 
-if [ -n "$display" ]; then
-    DISPLAY=$display tools/wine/run-on-display.sh "$prefix" "$bindir/pdr-preferences.exe"
-else
-    pages="$root/build/demo/pages/${PDR_DEMO_LANGUAGE:-en}"
-    [ "$dpi" = 96 ] || pages="$pages-${dpi}dpi"
-    rm -rf "$pages" && mkdir -p "$pages"
-    log="$pages/host.log"
-    if ! wine "$bindir/pdr-preferences.exe" --pictures "Z:${pages//\//\\}" </dev/null 2>"$log" |
-        { grep -v '^saved ' || true; }; then
-        echo "The preferences host failed:" >&2
-        cat "$log" >&2
-        exit 1
-    fi
-    rm -f "$log"
-    for picture in "$pages"/*.bmp; do
-        convert "$picture" "${picture%.bmp}.png" && rm "$picture"
-    done
-    echo
-    echo "No display: every page was saved as a PNG in $pages"
-    ls "$pages"
+pages=$(realpath -m "$(demo_pages_folder "$language" "$dpi")")
+host_out=$(mktemp)
+host_err=$(mktemp)
+finish() {
+    # Not cut short by a second signal: the prefix must end up headless.
+    trap '' INT TERM HUP PIPE
+    rm -f "$host_out" "$host_err"
+    [ "$dpi" = 96 ] || tools/wine/use-screen.sh "$prefix" null 96
+    quietly wineserver -k || true
+}
+trap finish EXIT
+trap 'exit 130' INT TERM HUP
+
+rm -rf "$pages" && mkdir -p "$pages"
+tools/wine/use-screen.sh "$prefix" null "$dpi"
+host_status=0
+wine "$bindir/pdr-preferences.exe" --pictures "Z:${pages//\//\\}" </dev/null >"$host_out" 2>"$host_err" ||
+    host_status=$?
+for picture in "$pages"/*.bmp; do
+    [ -e "$picture" ] || continue
+    convert "$picture" "${picture%.bmp}.png" && rm "$picture"
+done
+
+missing=$(missing_pictures "$pages" png)
+if [ $host_status -ne 0 ] || [ -n "$missing" ]; then
+    {
+        if [ -n "$missing" ]; then
+            echo "No display: $(grep -c . <<<"$missing") of ${#demo_pictures[@]} pages were not saved in $pages:"
+            sed 's/^/  /' <<<"$missing"
+        fi
+        echo "The preferences host ended with status $host_status and said:"
+        host_messages "$host_out" "$host_err" | sed -n 's/^\(..*\)$/  \1/p'
+    } >&2
+    exit 1
 fi
-quietly wineserver -k || true
+host_messages "$host_out" "$host_err"
+echo
+echo "No display: every page was saved as a PNG in $pages"
+ls "$pages"
