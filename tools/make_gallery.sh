@@ -8,22 +8,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 gallery=docs/gallery
 
-# Picture file (without .png) and what it shows, in the order of the sheets.
-pictures=(
-    "preferences-1-Label|Label"
-    "preferences-1-ManageLabels|Manage Labels"
-    "preferences-2-Halftone|Halftone"
-    "preferences-3-IntensitySpeed|Intensity & Speed"
-    "preferences-4-Color|Color"
-    "preferences-4-ColorAdjusted|Color, changed levels"
-    "preferences-5-Layout|Layout"
-    "preferences-6-Features|Features"
-    "preferences-7-About|About"
-    "properties-1-Device|Device (printer properties)"
-)
+source tools/demo/pages.sh
 languages=("en|English" "de|Deutsch" "fr|Français")
 hidpi_picture=preferences-1-Label
 
+# The demo fails, saying why, when a page was not saved.
 render() {
     env -u DISPLAY "$@" bash tools/demo.sh >/dev/null
 }
@@ -32,34 +21,45 @@ render() {
 same_pixels() {
     [ -f "$1" ] && [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]
 }
+# Copies the pictures given from a run's folder into the gallery's folder
+# and removes the gallery's other pictures there, once the run's folder is
+# known to hold every page.
+#   take_pictures <gallery folder> <run folder> <picture>...
 take_pictures() {
-    local into=$gallery/$1 picture
-    shift
+    local into=$gallery/$1 from=$2 picture missing
+    shift 2
+    missing=$(missing_pictures "$from" png)
+    if [ -n "$missing" ]; then
+        echo "The gallery's $1 pictures are left as they were: $from lacks ${missing//$'\n'/ }" >&2
+        exit 1
+    fi
     mkdir -p "$into"
     for picture in "$into"/*.png; do
         [ -e "$picture" ] || continue
-        local wanted=no new
-        for new in "$@"; do [ "$(basename "$new")" = "$(basename "$picture")" ] && wanted=yes; done
-        [ $wanted = yes ] || rm "$picture"
+        [[ " $* " == *" $(basename "$picture" .png) "* ]] || rm "$picture"
     done
-    for new in "$@"; do
-        same_pixels "$into/$(basename "$new")" "$new" || cp "$new" "$into/"
+    for picture in "$@"; do
+        same_pixels "$into/$picture.png" "$from/$picture.png" || cp "$from/$picture.png" "$into/"
     done
 }
 
+all_pictures=()
+for entry in "${demo_pictures[@]}"; do
+    all_pictures+=("${entry%%|*}")
+done
 for entry in "${languages[@]}"; do
     language=${entry%%|*}
     render PDR_DEMO_LANGUAGE="$language"
-    take_pictures "$language" "build/demo/pages/$language"/*.png
+    take_pictures "$language" "$(demo_pages_folder "$language" 96)" "${all_pictures[@]}"
 done
 # Last, so that it shows the pages as they are drawn above 96 dpi now.
 render PDR_DEMO_DPI=144
-take_pictures 144dpi "build/demo/pages/en-144dpi/$hidpi_picture.png"
+take_pictures 144dpi "$(demo_pages_folder en 144)" "$hidpi_picture"
 
 # Two pictures a row, each with its caption below.
 table_of() {
     local folder=$1 cells=() entry
-    for entry in "${pictures[@]}"; do
+    for entry in "${demo_pictures[@]}"; do
         cells+=("![${entry#*|}]($folder/${entry%%|*}.png)<br>${entry#*|}")
     done
     echo "| | |"
