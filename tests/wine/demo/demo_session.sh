@@ -95,12 +95,11 @@ start_run() {
 # Waits until no process of a group is left; false after the limit.
 #   wait_for_group_end <group> <seconds>
 wait_for_group_end() {
-    local tenths=$(($2 * 10))
-    for _ in $(seq "$tenths"); do
-        pgrep -g "$1" >/dev/null || return 0
+    local deadline=$((SECONDS + $2))
+    while pgrep -g "$1" >/dev/null; do
+        [ $SECONDS -lt "$deadline" ] || return 1
         sleep 0.1
     done
-    return 1
 }
 
 # An X server of the test's own: Xvfb picks a free display number itself and
@@ -109,12 +108,12 @@ start_own_display() {
     rm -f "$work/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" </dev/null >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
+    local deadline=$((SECONDS + 30))
+    until [ -s "$work/display" ]; do
         kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start"
+        [ $SECONDS -lt $deadline ] || fail "Xvfb did not report its display"
         sleep 0.1
     done
-    [ -s "$work/display" ] || fail "Xvfb did not report its display"
     display=":$(head -n 1 "$work/display")"
 }
 
@@ -126,11 +125,12 @@ host_windows() {
 }
 
 # Prints the id of a mapped window of the host other than the one given,
-# once there is one, while the run given is alive; false after a minute.
+# once there is one, while the run given is alive; false after three
+# minutes (a demo run installs the driver and restarts Wine's server first).
 #   wait_for_sheet <previous window id or none> <pid of the run>
 wait_for_sheet() {
-    local previous=$1 run=$2 id
-    for _ in $(seq 600); do
+    local previous=$1 run=$2 id deadline=$((SECONDS + 180))
+    while [ $SECONDS -lt $deadline ]; do
         while read -r id _; do
             [ "$id" != "$previous" ] &&
                 xwininfo -display "$display" -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' &&
