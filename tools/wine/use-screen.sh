@@ -33,6 +33,9 @@ end_server() {
 # say, each closing top-level window on an X display stalls.
 values=$(mktemp --suffix=.reg)
 trap 'rm -f "$values"' EXIT
+# A signal ends the run after the Wine step under way (each runs in a process
+# group of its own under timeout), so no step is left writing behind it.
+trap 'exit 130' INT TERM HUP
 printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Drivers]' "\"Graphics\"=\"$driver\"" '' \
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
