@@ -22,7 +22,7 @@
 
 #include "labels/catalogue_json.h"
 #include "labels/label_catalogue.h"
-#include "labels/path_utf8.h"
+#include "text/path_utf8.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <cjson/cJSON.h>
 
-#include "labels/number_text.h"
-#include "settings/bounded_text.h"
+#include "text/number_text.h"
+#include "text/bounded_text.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
-#include "sheets/module_instance.h"
+#include "resources/resource_ids.h"
+#include "resources/module_instance.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "pages/color_page_state.h"
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 
 ColorPageState ReadColorPageState(HWND page);
 

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 static_assert(sizeof(CHOOSECOLORW) == 72, "the chooser record of 64-bit Windows");
 

@@ -4,8 +4,8 @@
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
-#include "sheets/spooler_calls.h"
+#include "resources/resource_ids.h"
+#include "sheet_context/spooler_calls.h"
 
 namespace {
 

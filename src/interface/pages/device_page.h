@@ -6,7 +6,7 @@
 #ifndef PDR_PAGES_DEVICE_PAGE_H
 #define PDR_PAGES_DEVICE_PAGE_H
 
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 
 /* Initialisation: the version text and the two option boxes. */
 void ShowDeviceOptions(HWND page, const SheetContext* context);

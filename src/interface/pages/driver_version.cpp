@@ -1,6 +1,6 @@
 #include "pages/driver_version.h"
 
-#include "settings/bounded_text.h"
+#include "text/bounded_text.h"
 
 namespace {
 

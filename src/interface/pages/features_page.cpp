@@ -7,10 +7,11 @@
 
 #include <commctrl.h>
 
+#include "pages/dialog_controls.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -23,28 +24,6 @@ const int CutControlIds[] = {
 /* The German and French templates have no mode radios: the calls find no
  * window, a missing radio reads as unchecked, and those sets store Manual. */
 const int PullbackModeIds[] = {IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC};
-
-void EnableControl(HWND page, int id, bool enable)
-{
-    EnableWindow(GetDlgItem(page, id), enable ? TRUE : FALSE);
-}
-
-template <size_t Count>
-void EnableControls(HWND page, const int (&ids)[Count], bool enable)
-{
-    for (int id : ids)
-        EnableControl(page, id, enable);
-}
-
-uint32_t IsChecked(HWND page, int id)
-{
-    return IsDlgButtonChecked(page, id) == BST_CHECKED ? 1 : 0;
-}
-
-void SetChecked(HWND page, int id, uint32_t on)
-{
-    CheckDlgButton(page, id, on != 0 ? BST_CHECKED : BST_UNCHECKED);
-}
 
 /* The edit's number into `value`; with range checks, a number outside
  * low..high is refused with its message and the focus moves to the edit. */

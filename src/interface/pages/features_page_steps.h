@@ -3,7 +3,7 @@
 #ifndef PDR_PAGES_FEATURES_PAGE_STEPS_H
 #define PDR_PAGES_FEATURES_PAGE_STEPS_H
 
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 
 enum : int { MinCutEvery = 1, MaxCutEvery = 25000, MinCutOffset = -1200, MaxCutOffset = 1200 };
 enum : uint32_t { ManualPullback = 1, AutomaticPullback = 2 };

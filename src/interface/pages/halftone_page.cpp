@@ -9,11 +9,12 @@
 
 #include "imaging/picture_draw_win32.h"
 #include "pages/halftone_page_choice.h"
+#include "pages/dialog_controls.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
-#include "sheets/module_instance.h"
+#include "resources/resource_ids.h"
+#include "resources/module_instance.h"
 
 const int SharpnessPercent[SharpnessLastStep + 1] = {1, 25, 50, 75, 100};
 
@@ -68,18 +69,6 @@ const int SamplePictureHeight = 155;
 uint32_t AtMostStep(uint32_t step, int lastStep)
 {
     return step < static_cast<uint32_t>(lastStep) ? step : static_cast<uint32_t>(lastStep);
-}
-
-template <size_t N>
-void EnableControls(HWND page, const int (&ids)[N], bool enable)
-{
-    for (int id : ids)
-        EnableWindow(GetDlgItem(page, id), enable ? TRUE : FALSE);
-}
-
-bool IsChecked(HWND page, int id)
-{
-    return IsDlgButtonChecked(page, id) == BST_CHECKED;
 }
 
 /* The frame the sample is drawn in, in the page's window coordinates: at

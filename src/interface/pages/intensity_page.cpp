@@ -5,10 +5,11 @@
  * head keeps the user on the page with the focus on it.
  */
 #include "pages/intensity_page_choice.h"
+#include "pages/dialog_controls.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 #include <commctrl.h>
 

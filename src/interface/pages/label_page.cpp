@@ -3,7 +3,7 @@
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 namespace {
 

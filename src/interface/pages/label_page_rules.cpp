@@ -2,8 +2,8 @@
 
 #include <string.h>
 
-#include "labels/number_text.h"
-#include "settings/bounded_text.h"
+#include "text/number_text.h"
+#include "text/bounded_text.h"
 #include "settings/devmode_merge.h"
 
 namespace {
@@ -24,7 +24,7 @@ int FindRecordLabel(const LabelPageList& list, const char* labelName)
         return -1;
     int selected = 0;
     for (int i = 0; i < list.Count; ++i)
-        if (strncmp(list.Labels[i].name, labelName, LabelNameBytes) == 0)
+        if (strncmp(list.Labels[i].name, labelName, LabelNameSize) == 0)
             selected = i;
     return selected;
 }
@@ -42,7 +42,7 @@ void FormatLabelDetails(const LabelEntry& label, wchar_t (&details)[LabelDetails
 
 void ApplyLabelToRecord(const LabelEntry& label, DriverDevMode* record)
 {
-    CopyTextBounded(record->Extra.LabelName, LabelNameBytes, label.name);
+    CopyTextBounded(record->Extra.LabelName, sizeof record->Extra.LabelName, label.name);
     record->Public.dmPaperSize = DMPAPER_USER;
     record->Public.dmPaperWidth = LabelSizeInTenthsMm(label.width, label.units);
     record->Public.dmPaperLength = LabelSizeInTenthsMm(label.length, label.units);

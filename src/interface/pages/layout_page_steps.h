@@ -2,7 +2,7 @@
 #ifndef PDR_PAGES_LAYOUT_PAGE_STEPS_H
 #define PDR_PAGES_LAYOUT_PAGE_STEPS_H
 
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 
 enum : int { MinCopies = 1, MaxCopies = 25000 };
 

@@ -4,8 +4,8 @@
 
 #include "pages/manage_labels_rules.h"
 #include "pages/page_frame.h"
-#include "resource_ids.h"
-#include "sheets/module_instance.h"
+#include "resources/resource_ids.h"
+#include "resources/module_instance.h"
 
 namespace {
 

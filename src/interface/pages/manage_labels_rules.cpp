@@ -3,8 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "labels/number_text.h"
-#include "settings/bounded_text.h"
+#include "text/number_text.h"
+#include "text/bounded_text.h"
 
 namespace {
 

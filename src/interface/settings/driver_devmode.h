@@ -65,7 +65,7 @@ enum : int16_t {
 /* Fallback paper: 4 x 6 inches in tenths of a millimetre. */
 enum : int16_t { FallbackPaperWidth = 1016, FallbackPaperLength = 1524 };
 
-enum { DeviceNameChars = 32, FormNameChars = 32, LabelNameBytes = 64 };
+enum { DeviceNameChars = 32, FormNameChars = 32 };
 
 /* The public part, laid out as the platform's DEVMODEW (printer variant). */
 struct PublicDevMode {
@@ -117,7 +117,7 @@ struct DriverExtra {
     uint32_t Option28;                 /*  28 */
     uint32_t Option32;                 /*  32 */
     int32_t PrintSpeed;                /*  36: inches per second */
-    char LabelName[LabelNameBytes];    /*  40: 8-bit code page text */
+    char LabelName[64];                /*  40: 8-bit code page text, NUL-terminated */
     uint32_t HalftoneMethod;           /* 104 */
     uint32_t DiffusionQuality;         /* 108 */
     uint32_t SmoothingFilter;          /* 112 */

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 
 #include "labels/label_catalogue.h"
-#include "labels/path_utf8.h"
+#include "text/path_utf8.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "labels/label_edit_rules.h"
-#include "settings/bounded_text.h"
+#include "text/bounded_text.h"
 #include "units_words.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "merge_test_support.h"
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_merge.h"
-#include "settings/label_name_widener.h"
+#include "text/code_page_text.h"
 
 namespace {
 
@@ -341,7 +341,7 @@ TEST(MergeDevMode, FormNameOfThirtyTwoCharactersOrMoreIsEmpty)
 /* Stands in for a code page where 0x80 is the euro sign. */
 size_t WidenEuro(char16_t* destination, size_t capacity, const char* name)
 {
-    size_t written = WidenLabelNameBytes(destination, capacity, name);
+    size_t written = WidenCodePageBytes(destination, capacity, name);
     for (size_t i = 0; i < written; ++i)
         if (destination[i] == 0x80)
             destination[i] = 0x20AC;
@@ -357,9 +357,9 @@ TEST(MergeDevMode, FormNameUsesTheRegisteredConversion)
     Merged merged = MergeWith(&incoming, labels);
     EXPECT_EQ(u"Caf\u00E9 \u0080", FormName(merged.record));
 
-    SetLabelNameWidener(WidenEuro);
+    SetCodePageWidener(WidenEuro);
     merged = MergeWith(&incoming, labels);
-    SetLabelNameWidener(nullptr);
+    SetCodePageWidener(nullptr);
     EXPECT_EQ(u"Caf\u00E9 \u20AC", FormName(merged.record));
     EXPECT_STREQ("Caf\xE9 \x80", merged.record.Extra.LabelName);
 }

@@ -41,7 +41,7 @@ inline CatalogueLabels LoadedLabels(std::initializer_list<LabelEntry> entries)
     CatalogueLabels labels;
     ResetCatalogueLabels(&labels);
     for (const LabelEntry& entry : entries)
-        labels.Entries[labels.Count++] = entry;
+        labels.Labels[labels.Count++] = entry;
     labels.Loaded = true;
     return labels;
 }

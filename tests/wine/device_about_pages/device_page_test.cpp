@@ -8,7 +8,7 @@
 #include "settings/devmode_ops.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/spooler_calls.h"
 #include "wine_test_support.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "page_capture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 #include "wine_test_support.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 #include "wine_test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "sheets/module_instance.h"
+#include "resources/module_instance.h"
 
 namespace {
 

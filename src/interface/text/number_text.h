@@ -4,8 +4,8 @@
  * locale (and on Windows share the C runtime with us), so none of these
  * depend on it: the decimal point is always '.'.
  */
-#ifndef PDR_LABELS_NUMBER_TEXT_H
-#define PDR_LABELS_NUMBER_TEXT_H
+#ifndef PDR_TEXT_NUMBER_TEXT_H
+#define PDR_TEXT_NUMBER_TEXT_H
 
 #include <stddef.h>
 

@@ -1,6 +1,6 @@
 /* The library's module handle, recorded once when the library is attached. */
-#ifndef PDR_SHEETS_MODULE_INSTANCE_H
-#define PDR_SHEETS_MODULE_INSTANCE_H
+#ifndef PDR_RESOURCES_MODULE_INSTANCE_H
+#define PDR_RESOURCES_MODULE_INSTANCE_H
 
 #include <windows.h>
 

@@ -4,8 +4,8 @@
  * prototypes, so they are declared here once, from the public driver
  * documentation.
  */
-#ifndef PDR_SHEETS_DRIVER_UI_CONTRACT_H
-#define PDR_SHEETS_DRIVER_UI_CONTRACT_H
+#ifndef PDR_SHEET_CONTEXT_DRIVER_UI_CONTRACT_H
+#define PDR_SHEET_CONTEXT_DRIVER_UI_CONTRACT_H
 
 #include <windows.h>
 #include <winspool.h>

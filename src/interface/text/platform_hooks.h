@@ -3,8 +3,8 @@
  * may merge a record calls EnsurePlatformHooks first; it only stores
  * function addresses, so calling it again is harmless.
  */
-#ifndef PDR_SETTINGS_PLATFORM_HOOKS_H
-#define PDR_SETTINGS_PLATFORM_HOOKS_H
+#ifndef PDR_TEXT_PLATFORM_HOOKS_H
+#define PDR_TEXT_PLATFORM_HOOKS_H
 
 void EnsurePlatformHooks();
 

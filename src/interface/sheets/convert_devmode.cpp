@@ -1,9 +1,9 @@
 /* DrvConvertDevMode: records between layouts, and the driver's default. */
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_ops.h"
-#include "sheets/driver_ui_contract.h"
-#include "sheets/printer_info.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/driver_ui_contract.h"
+#include "sheet_context/printer_info.h"
+#include "sheet_context/spooler_calls.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ BOOL ConvertToOldLayout(const DEVMODEW* in, DEVMODEW* out, LONG* size)
     StoreU16(out, OffsetSpecVersion, SpecVersionWin95);
     StoreU16(out, OffsetDriverVersion, OldDriverVersion);
     StoreU16(out, OffsetDriverExtra, OldDriverExtraSize);
-    if (CopyDevMode(in, out) < 1)
+    if (CopyDevMode(in, out) <= 0)
         return FailWith(ERROR_INVALID_PARAMETER);
     *size = needed;
     return TRUE;

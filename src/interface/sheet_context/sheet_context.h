@@ -4,19 +4,14 @@
  * whichever way it closes, frees it and everything allocated beside it with
  * one heap destruction.
  */
-#ifndef PDR_SHEETS_SHEET_CONTEXT_H
-#define PDR_SHEETS_SHEET_CONTEXT_H
+#ifndef PDR_SHEET_CONTEXT_SHEET_CONTEXT_H
+#define PDR_SHEET_CONTEXT_SHEET_CONTEXT_H
 
 #include <stdint.h>
 
 #include "settings/driver_devmode.h"
-#include "sheets/driver_ui_contract.h"
-
-/* Installed hardware options, as the printer's data records them. */
-struct PrinterOptions {
-    uint32_t Pullback;
-    uint32_t Cutter;
-};
+#include "settings/printer_options.h"
+#include "sheet_context/driver_ui_contract.h"
 
 struct SheetContext {
     HANDLE PrinterHandle;           /* the caller's; never closed here */
@@ -46,15 +41,10 @@ SheetContext* CreateSheetContext(HANDLE printer, const DEVMODEW* callerRecord);
 void DestroySheetContext(SheetContext* context);
 
 /* Reads "Pullback" and "Cutter"; a value that cannot be read counts as not
- * installed.  Returns 1. */
-int ReadPrinterOptions(HANDLE printer, PrinterOptions* options);
+ * installed. */
+void ReadPrinterOptions(HANDLE printer, PrinterOptions* options);
 
-/* Adds the "Custom" form unless the printer's data says it was added.
- * Returns 1. */
-int EnsureCustomForm(HANDLE printer);
-
-/* Creates a page of this library's dialog template and hands it to the
- * sheet host.  On failure the context is destroyed and 0 returned. */
-int AddSheetPage(SheetContext* context, int templateId, DLGPROC procedure, int titleId);
+/* Adds the "Custom" form unless the printer's data says it was added. */
+void EnsureCustomForm(HANDLE printer);
 
 #endif

@@ -1,4 +1,4 @@
-#include "imaging/preview_gdi_calls.h"
+#include "imaging/preview_gdi_calls_win32.h"
 
 namespace {
 

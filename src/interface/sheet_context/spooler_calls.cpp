@@ -1,4 +1,4 @@
-#include "sheets/spooler_calls.h"
+#include "sheet_context/spooler_calls.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 /* Capability and job queries as the spooler and applications call them. */
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 
 #include "settings/catalogue_labels.h"
 #include "settings/device_capabilities.h"
-#include "settings/platform_hooks.h"
+#include "text/platform_hooks.h"
 
 static_assert(sizeof(WCHAR) == sizeof(char16_t), "UTF-16 units");
 static_assert(CapFields == DC_FIELDS && CapPapers == DC_PAPERS && CapPaperSize == DC_PAPERSIZE &&

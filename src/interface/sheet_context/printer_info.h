@@ -1,6 +1,6 @@
 /* Reading a printer's level-2 information through the spooler. */
-#ifndef PDR_SHEETS_PRINTER_INFO_H
-#define PDR_SHEETS_PRINTER_INFO_H
+#ifndef PDR_SHEET_CONTEXT_PRINTER_INFO_H
+#define PDR_SHEET_CONTEXT_PRINTER_INFO_H
 
 #include <windows.h>
 #include <winspool.h>

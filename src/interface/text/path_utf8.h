@@ -3,8 +3,8 @@
  * and from the UTF-8 bytes POSIX file systems are used with.  Native builds
  * only.
  */
-#ifndef PDR_LABELS_PATH_UTF8_H
-#define PDR_LABELS_PATH_UTF8_H
+#ifndef PDR_TEXT_PATH_UTF8_H
+#define PDR_TEXT_PATH_UTF8_H
 
 #include <stddef.h>
 

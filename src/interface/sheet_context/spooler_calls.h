@@ -4,8 +4,8 @@
  * write refused, a printer that cannot be opened) without a broken spooler.
  * The table holds the real functions unless a test swaps an entry.
  */
-#ifndef PDR_SHEETS_SPOOLER_CALLS_H
-#define PDR_SHEETS_SPOOLER_CALLS_H
+#ifndef PDR_SHEET_CONTEXT_SPOOLER_CALLS_H
+#define PDR_SHEET_CONTEXT_SPOOLER_CALLS_H
 
 #include <windows.h>
 #include <winspool.h>

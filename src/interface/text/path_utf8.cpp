@@ -1,4 +1,4 @@
-#include "labels/path_utf8.h"
+#include "text/path_utf8.h"
 
 #include <stdint.h>
 #include <stdlib.h>

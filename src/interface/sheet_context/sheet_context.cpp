@@ -1,9 +1,9 @@
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 
 #include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
-#include "sheets/printer_info.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/printer_info.h"
+#include "sheet_context/spooler_calls.h"
 
 namespace {
 

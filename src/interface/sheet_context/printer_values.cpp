@@ -1,8 +1,7 @@
 /* Printer-level values: installed options and the "Custom" form marker. */
-#include <stdio.h>
-
-#include "sheets/sheet_context.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/sheet_context.h"
+#include "sheet_context/spooler_calls.h"
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -27,14 +26,13 @@ uint32_t ReadInstalledOption(HANDLE printer, const wchar_t* valueName)
 
 }  // namespace
 
-int ReadPrinterOptions(HANDLE printer, PrinterOptions* options)
+void ReadPrinterOptions(HANDLE printer, PrinterOptions* options)
 {
     options->Pullback = ReadInstalledOption(printer, L"Pullback");
     options->Cutter = ReadInstalledOption(printer, L"Cutter");
-    return 1;
 }
 
-int EnsureCustomForm(HANDLE printer)
+void EnsureCustomForm(HANDLE printer)
 {
     DWORD type = 0;
     DWORD marker = 0;
@@ -43,11 +41,11 @@ int EnsureCustomForm(HANDLE printer)
                                  reinterpret_cast<LPBYTE>(&marker), sizeof(marker),
                                  &needed) == ERROR_SUCCESS &&
         marker > 0)
-        return 1;
+        return;
 
+    /* The spooler's form names hold at most 32 characters. */
     wchar_t formName[33];
-    _snwprintf(formName, 33, L"%.*ls", 32, L"Custom");
-    formName[32] = 0;
+    CutTextToFit(formName, 33, L"Custom");
     FORM_INFO_1W form = {};
     form.Flags = FORM_USER;
     form.pName = formName;
@@ -56,5 +54,4 @@ int EnsureCustomForm(HANDLE printer)
     DWORD added = 2;
     Spooler().SetPrinterData(printer, const_cast<LPWSTR>(L"Forms?"), REG_DWORD,
                              reinterpret_cast<LPBYTE>(&added), sizeof(added));
-    return 1;
 }

@@ -3,8 +3,8 @@
  * handle; some spoolers call the driver with only the printer's name, and
  * then the printer is opened by name for the duration of the call.
  */
-#ifndef PDR_SHEETS_PRINTER_HANDLE_H
-#define PDR_SHEETS_PRINTER_HANDLE_H
+#ifndef PDR_SHEET_CONTEXT_PRINTER_HANDLE_H
+#define PDR_SHEET_CONTEXT_PRINTER_HANDLE_H
 
 #include <windows.h>
 

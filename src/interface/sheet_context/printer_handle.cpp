@@ -1,5 +1,5 @@
-#include "sheets/printer_handle.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/printer_handle.h"
+#include "sheet_context/spooler_calls.h"
 
 CallPrinter AcquireCallPrinter(HANDLE given, const wchar_t* name)
 {

@@ -1,5 +1,5 @@
-#include "sheets/printer_info.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/printer_info.h"
+#include "sheet_context/spooler_calls.h"
 
 PRINTER_INFO_2W* ReadPrinterInfo2(HANDLE printer)
 {
