@@ -13,7 +13,7 @@
 #include "settings/driver_devmode.h"
 
 enum { ColorModeProcess = 0, ColorModeSpot = 1 };
-enum { SpotHeadCount = 4, CustomColorCount = 16 };
+enum { SpotHeadCount = PrintHeadCount };
 enum { LevelMin = 0, LevelMax = 200, LevelPageStep = 5 };
 
 /* Between initialisation and apply the controls are the only copy of these

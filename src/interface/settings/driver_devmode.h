@@ -67,6 +67,10 @@ enum : int16_t { FallbackPaperWidth = 1016, FallbackPaperLength = 1524 };
 
 enum { DeviceNameChars = 32, FormNameChars = 32 };
 
+/* The printer's four print heads, and the colour chooser's custom colours
+ * the record keeps. */
+enum { PrintHeadCount = 4, CustomColorCount = 16 };
+
 /* The public part, laid out as the platform's DEVMODEW (printer variant). */
 struct PublicDevMode {
     char16_t dmDeviceName[DeviceNameChars];  /*   0 */
@@ -124,7 +128,7 @@ struct DriverExtra {
     uint32_t Sharpness;                /* 116 */
     uint32_t HalftoneIntensity;        /* 120 */
     uint32_t ColorMode;                /* 124: 0 process, 1 spot */
-    uint16_t HeadIntensity[4];         /* 128 */
+    uint16_t HeadIntensity[PrintHeadCount]; /* 128 */
     uint32_t TapeThriftEnabled;        /* 136 */
     uint32_t PullbackEnabled;          /* 140 */
     uint32_t PullbackMode;             /* 144: 1 manual, 2 automatic */
@@ -138,11 +142,11 @@ struct DriverExtra {
     uint16_t BlueLevel;                /* 168 */
     uint8_t Reserved170[2];            /* 170 */
     uint32_t CmyOnBack3Heads;          /* 172 */
-    uint32_t SpotHeadEnabled[4];       /* 176 */
-    uint32_t SpotHeadColor[4];         /* 192: 0x00BBGGRR */
+    uint32_t SpotHeadEnabled[PrintHeadCount]; /* 176 */
+    uint32_t SpotHeadColor[PrintHeadCount]; /* 192: 0x00BBGGRR */
     uint32_t ExactRgbMatch;            /* 208 */
     int32_t Option212;                 /* 212 */
-    uint32_t CustomColors[16];         /* 216 */
+    uint32_t CustomColors[CustomColorCount]; /* 216 */
     uint32_t AlwaysUseDriverSetting;   /* 280 */
     int16_t DriverCopies;              /* 284 */
     uint8_t Reserved286[2];            /* 286 */

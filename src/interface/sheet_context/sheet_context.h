@@ -13,21 +13,25 @@
 #include "settings/printer_options.h"
 #include "sheet_context/driver_ui_contract.h"
 
+/* The red, green and blue level sliders of the Color page. */
+enum { ColorChannelCount = 3 };
+
 struct SheetContext {
-    HANDLE PrinterHandle;           /* the caller's; never closed here */
-    HANDLE SheetHeap;               /* holds this context */
-    PFNCOMPROPSHEET HostCallback;
-    HANDLE HostHandle;
-    DriverDevMode WorkingDevMode;
-    DEVMODEW* CallerDevModeIn;
-    DEVMODEW* CallerDevModeOut;
-    uint32_t CallerMode;            /* DM_UPDATE, DM_COPY, DM_NOPERMISSION, ... */
-    ::PrinterOptions PrinterOptions;
-    /* Shared by the Color and Halftone pages. */
-    HBRUSH ChannelBrush[3];
-    uint32_t WorkCustomColors[16];
-    uint32_t WorkSpotColors[4];
-    uint32_t LiveColorMode;
+    HANDLE PrinterHandle;              /* the caller's; never closed here */
+    HANDLE SheetHeap;                  /* holds this context */
+    PFNCOMPROPSHEET HostCallback;      /* the sheet host's callback ... */
+    HANDLE HostHandle;                 /* ... and its first argument */
+    DriverDevMode WorkingDevMode;      /* what the pages show and change */
+    DEVMODEW* CallerDevModeIn;         /* the caller's input record, or none */
+    DEVMODEW* CallerDevModeOut;        /* the caller's output record, or none */
+    uint32_t CallerMode;               /* DM_UPDATE, DM_COPY, DM_NOPERMISSION, ... */
+    ::PrinterOptions PrinterOptions;   /* read when the context was created */
+    /* What the Color page keeps while the sheet is open, and the colour
+     * mode it shares with the Halftone page. */
+    HBRUSH ChannelBrush[ColorChannelCount];      /* slider colours while the page is active */
+    uint32_t WorkCustomColors[CustomColorCount]; /* the colour chooser's, until apply */
+    uint32_t WorkSpotColors[PrintHeadCount];     /* the heads' spot colours, until apply */
+    uint32_t LiveColorMode;            /* the mode now clicked: 0 process, 1 spot */
     /* The printer was opened by name for this sheet and is closed with it. */
     bool PrinterOpenedHere;
 };

@@ -53,9 +53,9 @@ const std::string LongName(40, 'L');
 CatalogueLabels ThreeLabels()
 {
     return LoadedLabels({
-        MakeLabel(257, "Shipping 4x6", "4.00", "6.00", Inches),
-        MakeLabel(300, "Caf\xE9 \x80", "50", "1000", Millimetres, "5", "-5"),
-        MakeLabel(32767, LongName.c_str(), "1287", "30480", TenthMillimetres),
+        MakeLabel("Shipping 4x6", "4.00", "6.00", Inches, 257),
+        MakeLabel("Caf\xE9 \x80", "50", "1000", Millimetres, 300, "5", "-5"),
+        MakeLabel(LongName.c_str(), "1287", "30480", TenthMillimetres, 32767),
     });
 }
 
