@@ -31,7 +31,8 @@ void ShowFeatureChoice(HWND page, const FeatureChoice& choice, const PrinterOpti
 {
     SetChecked(page, IDC_FEATURES_TAPETHRIFT, choice.TapeThriftEnabled);
     SetChecked(page, IDC_FEATURES_PULLBACK, choice.PullbackEnabled);
-    CheckOneOfTwo(page, IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC, ShowsAutomaticPullback(choice.PullbackMode));
+    CheckOneOfTwo(page, IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC,
+                  ShowsAutomaticPullback(choice.PullbackMode));
     SetChecked(page, IDC_FEATURES_CUTTER, choice.CutterEnabled);
     SetSpinRange(page, IDC_FEATURES_CUT_EVERY_SPIN, CutEveryRange);
     SetSpinRange(page, IDC_FEATURES_CUT_OFFSET_SPIN, CutOffsetRange);
@@ -64,8 +65,10 @@ bool ReadFeatureControls(HWND page, FeatureChoice* choice, bool checkRanges)
     }
     // The ranges hold even for a cutter that is not installed or switched
     // off, so no record leaves this page with a cut setting out of range.
-    return ReadRangedEdit(page, IDC_FEATURES_CUT_EVERY, CutEveryRange, IDS_INVALID_CUT_AMOUNT, &choice->CutEvery) &&
-           ReadRangedEdit(page, IDC_FEATURES_CUT_OFFSET, CutOffsetRange, IDS_INVALID_CUT_OFFSET, &choice->CutOffset);
+    return ReadRangedEdit(page, IDC_FEATURES_CUT_EVERY, CutEveryRange, IDS_INVALID_CUT_AMOUNT,
+                          &choice->CutEvery) &&
+           ReadRangedEdit(page, IDC_FEATURES_CUT_OFFSET, CutOffsetRange, IDS_INVALID_CUT_OFFSET,
+                          &choice->CutOffset);
 }
 
 /* The word after the cut interval follows the number the edit reads as. */
@@ -81,7 +84,8 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
     FitPagePictures(page);
     SheetContext* context = AttachPageContext(page, lParam);
     if (context != nullptr)
-        ShowFeatureChoice(page, FeatureChoiceFromRecord(context->WorkingDevMode.Extra), context->PrinterOptions);
+        ShowFeatureChoice(page, FeatureChoiceFromRecord(context->WorkingDevMode.Extra),
+                          context->PrinterOptions);
     return TRUE;
 }
 

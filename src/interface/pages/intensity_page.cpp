@@ -60,7 +60,8 @@ bool ReadIntensityControls(HWND page, const SheetContext* context, IntensityChoi
             return false;
         choice->HeadIntensity[head] = static_cast<uint16_t>(value);
     }
-    const uint16_t current = context != nullptr ? static_cast<uint16_t>(context->WorkingDevMode.Extra.PrintSpeed) : 0;
+    const uint16_t current =
+        context != nullptr ? static_cast<uint16_t>(context->WorkingDevMode.Extra.PrintSpeed) : 0;
     const LRESULT selection = SendDlgItemMessageW(page, IDC_INTENSITY_SPEED, CB_GETCURSEL, 0, 0);
     choice->PrintSpeed = SpeedFromSelection(static_cast<int>(selection), current);
     return true;

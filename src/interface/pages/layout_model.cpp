@@ -39,7 +39,8 @@ bool StoreValidCopies(int copies, DriverDevMode* record)
     return true;
 }
 
-void FormatCopiesError(wchar_t* body, size_t capacity, const wchar_t* invalidCopies, const wchar_t* validRange)
+void FormatCopiesError(wchar_t* body, size_t capacity, const wchar_t* invalidCopies,
+                       const wchar_t* validRange)
 {
     wchar_t range[RangeTextCapacity] = {};
     AppendFormatBounded(range, RangeTextCapacity, "%d - %d", CopiesRange.Minimum, CopiesRange.Maximum);

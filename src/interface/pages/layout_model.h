@@ -39,6 +39,7 @@ bool StoreValidCopies(int copies, DriverDevMode* record);
  * feed, this, a blank, then CopiesRange as "%d - %d".  Each piece is cut to
  * what is left of `body` (`capacity` wide characters), which always ends
  * terminated; null strings count as empty. */
-void FormatCopiesError(wchar_t* body, size_t capacity, const wchar_t* invalidCopies, const wchar_t* validRange);
+void FormatCopiesError(wchar_t* body, size_t capacity, const wchar_t* invalidCopies,
+                       const wchar_t* validRange);
 
 #endif

@@ -53,8 +53,8 @@ bool ReadCopiesField(HWND page, DriverDevMode* record)
 void ApplyLayoutPage(HWND page, SheetContext* context)
 {
     DriverDevMode& record = context->WorkingDevMode;
-    StoreOrientationAndFlag(IsChecked(page, IDC_LAYOUT_LANDSCAPE), IsChecked(page, IDC_LAYOUT_ALWAYS_USE_DRIVER),
-                            &record);
+    StoreOrientationAndFlag(IsChecked(page, IDC_LAYOUT_LANDSCAPE),
+                            IsChecked(page, IDC_LAYOUT_ALWAYS_USE_DRIVER), &record);
     EndValidatedApply(page, context, ReadCopiesField(page, &record));
 }
 
