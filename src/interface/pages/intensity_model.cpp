@@ -20,11 +20,6 @@ void StoreIntensityChoice(const IntensityChoice& choice, DriverExtra* extra)
     extra->PrintSpeed = choice.PrintSpeed;
 }
 
-bool IsValidHeadIntensity(int value)
-{
-    return IsInRange(HeadIntensityRange, value);
-}
-
 int SpeedListCount()
 {
     return PrintSpeedRange.Maximum - PrintSpeedRange.Minimum + 1;

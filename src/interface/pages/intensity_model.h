@@ -29,9 +29,6 @@ IntensityChoice IntensityChoiceFromRecord(const DriverExtra& extra);
  * else of the record changes. */
 void StoreIntensityChoice(const IntensityChoice& choice, DriverExtra* extra);
 
-/* True when `value` is a head intensity the page accepts (HeadIntensityRange). */
-bool IsValidHeadIntensity(int value);
-
 /* The number of entries of the speed list: one per speed of PrintSpeedRange,
  * slowest first. */
 int SpeedListCount();

@@ -58,15 +58,6 @@ TEST(FeatureCutWord, SingularOnlyForExactlyOne)
         EXPECT_EQ(IDS_CUT_WORD_MANY, CutIntervalWordId(other)) << other;
 }
 
-TEST(FeaturePullbackMode, OnlyTwoShowsAutomaticAndThePageStoresOneOrTwo)
-{
-    EXPECT_TRUE(ShowsAutomaticPullback(2));
-    for (uint32_t other : {0u, 1u, 3u})
-        EXPECT_FALSE(ShowsAutomaticPullback(other)) << other;
-    EXPECT_EQ(2u, PullbackModeFor(true));
-    EXPECT_EQ(1u, PullbackModeFor(false));
-}
-
 TEST(FeatureChoiceRecord, TheSixFieldsRoundTripAndNothingElseChanges)
 {
     DriverDevMode record;

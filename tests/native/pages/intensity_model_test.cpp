@@ -31,15 +31,6 @@ TEST(IntensitySpeed, ListHoldsTwoToSevenAndSelectsTheSpeed)
     }
 }
 
-TEST(IntensityHeads, OneToThirtyTwoAreValid)
-{
-    EXPECT_FALSE(IsValidHeadIntensity(0));
-    EXPECT_TRUE(IsValidHeadIntensity(1));
-    EXPECT_TRUE(IsValidHeadIntensity(32));
-    EXPECT_FALSE(IsValidHeadIntensity(33));
-    EXPECT_FALSE(IsValidHeadIntensity(-5));
-}
-
 TEST(IntensityChoiceRecord, SpeedIsReadAsSixteenBitsAndStoredAsThirtyTwo)
 {
     DriverDevMode record;
