@@ -24,12 +24,27 @@ uint32_t ReadInstalledOption(HANDLE printer, const wchar_t* valueName)
     return 0;
 }
 
+bool WriteInstalledOption(HANDLE printer, const wchar_t* valueName, uint32_t installed)
+{
+    DWORD value = installed;
+    return Spooler().SetPrinterData(printer, const_cast<LPWSTR>(valueName), REG_DWORD,
+                                    reinterpret_cast<LPBYTE>(&value), sizeof(value)) == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 void ReadPrinterOptions(HANDLE printer, PrinterOptions* options)
 {
     options->Pullback = ReadInstalledOption(printer, L"Pullback");
     options->Cutter = ReadInstalledOption(printer, L"Cutter");
+}
+
+bool WriteDeviceOptions(HANDLE printer, const PrinterOptions* options)
+{
+    // "Cutter" follows "Pullback" only: a printer whose data refused the
+    // first value keeps both as they were rather than half of a change.
+    return WriteInstalledOption(printer, L"Pullback", options->Pullback) &&
+           WriteInstalledOption(printer, L"Cutter", options->Cutter);
 }
 
 void EnsureCustomForm(HANDLE printer)

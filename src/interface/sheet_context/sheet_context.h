@@ -48,6 +48,10 @@ void DestroySheetContext(SheetContext* context);
  * installed. */
 void ReadPrinterOptions(HANDLE printer, PrinterOptions* options);
 
+/* Writes "Pullback", and "Cutter" only once "Pullback" was accepted, each as
+ * a 4-byte REG_DWORD.  True when both were written. */
+bool WriteDeviceOptions(HANDLE printer, const PrinterOptions* options);
+
 /* Adds the "Custom" form unless the printer's data says it was added. */
 void EnsureCustomForm(HANDLE printer);
 
