@@ -49,18 +49,6 @@ int CheckedValue(HWND page, int id)
     return IsChecked(page, id) ? 1 : 0;
 }
 
-int SliderPosition(HWND page, int scrollBarId)
-{
-    return GetScrollPos(GetDlgItem(page, scrollBarId), SB_CTL);
-}
-
-void SetSlider(HWND page, int scrollBarId, int position)
-{
-    HWND scrollBar = GetDlgItem(page, scrollBarId);
-    SetScrollRange(scrollBar, SB_CTL, ColorLevelRange.Minimum, ColorLevelRange.Maximum, FALSE);
-    SetScrollPos(scrollBar, SB_CTL, position, TRUE);
-}
-
 /* The channel texts read "100%" as the page opens and "100 %" once their
  * slider has moved. */
 void WriteSliderText(HWND page, int slider, int level, bool scrolled)
@@ -82,7 +70,8 @@ void WriteSliderText(HWND page, int slider, int level, bool scrolled)
 void SetProcessControls(HWND page, const ColorChoice& choice)
 {
     for (int slider = 0; slider < ColorSliderCount; ++slider) {
-        SetSlider(page, ColorSliders[slider].ScrollBar, SliderLevel(choice, slider));
+        SetScrollBar(page, ColorSliders[slider].ScrollBar, ColorLevelRange.Minimum, ColorLevelRange.Maximum,
+                     SliderLevel(choice, slider), true);
         WriteSliderText(page, slider, SliderLevel(choice, slider), false);
     }
     CheckOneOfTwo(page, IDC_COLOR_CMY, IDC_COLOR_CMYK, choice.InkSet == 1);
@@ -342,11 +331,11 @@ ColorChoice ReadColorControls(HWND page)
     choice.Mode = CheckedValue(page, IDC_COLOR_SPOT);
     choice.InkSet = CheckedValue(page, IDC_COLOR_CMYK);
     choice.OnBack = CheckedValue(page, IDC_COLOR_CMY_ON_BACK);
-    choice.Red = SliderPosition(page, IDC_COLOR_RED_SCROLL);
-    choice.Green = SliderPosition(page, IDC_COLOR_GREEN_SCROLL);
-    choice.Blue = SliderPosition(page, IDC_COLOR_BLUE_SCROLL);
-    choice.Brightness = SliderPosition(page, IDC_COLOR_BRIGHTNESS_SCROLL);
-    choice.Contrast = SliderPosition(page, IDC_COLOR_CONTRAST_SCROLL);
+    choice.Red = ScrollBarPosition(page, IDC_COLOR_RED_SCROLL);
+    choice.Green = ScrollBarPosition(page, IDC_COLOR_GREEN_SCROLL);
+    choice.Blue = ScrollBarPosition(page, IDC_COLOR_BLUE_SCROLL);
+    choice.Brightness = ScrollBarPosition(page, IDC_COLOR_BRIGHTNESS_SCROLL);
+    choice.Contrast = ScrollBarPosition(page, IDC_COLOR_CONTRAST_SCROLL);
     for (int head = 0; head < SpotHeadCount; ++head)
         choice.HeadOn[head] = CheckedValue(page, ColorHeads[head].Box);
     choice.ExactMatch = CheckedValue(page, IDC_COLOR_EXACT_MATCH);

@@ -60,18 +60,6 @@ PictureBox SampleFrame(HWND page)
     return BoxOfRect(frameRect);
 }
 
-void ShowStepBar(HWND page, int id, int lastStep, uint32_t step)
-{
-    HWND bar = GetDlgItem(page, id);
-    SetScrollRange(bar, SB_CTL, 0, lastStep, FALSE);
-    SetScrollPos(bar, SB_CTL, static_cast<int>(step), FALSE);
-}
-
-int StepBarPosition(HWND page, int id)
-{
-    return GetScrollPos(GetDlgItem(page, id), SB_CTL);
-}
-
 /* The two value texts, from the two steps. */
 void ShowHalftoneValueTexts(HWND page, uint32_t sharpnessStep, uint32_t intensityStep)
 {
@@ -85,8 +73,8 @@ void ShowHalftoneValueTexts(HWND page, uint32_t sharpnessStep, uint32_t intensit
 
 void ShowCurrentValueTexts(HWND page)
 {
-    const int sharpness = StepBarPosition(page, IDC_HALFTONE_SHARPNESS_SCROLL);
-    const int intensity = StepBarPosition(page, IDC_HALFTONE_INTENSITY_SCROLL);
+    const int sharpness = ScrollBarPosition(page, IDC_HALFTONE_SHARPNESS_SCROLL);
+    const int intensity = ScrollBarPosition(page, IDC_HALFTONE_INTENSITY_SCROLL);
     ShowHalftoneValueTexts(page, static_cast<uint32_t>(sharpness), static_cast<uint32_t>(intensity));
 }
 
@@ -104,8 +92,8 @@ HalftoneChoice ReadHalftoneControls(HWND page)
     controls.SmoothingChecked = IsChecked(page, IDC_HALFTONE_SMOOTHING);
     controls.FastChecked = IsChecked(page, IDC_HALFTONE_FAST);
     controls.BestChecked = IsChecked(page, IDC_HALFTONE_BEST);
-    controls.SharpnessPosition = StepBarPosition(page, IDC_HALFTONE_SHARPNESS_SCROLL);
-    controls.IntensityPosition = StepBarPosition(page, IDC_HALFTONE_INTENSITY_SCROLL);
+    controls.SharpnessPosition = ScrollBarPosition(page, IDC_HALFTONE_SHARPNESS_SCROLL);
+    controls.IntensityPosition = ScrollBarPosition(page, IDC_HALFTONE_INTENSITY_SCROLL);
     return HalftoneChoiceFromControls(stored, controls);
 }
 
@@ -135,8 +123,10 @@ void ShowHalftoneChoice(HWND page, HalftoneChoice* choice, uint32_t colorMode)
         EnableControls(page, QualityRadios, rule.Quality);
         EnableControls(page, PhotoStepControls, rule.PhotoSteps);
     }
-    ShowStepBar(page, IDC_HALFTONE_SHARPNESS_SCROLL, SharpnessLastStep, choice->Sharpness);
-    ShowStepBar(page, IDC_HALFTONE_INTENSITY_SCROLL, HalftoneIntensityLastStep, choice->Intensity);
+    SetScrollBar(page, IDC_HALFTONE_SHARPNESS_SCROLL, 0, SharpnessLastStep,
+                 static_cast<int>(choice->Sharpness), false);
+    SetScrollBar(page, IDC_HALFTONE_INTENSITY_SCROLL, 0, HalftoneIntensityLastStep,
+                 static_cast<int>(choice->Intensity), false);
     ShowHalftoneValueTexts(page, choice->Sharpness, choice->Intensity);
     choice->Quality = ShownDiffusionQuality(choice->Quality);
     CheckOneOfTwo(page, IDC_HALFTONE_FAST, IDC_HALFTONE_BEST, choice->Quality == DiffusionBest);
