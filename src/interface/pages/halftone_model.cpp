@@ -58,7 +58,8 @@ void StoreHalftoneChoice(const HalftoneChoice& choice, DriverExtra* extra)
     extra->HalftoneIntensity = choice.Intensity;
 }
 
-HalftoneChoice HalftoneChoiceFromControls(const HalftoneChoice& stored, const HalftoneControlStates& controls)
+HalftoneChoice HalftoneChoiceFromControls(const HalftoneChoice& stored,
+                                          const HalftoneControlStates& controls)
 {
     HalftoneChoice choice = stored;
     for (uint32_t method = 0; method < HalftoneMethodCount; ++method)
@@ -138,7 +139,8 @@ bool FormatSharpnessText(uint32_t step, wchar_t* text, size_t capacity)
     if (text == nullptr || capacity == 0)
         return false;
     text[0] = 0;
-    return AppendFormatBounded(text, capacity, "%d %%", SharpnessPercent[AtMostStep(step, SharpnessLastStep)]);
+    const int percent = SharpnessPercent[AtMostStep(step, SharpnessLastStep)];
+    return AppendFormatBounded(text, capacity, "%d %%", percent);
 }
 
 int HalftoneIntensityTextId(uint32_t step)

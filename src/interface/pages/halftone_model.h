@@ -74,7 +74,8 @@ struct HalftoneControlStates {
  * page opened in spot mode has no method checked), and of two checked radio
  * buttons the later one wins (methods in their order, Best over Fast).  The
  * smoothing value and both steps always come from the controls. */
-HalftoneChoice HalftoneChoiceFromControls(const HalftoneChoice& stored, const HalftoneControlStates& controls);
+HalftoneChoice HalftoneChoiceFromControls(const HalftoneChoice& stored,
+                                          const HalftoneControlStates& controls);
 
 /* The method the page checks for `method`: Medium for one outside the six. */
 uint32_t ShownHalftoneMethod(uint32_t method);

@@ -119,8 +119,8 @@ TEST(ColorControls, ScrollBarsBoxesAndButtonsAreFoundByTheirIds)
     EXPECT_EQ(0, ColorSliders[SliderOfScrollBar(IDC_COLOR_GREEN_SCROLL)].NameString);
 
     const int boxes[SpotHeadCount] = {IDC_COLOR_HEAD1, IDC_COLOR_HEAD2, IDC_COLOR_HEAD3, IDC_COLOR_HEAD4};
-    const int buttons[SpotHeadCount] = {IDC_COLOR_HEAD1_CHANGE, IDC_COLOR_HEAD2_CHANGE, IDC_COLOR_HEAD3_CHANGE,
-                                        IDC_COLOR_HEAD4_CHANGE};
+    const int buttons[SpotHeadCount] = {IDC_COLOR_HEAD1_CHANGE, IDC_COLOR_HEAD2_CHANGE,
+                                        IDC_COLOR_HEAD3_CHANGE, IDC_COLOR_HEAD4_CHANGE};
     for (int head = 0; head < SpotHeadCount; ++head) {
         EXPECT_EQ(head, HeadOfBox(boxes[head]));
         EXPECT_EQ(head, HeadOfChangeButton(buttons[head]));
