@@ -97,31 +97,43 @@ HalftoneChoice ReadHalftoneControls(HWND page)
     return HalftoneChoiceFromControls(stored, controls);
 }
 
+/* Spot colour: every control is disabled.  The method radios keep their
+ * checks, so that the choice comes back when the sheet returns to process
+ * colour. */
+void DisableForSpotColor(HWND page)
+{
+    EnableControls(page, FrameControls, false);
+    EnableControls(page, HalftoneMethodRadios, false);
+    EnableControls(page, QualityRadios, false);
+    EnableControl(page, IDC_HALFTONE_SMOOTHING, false);
+    EnableControls(page, PhotoStepControls, false);
+}
+
+/* Process colour: the method is checked and the controls it uses enabled.
+ * Disabling keeps checks and positions, so each setting survives a change
+ * of method and comes back with a method that uses it. */
+void ShowMethod(HWND page, uint32_t method)
+{
+    EnableControls(page, FrameControls, true);
+    EnableControls(page, HalftoneMethodRadios, true);
+    for (uint32_t radio = 0; radio < HalftoneMethodCount; ++radio)
+        SetChecked(page, HalftoneMethodRadios[radio], radio == method);
+    const HalftoneEnableRule rule = HalftoneEnableRuleFor(method);
+    EnableControl(page, IDC_HALFTONE_SMOOTHING, rule.Smoothing);
+    EnableControls(page, QualityRadios, rule.Quality);
+    EnableControls(page, PhotoStepControls, rule.PhotoSteps);
+}
+
 /* Shows a choice for a colour mode: spot disables the whole page, process
  * enables what the method uses.  A method or quality the page cannot show
  * is corrected in the choice. */
 void ShowHalftoneChoice(HWND page, HalftoneChoice* choice, uint32_t colorMode)
 {
     if (colorMode == 1) {
-        // The method radios keep their checks, so that the choice comes back
-        // when the sheet returns to process colour.
-        EnableControls(page, FrameControls, false);
-        EnableControls(page, HalftoneMethodRadios, false);
-        EnableControls(page, QualityRadios, false);
-        EnableControl(page, IDC_HALFTONE_SMOOTHING, false);
-        EnableControls(page, PhotoStepControls, false);
+        DisableForSpotColor(page);
     } else {
-        EnableControls(page, FrameControls, true);
-        EnableControls(page, HalftoneMethodRadios, true);
         choice->Method = ShownHalftoneMethod(choice->Method);
-        for (uint32_t method = 0; method < HalftoneMethodCount; ++method)
-            SetChecked(page, HalftoneMethodRadios[method], method == choice->Method);
-        // Disabling keeps checks and positions, so each setting survives a
-        // change of method and comes back with a method that uses it.
-        const HalftoneEnableRule rule = HalftoneEnableRuleFor(choice->Method);
-        EnableControl(page, IDC_HALFTONE_SMOOTHING, rule.Smoothing);
-        EnableControls(page, QualityRadios, rule.Quality);
-        EnableControls(page, PhotoStepControls, rule.PhotoSteps);
+        ShowMethod(page, choice->Method);
     }
     SetScrollBar(page, IDC_HALFTONE_SHARPNESS_SCROLL, 0, SharpnessLastStep,
                  static_cast<int>(choice->Sharpness), false);
