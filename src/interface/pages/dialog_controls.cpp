@@ -81,3 +81,15 @@ bool ReadRangedEdit(HWND dialog, int editId, const FieldRange& range, int messag
     *value = number;
     return true;
 }
+
+int ScrollBarPosition(HWND dialog, int scrollBarId)
+{
+    return GetScrollPos(GetDlgItem(dialog, scrollBarId), SB_CTL);
+}
+
+void SetScrollBar(HWND dialog, int scrollBarId, int low, int high, int position, bool redraw)
+{
+    HWND scrollBar = GetDlgItem(dialog, scrollBarId);
+    SetScrollRange(scrollBar, SB_CTL, low, high, FALSE);
+    SetScrollPos(scrollBar, SB_CTL, position, redraw ? TRUE : FALSE);
+}

@@ -55,4 +55,9 @@ void SetSpinRange(HWND dialog, int spinId, const FieldRange& range);
  * `value` untouched. */
 bool ReadRangedEdit(HWND dialog, int editId, const FieldRange& range, int messageId, int32_t* value);
 
+/* Scroll-bar controls (SB_CTL): the position, and setting the range
+ * (without redrawing) and then the position (redrawn when `redraw`). */
+int ScrollBarPosition(HWND dialog, int scrollBarId);
+void SetScrollBar(HWND dialog, int scrollBarId, int low, int high, int position, bool redraw);
+
 #endif
