@@ -91,11 +91,11 @@ int NextSliderPosition(int request, int current, int tracked)
 {
     int next = current;
     switch (request) {
-    case ColorScrollLineLeft: next = current - 1; break;
-    case ColorScrollLineRight: next = current + 1; break;
-    case ColorScrollPageLeft: next = current - LevelPageStep; break;
-    case ColorScrollPageRight: next = current + LevelPageStep; break;
-    case ColorScrollThumbTrack: return tracked;
+    case ScrollLineLeft: next = current - 1; break;
+    case ScrollLineRight: next = current + 1; break;
+    case ScrollPageLeft: next = current - LevelPageStep; break;
+    case ScrollPageRight: next = current + LevelPageStep; break;
+    case ScrollThumbTrack: return tracked;
     default: return current;
     }
     if (next < ColorLevelRange.Minimum)

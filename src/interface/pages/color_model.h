@@ -15,6 +15,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "pages/scroll_model.h"
 #include "settings/driver_devmode.h"
 #include "settings/private_field_repairs.h"
 
@@ -89,19 +90,9 @@ void StoreWorkColors(const uint32_t spot[SpotHeadCount], const uint32_t custom[C
 /* The level slider `slider` (an index into ColorSliders) shows. */
 int SliderLevel(const ColorChoice& choice, int slider);
 
-/* The scroll requests a slider acts on; the page checks that they are the
- * platform's scroll-bar codes. */
-enum ColorScrollRequest : int {
-    ColorScrollLineLeft = 0,
-    ColorScrollLineRight = 1,
-    ColorScrollPageLeft = 2,
-    ColorScrollPageRight = 3,
-    ColorScrollThumbTrack = 5,
-};
-
 /* A slider's position after scroll request `request`: one level per line,
  * LevelPageStep per page, kept within ColorLevelRange; the thumb's
- * `tracked` position as it is for ColorScrollThumbTrack; `current` for any
+ * `tracked` position as it is for ScrollThumbTrack; `current` for any
  * other request. */
 int NextSliderPosition(int request, int current, int tracked);
 

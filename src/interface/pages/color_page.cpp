@@ -12,10 +12,6 @@
 #include "resources/resource_ids.h"
 #include "resources/module_instance.h"
 
-static_assert(ColorScrollLineLeft == SB_LINELEFT && ColorScrollLineRight == SB_LINERIGHT &&
-                  ColorScrollPageLeft == SB_PAGELEFT && ColorScrollPageRight == SB_PAGERIGHT &&
-                  ColorScrollThumbTrack == SB_THUMBTRACK,
-              "the model's scroll requests are the platform's scroll-bar codes");
 static_assert(ColorChannelSliderCount == ColorChannelCount, "one brush per channel slider");
 static_assert(sizeof(CHOOSECOLORW) == 72, "the chooser record of 64-bit Windows");
 static_assert(sizeof(uint32_t) == sizeof(COLORREF), "work colours are COLORREF values");

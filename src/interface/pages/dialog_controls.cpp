@@ -3,8 +3,14 @@
 #include <commctrl.h>
 
 #include "pages/page_frame.h"
+#include "pages/scroll_model.h"
 #include "text/bounded_text.h"
 #include "text/number_text.h"
+
+static_assert(ScrollLineLeft == SB_LINELEFT && ScrollLineRight == SB_LINERIGHT &&
+                  ScrollPageLeft == SB_PAGELEFT && ScrollPageRight == SB_PAGERIGHT &&
+                  ScrollThumbTrack == SB_THUMBTRACK,
+              "the models' scroll requests are the platform's scroll-bar codes");
 
 namespace {
 

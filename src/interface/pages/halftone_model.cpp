@@ -121,13 +121,13 @@ int HalftoneStepBarLastStep(int scrollBarId)
 int NextHalftoneStep(int request, int position, int thumbPosition, int lastStep)
 {
     switch (request) {
-    case HalftoneScrollLineLeft:
-    case HalftoneScrollPageLeft:
+    case ScrollLineLeft:
+    case ScrollPageLeft:
         return position > 0 ? position - 1 : 0;
-    case HalftoneScrollLineRight:
-    case HalftoneScrollPageRight:
+    case ScrollLineRight:
+    case ScrollPageRight:
         return position < lastStep ? position + 1 : lastStep;
-    case HalftoneScrollThumbTrack:
+    case ScrollThumbTrack:
         return thumbPosition;
     default:
         return position;

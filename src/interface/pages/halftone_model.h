@@ -13,6 +13,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "pages/scroll_model.h"
 #include "settings/driver_devmode.h"
 #include "settings/private_field_repairs.h"
 
@@ -103,16 +104,6 @@ bool RepaintsSample(int controlId);
  * one outside the six) and, for Photographic, by the intensity step (a step
  * beyond the last shows the last). */
 int HalftoneSamplePicture(const HalftoneChoice& choice, uint32_t liveColorMode);
-
-/* The scroll requests a step bar acts on; the page checks that they are
- * the platform's scroll-bar codes. */
-enum HalftoneScrollRequest : int {
-    HalftoneScrollLineLeft = 0,
-    HalftoneScrollLineRight = 1,
-    HalftoneScrollPageLeft = 2,
-    HalftoneScrollPageRight = 3,
-    HalftoneScrollThumbTrack = 5,
-};
 
 /* The last step of the bar with this scroll bar id (the sharpness or the
  * intensity bar), or -1 for any other control. */

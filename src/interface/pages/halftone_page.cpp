@@ -16,11 +16,6 @@
 #include "resources/resource_ids.h"
 #include "resources/module_instance.h"
 
-static_assert(HalftoneScrollLineLeft == SB_LINELEFT && HalftoneScrollLineRight == SB_LINERIGHT &&
-                  HalftoneScrollPageLeft == SB_PAGELEFT && HalftoneScrollPageRight == SB_PAGERIGHT &&
-                  HalftoneScrollThumbTrack == SB_THUMBTRACK,
-              "the model's scroll requests are the platform's scroll-bar codes");
-
 namespace {
 
 const int QualityRadios[] = {IDC_HALFTONE_FAST, IDC_HALFTONE_BEST};

@@ -88,15 +88,15 @@ TEST(ColorChoiceRecord, StoresEveryChoiceAndOnlyThose)
 
 TEST(ColorSliders, StepWithinTheLevelRangeAndFollowTheThumb)
 {
-    EXPECT_EQ(101, NextSliderPosition(ColorScrollLineRight, 100, 0));
-    EXPECT_EQ(99, NextSliderPosition(ColorScrollLineLeft, 100, 0));
-    EXPECT_EQ(105, NextSliderPosition(ColorScrollPageRight, 100, 0));
-    EXPECT_EQ(95, NextSliderPosition(ColorScrollPageLeft, 100, 0));
-    EXPECT_EQ(200, NextSliderPosition(ColorScrollPageRight, 198, 0));
-    EXPECT_EQ(200, NextSliderPosition(ColorScrollLineRight, 200, 0));
-    EXPECT_EQ(0, NextSliderPosition(ColorScrollPageLeft, 3, 0));
-    EXPECT_EQ(0, NextSliderPosition(ColorScrollLineLeft, 0, 0));
-    EXPECT_EQ(42, NextSliderPosition(ColorScrollThumbTrack, 100, 42));
+    EXPECT_EQ(101, NextSliderPosition(ScrollLineRight, 100, 0));
+    EXPECT_EQ(99, NextSliderPosition(ScrollLineLeft, 100, 0));
+    EXPECT_EQ(105, NextSliderPosition(ScrollPageRight, 100, 0));
+    EXPECT_EQ(95, NextSliderPosition(ScrollPageLeft, 100, 0));
+    EXPECT_EQ(200, NextSliderPosition(ScrollPageRight, 198, 0));
+    EXPECT_EQ(200, NextSliderPosition(ScrollLineRight, 200, 0));
+    EXPECT_EQ(0, NextSliderPosition(ScrollPageLeft, 3, 0));
+    EXPECT_EQ(0, NextSliderPosition(ScrollLineLeft, 0, 0));
+    EXPECT_EQ(42, NextSliderPosition(ScrollThumbTrack, 100, 42));
     const int otherRequests[] = {4, 6, 7, 8};  // thumb position, left end, right end, end of scroll
     for (int request : otherRequests)
         EXPECT_EQ(17, NextSliderPosition(request, 17, 90)) << request;

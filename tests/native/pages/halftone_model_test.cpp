@@ -169,12 +169,12 @@ TEST(HalftoneStepBars, MoveOneStepWithinTheirRangeAndFollowTheThumb)
     EXPECT_EQ(-1, HalftoneStepBarLastStep(IDC_HALFTONE_SMOOTHING));
 
     // Page requests move by one step, as the line requests do.
-    EXPECT_EQ(3, NextHalftoneStep(HalftoneScrollPageRight, 2, 0, sharpness));
-    EXPECT_EQ(1, NextHalftoneStep(HalftoneScrollPageLeft, 2, 0, sharpness));
-    EXPECT_EQ(4, NextHalftoneStep(HalftoneScrollLineRight, 4, 0, sharpness));
-    EXPECT_EQ(2, NextHalftoneStep(HalftoneScrollPageRight, 2, 0, intensity));
-    EXPECT_EQ(0, NextHalftoneStep(HalftoneScrollLineLeft, 0, 0, intensity));
-    EXPECT_EQ(1, NextHalftoneStep(HalftoneScrollThumbTrack, 2, 1, intensity));
+    EXPECT_EQ(3, NextHalftoneStep(ScrollPageRight, 2, 0, sharpness));
+    EXPECT_EQ(1, NextHalftoneStep(ScrollPageLeft, 2, 0, sharpness));
+    EXPECT_EQ(4, NextHalftoneStep(ScrollLineRight, 4, 0, sharpness));
+    EXPECT_EQ(2, NextHalftoneStep(ScrollPageRight, 2, 0, intensity));
+    EXPECT_EQ(0, NextHalftoneStep(ScrollLineLeft, 0, 0, intensity));
+    EXPECT_EQ(1, NextHalftoneStep(ScrollThumbTrack, 2, 1, intensity));
     const int otherRequests[] = {4, 6, 7, 8};  // thumb position, top, bottom, end of scroll
     for (int request : otherRequests)
         EXPECT_EQ(3, NextHalftoneStep(request, 3, 0, sharpness)) << request;
