@@ -5,9 +5,7 @@
 #include <string>
 
 #include "label_test_support.h"
-#include "pages/label_page_rules.h"
 #include "pages/manage_labels_rules.h"
-#include "settings/devmode_ops.h"
 
 namespace {
 
@@ -56,26 +54,6 @@ TEST(ManageLabelsRules, TextsTooLongForTheirBuffersAreLeftEmpty)
     EXPECT_STREQ(L"", body);
     // Unknown units codes fall back to millimetres rather than reading past the table.
     EXPECT_EQ(&LabelSizeLimitsTable[Millimetres], &LimitsOfUnits(7));
-}
-
-TEST(LabelPageRules, ApplyingALabelKeepsFormNameFieldsAndUnreadableOffsets)
-{
-    DriverDevMode record;
-    BuildDefaultDevMode(&record, nullptr);
-    const DriverDevMode before = record;
-    record.Extra.VerticalOffset = 44;
-    std::string longest(LabelNameSize - 1, 'n');
-    LabelEntry label = MakeLabel("", "1016", "1524", TenthMillimetres, 300, "2000e-1", "abc");
-    memcpy(label.name, longest.c_str(), LabelNameSize);
-
-    ApplyLabelToRecord(label, &record);
-    EXPECT_EQ(longest, record.Extra.LabelName);
-    EXPECT_EQ(1016, record.Public.dmPaperWidth);
-    EXPECT_EQ(1524, record.Public.dmPaperLength);
-    EXPECT_EQ(0, record.Extra.HorizontalOffset);
-    EXPECT_EQ(44, record.Extra.VerticalOffset);
-    EXPECT_EQ(0, memcmp(before.Public.dmFormName, record.Public.dmFormName, sizeof record.Public.dmFormName));
-    EXPECT_EQ(before.Public.dmFields, record.Public.dmFields);
 }
 
 }  // namespace
