@@ -1,6 +1,6 @@
 #include "catalogue_change.h"
 #include "labels/label_edit_rules.h"
-#include "new_label.h"
+#include "new_label_arguments.h"
 #include "tool_commands.h"
 #include "tool_messages.h"
 #include "units_words.h"
@@ -21,11 +21,11 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
         PrintError(output, "Too many labels (a catalogue holds at most " + std::to_string(MaxLabels) + ")");
         return ToolRefused;
     }
-    const NewLabelTexts texts = {&request.operands[0], &request.operands[1], &request.operands[2],
-                                 request.hasOffsets ? &request.horizontalOffset : nullptr,
-                                 request.hasOffsets ? &request.verticalOffset : nullptr, units};
+    const NewLabelArguments arguments = {&request.operands[0], &request.operands[1], &request.operands[2],
+                                         request.hasOffsets ? &request.horizontalOffset : nullptr,
+                                         request.hasOffsets ? &request.verticalOffset : nullptr, units};
     LabelEntry label;
-    if (!BuildNewLabel(texts, &label, &problem)) {
+    if (!BuildNewLabel(arguments, &label, &problem)) {
         PrintError(output, problem);
         return ToolRefused;
     }
