@@ -5,13 +5,26 @@
 #include "tool_messages.h"
 #include "units_words.h"
 
+namespace {
+
+/* `--units` when given, else inches. */
+bool ReadUnitsOption(const ToolRequest& request, int* units, std::string* problem)
+{
+    *units = Inches;
+    if (!request.hasUnits || ParseUnitsWord(request.units, units)) return true;
+    *problem = "unknown units '" + request.units + "' (mm, in or 0.1mm)";
+    return false;
+}
+
+}  // namespace
+
 int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--units", "--offsets", "--file"}, 3, 3);
+    std::string problem;
     int units = Inches;
-    if (problem.empty() && request.hasUnits && !ParseUnitsWord(request.units, &units))
-        problem = "unknown units '" + request.units + "' (mm, in or 0.1mm)";
-    if (!problem.empty()) return ReportUsageError(output, problem, "add");
+    if (!CheckRequestShape(request, {"--units", "--offsets", "--file"}, 3, 3, &problem) ||
+        !ReadUnitsOption(request, &units, &problem))
+        return ReportUsageError(output, problem, "add");
     CataloguePath path;
     int status = ToolSucceeded;
     CatalogueReading catalogue;

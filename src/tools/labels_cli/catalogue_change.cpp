@@ -37,7 +37,7 @@ bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading,
                            const ToolOutput& output, int* status)
 {
     ReadCatalogue(path, reading);
-    if (reading->outcome == ReadOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
+    if (reading->outcome == FileOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
     if (!reading->firstIgnored.empty()) return RefusePartlyRead(path, *reading, output, status);
     NoteRepairs(path, *reading, output, "the labels are saved as the driver reads them");
     return true;
@@ -59,12 +59,12 @@ bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
                            const ToolOutput& output, int* status)
 {
     ReadCatalogue(path, reading);
-    if (reading->outcome == ReadOutcome::Missing) {
+    if (reading->outcome == FileOutcome::Missing) {
         PrintError(output, path.display + " does not exist (" + reading->failure + ")");
         *status = ToolFileError;
         return false;
     }
-    if (reading->outcome == ReadOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
+    if (reading->outcome == FileOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
     if (!reading->firstIgnored.empty() || reading->emptyText) {
         const std::string& why =
             !reading->firstIgnored.empty() ? reading->firstIgnored : reading->repairs.front();

@@ -56,14 +56,10 @@ void ReadCatalogue(const CataloguePath& path, CatalogueReading* reading)
     reading->repairs.clear();
     reading->firstIgnored.clear();
     reading->emptyText = false;
-    OpenOutcome opened = OpenOutcome::Failed;
-    FILE* file = OpenCatalogueForReading(path.path, &opened, &reading->failure);
-    if (file == nullptr) {
-        reading->outcome = opened == OpenOutcome::Missing ? ReadOutcome::Missing : ReadOutcome::Failed;
+    FILE* file = OpenCatalogueForReading(path.path, &reading->outcome, &reading->failure);
+    if (file == nullptr)
         return;
-    }
     LabelRepairSink sink = {CollectRepair, reading};
     reading->count = ReadLabelCatalogueStream(file, reading->labels, MaxLabels, &sink);
     fclose(file);
-    reading->outcome = ReadOutcome::Read;
 }

@@ -4,10 +4,11 @@
 
 int RunCheckCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--file"}, 0, 1);
-    if (problem.empty() && request.hasFile && !request.operands.empty())
-        problem = "give the file either as FILE or with --file";
-    if (!problem.empty()) return ReportUsageError(output, problem, "check");
+    std::string problem;
+    if (!CheckRequestShape(request, {"--file"}, 0, 1, &problem))
+        return ReportUsageError(output, problem, "check");
+    if (request.hasFile && !request.operands.empty())
+        return ReportUsageError(output, "give the file either as FILE or with --file", "check");
     CataloguePath path;
     bool resolved = request.operands.empty()
         ? ResolveCataloguePath(request.hasFile, request.file, &path, &problem)
@@ -18,7 +19,7 @@ int RunCheckCommand(const ToolRequest& request, const ToolOutput& output)
     }
     CatalogueReading reading;
     ReadCatalogue(path, &reading);
-    if (reading.outcome != ReadOutcome::Read) {
+    if (reading.outcome != FileOutcome::Done) {
         PrintError(output, path.display + " cannot be read (" + reading.failure + ")");
         return ToolFileError;
     }

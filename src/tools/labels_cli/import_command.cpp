@@ -98,8 +98,9 @@ int MergeInto(const CataloguePath& target, const CatalogueReading& imported, con
 
 int RunImportCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--replace", "--merge", "--file"}, 1, 1);
-    if (!problem.empty()) return ReportUsageError(output, problem, "import");
+    std::string problem;
+    if (!CheckRequestShape(request, {"--replace", "--merge", "--file"}, 1, 1, &problem))
+        return ReportUsageError(output, problem, "import");
     CataloguePath source;
     CataloguePath target;
     if (!PathFromArgument(request.operands[0], &source, &problem) ||

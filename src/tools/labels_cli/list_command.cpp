@@ -28,9 +28,9 @@ void ExplainEmptyList(const CataloguePath& path, const ToolOutput& output)
 {
     CatalogueReading reading;
     ReadCatalogue(path, &reading);
-    if (reading.outcome == ReadOutcome::Missing)
+    if (reading.outcome == FileOutcome::Missing)
         PrintNote(output, path.display + " does not exist; the driver sees no labels");
-    else if (reading.outcome == ReadOutcome::Failed)
+    else if (reading.outcome == FileOutcome::Failed)
         PrintNote(output, path.display + " cannot be read (" + reading.failure +
                               "); the driver sees no labels");
     else if (!reading.repairs.empty())
@@ -41,8 +41,9 @@ void ExplainEmptyList(const CataloguePath& path, const ToolOutput& output)
 
 int RunListCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--json", "--file"}, 0, 0);
-    if (!problem.empty()) return ReportUsageError(output, problem, "list");
+    std::string problem;
+    if (!CheckRequestShape(request, {"--json", "--file"}, 0, 0, &problem))
+        return ReportUsageError(output, problem, "list");
     CataloguePath path;
     if (!ResolveCataloguePath(request.hasFile, request.file, &path, &problem)) {
         PrintError(output, problem);

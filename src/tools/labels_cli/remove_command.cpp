@@ -17,6 +17,21 @@ bool ParseLabelId(const std::string& text, int* id)
     return *id >= FirstLabelId && *id <= MaxLabelId;
 }
 
+/* The label `request` names: `--id` (read into `id`) or a name, which
+ * must be one the code page can hold to be any label's. */
+bool ReadLabelChoice(const ToolRequest& request, int* id, std::string* problem)
+{
+    if (request.hasId) {
+        if (ParseLabelId(request.id, id)) return true;
+        *problem = "--id needs a label id from " + std::to_string(FirstLabelId) + " to " +
+            std::to_string(MaxLabelId);
+        return false;
+    }
+    if (request.operands[0].textUsable) return true;
+    *problem = "the name cannot be written in the system's code page, so no label has it";
+    return false;
+}
+
 /* The positions of the labels `request` names; a name is trimmed as the
  * dialog trims what is typed. */
 std::vector<int> FindRequestedLabels(const ToolRequest& request, int id, const CatalogueReading& catalogue)
@@ -48,15 +63,12 @@ std::string Ids(const std::vector<int>& positions, const CatalogueReading& catal
 
 int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--id", "--file"}, request.hasId ? 0 : 1,
-                                            request.hasId ? 0 : 1);
+    std::string problem;
     int id = 0;
-    if (problem.empty() && request.hasId && !ParseLabelId(request.id, &id))
-        problem = "--id needs a label id from " + std::to_string(FirstLabelId) + " to " +
-            std::to_string(MaxLabelId);
-    if (problem.empty() && !request.hasId && !request.operands[0].textUsable)
-        problem = "the name cannot be written in the system's code page, so no label has it";
-    if (!problem.empty()) return ReportUsageError(output, problem, "remove");
+    const size_t operands = request.hasId ? 0 : 1;
+    if (!CheckRequestShape(request, {"--id", "--file"}, operands, operands, &problem) ||
+        !ReadLabelChoice(request, &id, &problem))
+        return ReportUsageError(output, problem, "remove");
     const std::string wanted = request.hasId ? "id " + request.id : "\"" + request.operands[0].text + "\"";
     CataloguePath path;
     int status = ToolSucceeded;
