@@ -30,7 +30,8 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
     CatalogueReading catalogue;
     if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status)) return status;
     /* The dialog's checks, in its order. */
-    if (catalogue.count >= MaxLabels) {
+    LabelList& labels = catalogue.list;
+    if (labels.Count >= MaxLabels) {
         PrintError(output, "Too many labels (a catalogue holds at most " + std::to_string(MaxLabels) + ")");
         return ToolRefused;
     }
@@ -42,15 +43,15 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
         PrintError(output, problem);
         return ToolRefused;
     }
-    const int clash = FindLabelNamed(catalogue.labels, catalogue.count, label.name, -1);
+    const int clash = FindLabelNamed(labels, label.name, -1);
     if (clash >= 0) {
         PrintError(output, "Name already used. (label " + std::to_string(clash + 1) + ", id " +
-                               std::to_string(catalogue.labels[clash].id) + ")");
+                               std::to_string(labels.Labels[clash].id) + ")");
         return ToolRefused;
     }
-    label.id = NextLabelId(catalogue.labels, catalogue.count);
-    catalogue.labels[catalogue.count] = label;
-    if (!SaveChangedCatalogue(catalogue.labels, catalogue.count + 1, path, output)) return ToolFileError;
+    label.id = NextLabelId(labels);
+    labels.Labels[labels.Count++] = label;
+    if (!SaveChangedCatalogue(labels, path, output)) return ToolFileError;
     fprintf(output.out, "added \"%s\" (id %d) to %s\n", label.name, label.id, path.display.c_str());
     return ToolSucceeded;
 }

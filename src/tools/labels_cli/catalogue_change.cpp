@@ -77,10 +77,9 @@ bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
     return true;
 }
 
-bool SaveChangedCatalogue(const LabelEntry* labels, int count, const CataloguePath& path,
-                          const ToolOutput& output)
+bool SaveChangedCatalogue(const LabelList& labels, const CataloguePath& path, const ToolOutput& output)
 {
-    if (SaveLabelCatalogue(labels, count, path.path.c_str())) return true;
+    if (SaveLabelCatalogue(labels.Labels, labels.Count, path.path.c_str())) return true;
     /* The dialog's words for a failed OK. */
     PrintError(output, "Could not save the label list. Any changes you've made will not be saved. (" +
                            path.display + ")");

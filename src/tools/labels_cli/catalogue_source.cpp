@@ -52,7 +52,7 @@ bool ResolveCataloguePath(bool hasFile, const ToolArgument& file, CataloguePath*
 
 void ReadCatalogue(const CataloguePath& path, CatalogueReading* reading)
 {
-    reading->count = 0;
+    reading->list.Count = 0;
     reading->repairs.clear();
     reading->firstIgnored.clear();
     reading->emptyText = false;
@@ -60,6 +60,6 @@ void ReadCatalogue(const CataloguePath& path, CatalogueReading* reading)
     if (file == nullptr)
         return;
     LabelRepairSink sink = {CollectRepair, reading};
-    reading->count = ReadLabelCatalogueStream(file, reading->labels, MaxLabels, &sink);
+    reading->list.Count = ReadLabelCatalogueStream(file, reading->list.Labels, MaxLabels, &sink);
     fclose(file);
 }

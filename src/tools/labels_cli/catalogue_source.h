@@ -27,8 +27,8 @@ struct CatalogueReading {
     FileOutcome outcome = FileOutcome::Failed;
     /* Why the file could not be opened (Missing or Failed). */
     std::string failure;
-    LabelEntry labels[MaxLabels];
-    int count = 0;
+    /* The labels as the driver reads them. */
+    LabelList list = {};
     /* One line per repair, in file order. */
     std::vector<std::string> repairs;
     /* The first repair after which part of the file was not read, if any. */

@@ -27,10 +27,10 @@ int RunCheckCommand(const ToolRequest& request, const ToolOutput& output)
         fprintf(output.out, "%s: %s\n", path.display.c_str(), repair.c_str());
     const int repairs = static_cast<int>(reading.repairs.size());
     if (repairs == 0) {
-        fprintf(output.out, "%s: %d labels, no repairs needed\n", path.display.c_str(), reading.count);
+        fprintf(output.out, "%s: %d labels, no repairs needed\n", path.display.c_str(), reading.list.Count);
         return ToolSucceeded;
     }
-    fprintf(output.out, "%s: %d labels, %d repair%s needed\n", path.display.c_str(), reading.count,
+    fprintf(output.out, "%s: %d labels, %d repair%s needed\n", path.display.c_str(), reading.list.Count,
             repairs, repairs == 1 ? "" : "s");
     return ToolRefused;
 }

@@ -43,8 +43,8 @@ std::vector<int> FindRequestedLabels(const ToolRequest& request, int id, const C
         TrimSpaces(name.data());
     }
     std::vector<int> found;
-    for (int i = 0; i < catalogue.count; ++i) {
-        const LabelEntry& label = catalogue.labels[i];
+    for (int i = 0; i < catalogue.list.Count; ++i) {
+        const LabelEntry& label = catalogue.list.Labels[i];
         if (request.hasId ? label.id == id : SameLabelName(label.name, name.data()))
             found.push_back(i);
     }
@@ -55,7 +55,7 @@ std::string Ids(const std::vector<int>& positions, const CatalogueReading& catal
 {
     std::string ids;
     for (int position : positions)
-        ids += (ids.empty() ? "" : ", ") + std::to_string(catalogue.labels[position].id);
+        ids += (ids.empty() ? "" : ", ") + std::to_string(catalogue.list.Labels[position].id);
     return ids;
 }
 
@@ -85,9 +85,9 @@ int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output)
                                (request.hasId ? "" : "; name one with --id"));
         return ToolRefused;
     }
-    const LabelEntry removed = catalogue.labels[found[0]];
-    RemoveLabelAt(catalogue.labels, &catalogue.count, found[0]);
-    if (!SaveChangedCatalogue(catalogue.labels, catalogue.count, path, output)) return ToolFileError;
+    const LabelEntry removed = catalogue.list.Labels[found[0]];
+    RemoveLabelAt(&catalogue.list, found[0]);
+    if (!SaveChangedCatalogue(catalogue.list, path, output)) return ToolFileError;
     fprintf(output.out, "removed \"%s\" (id %d) from %s\n", removed.name, removed.id, path.display.c_str());
     return ToolSucceeded;
 }
