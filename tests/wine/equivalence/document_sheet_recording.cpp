@@ -23,14 +23,14 @@ const CallerInput& Named(const std::vector<CallerInput>& inputs, const std::stri
 
 void LabelSteps(DocumentSheetRun& run)
 {
-    run.Step("select label page", [](SheetSession& s) { s.SelectPage(LabelPage); });
+    run.Step("select label page", [](SheetSession& s) { SelectPageNow(s, LabelPage); });
     for (int index : {2, 6, 4, 0})
         run.Step(Format("choose label %d", index), [=](SheetSession& s) { ChooseItem(s, IDC_LABEL_COMBO, index); });
 }
 
 void HalftoneSteps(DocumentSheetRun& run)
 {
-    run.Step("select halftone page", [](SheetSession& s) { s.SelectPage(HalftonePage); });
+    run.Step("select halftone page", [](SheetSession& s) { SelectPageNow(s, HalftonePage); });
     run.Step("click photographic", [](SheetSession& s) { s.Click(IDC_HALFTONE_PHOTOGRAPHIC); });
     const struct {
         const char* Name;
@@ -59,7 +59,7 @@ void HalftoneSteps(DocumentSheetRun& run)
 
 void IntensitySteps(DocumentSheetRun& run)
 {
-    run.Step("select intensity page", [](SheetSession& s) { s.SelectPage(IntensityPage); });
+    run.Step("select intensity page", [](SheetSession& s) { SelectPageNow(s, IntensityPage); });
     const struct {
         int Edit;
         const wchar_t* Text;
@@ -69,15 +69,15 @@ void IntensitySteps(DocumentSheetRun& run)
     for (const auto& edit : edits) {
         run.Step(Format("type head edit %d ", edit.Edit) + Quoted(edit.Text),
                  [=](SheetSession& s) { s.SetText(edit.Edit, edit.Text); });
-        run.Step("try to leave for the color page", [](SheetSession& s) { s.SelectPage(ColorPage); });
-        run.Step("back to the intensity page", [](SheetSession& s) { s.SelectPage(IntensityPage); });
+        run.Step("try to leave for the color page", [](SheetSession& s) { SelectPageNow(s, ColorPage); });
+        run.Step("back to the intensity page", [](SheetSession& s) { SelectPageNow(s, IntensityPage); });
     }
     run.Step("choose speed 7", [](SheetSession& s) { ChooseItem(s, IDC_INTENSITY_SPEED, 5); });
 }
 
 void ColorSteps(DocumentSheetRun& run)
 {
-    run.Step("select color page", [](SheetSession& s) { s.SelectPage(ColorPage); });
+    run.Step("select color page", [](SheetSession& s) { SelectPageNow(s, ColorPage); });
     const struct {
         const char* Name;
         int Bar;
@@ -105,29 +105,29 @@ void ColorSteps(DocumentSheetRun& run)
     for (int swatch : {IDC_COLOR_HEAD1_SWATCH, IDC_COLOR_HEAD3_SWATCH, IDC_COLOR_HEAD4_SWATCH})
         run.Step(Format("mouse over swatch %d", swatch), [=](SheetSession& s) { MoveMouseOver(s, swatch); });
     run.Step("mouse away", [](SheetSession& s) { MoveMouseAway(s); });
-    run.Step("see the halftone page in spot mode", [](SheetSession& s) { s.SelectPage(HalftonePage); });
-    run.Step("back to the color page", [](SheetSession& s) { s.SelectPage(ColorPage); });
+    run.Step("see the halftone page in spot mode", [](SheetSession& s) { SelectPageNow(s, HalftonePage); });
+    run.Step("back to the color page", [](SheetSession& s) { SelectPageNow(s, ColorPage); });
     run.Step("click process", [](SheetSession& s) { s.Click(IDC_COLOR_PROCESS); });
-    run.Step("see the halftone page in process mode", [](SheetSession& s) { s.SelectPage(HalftonePage); });
-    run.Step("back to the color page", [](SheetSession& s) { s.SelectPage(ColorPage); });
+    run.Step("see the halftone page in process mode", [](SheetSession& s) { SelectPageNow(s, HalftonePage); });
+    run.Step("back to the color page", [](SheetSession& s) { SelectPageNow(s, ColorPage); });
     run.Step("click spot again", [](SheetSession& s) { s.Click(IDC_COLOR_SPOT); });
 }
 
 void LayoutSteps(DocumentSheetRun& run)
 {
-    run.Step("select layout page", [](SheetSession& s) { s.SelectPage(LayoutPage); });
+    run.Step("select layout page", [](SheetSession& s) { SelectPageNow(s, LayoutPage); });
     run.Step("click landscape", [](SheetSession& s) { s.Click(IDC_LAYOUT_LANDSCAPE); });
     for (const wchar_t* copies : {L"0", L"25001", L"", L"7"}) {
         run.Step("type copies " + Quoted(copies), [=](SheetSession& s) { s.SetText(IDC_LAYOUT_COPIES, copies); });
-        run.Step("try to leave for the features page", [](SheetSession& s) { s.SelectPage(FeaturesPage); });
-        run.Step("back to the layout page", [](SheetSession& s) { s.SelectPage(LayoutPage); });
+        run.Step("try to leave for the features page", [](SheetSession& s) { SelectPageNow(s, FeaturesPage); });
+        run.Step("back to the layout page", [](SheetSession& s) { SelectPageNow(s, LayoutPage); });
     }
     run.Step("click always use driver setting", [](SheetSession& s) { s.Click(IDC_LAYOUT_ALWAYS_USE_DRIVER); });
 }
 
 void FeaturesSteps(DocumentSheetRun& run)
 {
-    run.Step("select features page", [](SheetSession& s) { s.SelectPage(FeaturesPage); });
+    run.Step("select features page", [](SheetSession& s) { SelectPageNow(s, FeaturesPage); });
     run.Step("click cutter", [](SheetSession& s) { s.Click(IDC_FEATURES_CUTTER); });
     for (const wchar_t* every : {L"1", L"2", L"0", L"1000"})
         run.Step("type cut every " + Quoted(every),
@@ -135,8 +135,8 @@ void FeaturesSteps(DocumentSheetRun& run)
     for (const wchar_t* offset : {L"-1300", L"1201", L"-12"}) {
         run.Step("type cut offset " + Quoted(offset),
                  [=](SheetSession& s) { s.SetText(IDC_FEATURES_CUT_OFFSET, offset); });
-        run.Step("try to leave for the about page", [](SheetSession& s) { s.SelectPage(AboutPage); });
-        run.Step("back to the features page", [](SheetSession& s) { s.SelectPage(FeaturesPage); });
+        run.Step("try to leave for the about page", [](SheetSession& s) { SelectPageNow(s, AboutPage); });
+        run.Step("back to the features page", [](SheetSession& s) { SelectPageNow(s, FeaturesPage); });
     }
     run.Step("click pullback", [](SheetSession& s) { s.Click(IDC_FEATURES_PULLBACK); });
     run.Step("click automatic", [](SheetSession& s) { s.Click(IDC_FEATURES_AUTOMATIC); });
@@ -160,7 +160,7 @@ void ScriptedSession(DocumentSheetRun& run)
     run.Press(true);
     run.Step("click cutter", [](SheetSession& s) { s.Click(IDC_FEATURES_CUTTER); });
     run.Step("type cut every \"3\"", [](SheetSession& s) { s.SetText(IDC_FEATURES_CUT_EVERY, L"3"); });
-    run.Step("select about page", [](SheetSession& s) { s.SelectPage(AboutPage); });
+    run.Step("select about page", [](SheetSession& s) { SelectPageNow(s, AboutPage); });
     run.Finish(true);
 }
 
@@ -233,7 +233,7 @@ void RecordDocumentSheets(ObservationLog& log, const DriverUnderTest& driver, Re
         DocumentSheetRun run(log, driver, printer, Named(inputs, name), PromptAndCopy);
         if (run.Open() != nullptr)
             for (int page = 0; page < PageCount; ++page)
-                run.Step(Format("select page %d", page), [=](SheetSession& s) { s.SelectPage(page); });
+                run.Step(Format("select page %d", page), [=](SheetSession& s) { SelectPageNow(s, page); });
         run.Finish(true);
     }
     const struct {
@@ -270,7 +270,7 @@ void RecordDocumentSheets(ObservationLog& log, const DriverUnderTest& driver, Re
         DocumentSheetRun run(log, driver, printer, Named(inputs, "label258-own-fields"), mode.Mode);
         if (run.Open() != nullptr) {
             run.Step("choose label 1", [](SheetSession& s) { ChooseItem(s, IDC_LABEL_COMBO, 1); });
-            run.Step("select layout page", [](SheetSession& s) { s.SelectPage(LayoutPage); });
+            run.Step("select layout page", [](SheetSession& s) { SelectPageNow(s, LayoutPage); });
             run.Step("click landscape", [](SheetSession& s) { s.Click(IDC_LAYOUT_LANDSCAPE); });
         }
         run.Finish(mode.Ok);

@@ -62,12 +62,9 @@ void RecordCurrentPage(ObservationLog& log, SheetSession& sheet)
         RecordControls(log, page);
 }
 
-void RecordPageAfterSelecting(ObservationLog& log, SheetSession& sheet, int index)
+void SelectPageNow(SheetSession& sheet, int index)
 {
-    log.Add(Format("select page %d", index));
-    sheet.SelectPage(index);
-    RecordMessageBoxes(log, sheet);
-    RecordCurrentPage(log, sheet);
+    SendMessageW(sheet.Sheet(), PSM_SETCURSEL, index, 0);
 }
 
 void RecordStep(ObservationLog& log, SheetSession& sheet, const std::string& what,

@@ -21,9 +21,9 @@ std::unique_ptr<SheetSession> OpenSheet(PFNPROPSHEETUI entry, LPARAM header);
 /* The sheet's frame (caption, page titles, its own buttons) and result of
  * the opening call's header. */
 void RecordSheetFrame(ObservationLog& log, SheetSession& sheet);
-/* Selects the page (the current page may refuse to be left), then records
- * the boxes shown, the page the sheet is on and that page's controls. */
-void RecordPageAfterSelecting(ObservationLog& log, SheetSession& sheet, int index);
+/* Selects a page and returns once the sheet has handled it (the current
+ * page may refuse to be left); nothing waits for painting. */
+void SelectPageNow(SheetSession& sheet, int index);
 void RecordCurrentPage(ObservationLog& log, SheetSession& sheet);
 int CurrentPageIndex(SheetSession& sheet);
 /* Message boxes caught since the last call, then forgotten. */
