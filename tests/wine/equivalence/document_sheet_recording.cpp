@@ -13,14 +13,6 @@ const int PageCount = 7;
 enum { LabelPage, HalftonePage, IntensityPage, ColorPage, LayoutPage, FeaturesPage, AboutPage };
 wchar_t PrinterName[] = L"PDR-7300 Zr";
 
-const CallerInput& Named(const std::vector<CallerInput>& inputs, const std::string& name)
-{
-    for (const CallerInput& input : inputs)
-        if (input.Name == name)
-            return input;
-    return inputs.front();
-}
-
 void LabelSteps(DocumentSheetRun& run)
 {
     run.Step("select label page", [](SheetSession& s) { SelectPageNow(s, LabelPage); });
@@ -219,23 +211,44 @@ void DocumentSheetRun::Finish(bool ok)
         log.Add("printer " + Quoted(name) + " " + printer.DescribeValue(name));
 }
 
-void RecordDocumentSheets(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer,
-                          const std::vector<CallerInput>& inputs)
+namespace {
+
+/* The named input, or a line saying that there is none. */
+const CallerInput* InputOrNote(ObservationLog& log, const std::vector<CallerInput>& inputs, const char* name)
 {
-    ObservationLog::Scope scope(log, "document-sheet");
+    const CallerInput* input = FindInput(inputs, name);
+    if (input == nullptr)
+        log.Add(std::string("no input named ") + name);
+    return input;
+}
+
+/* Every page as each of a few records opens it, then OK. */
+void RecordPagesOverInputs(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer,
+                           const std::vector<CallerInput>& inputs)
+{
     UseVersionText(L"1.2.3");
     for (const char* name : {"none", "default", "label258-own-fields", "sheet-spot-photographic",
                              "layout-188-112-0350", "foreign-signature", "label259"}) {
-        ObservationLog::Scope inputScope(log, std::string("pages rec=") + name);
+        ObservationLog::Scope scope(log, std::string("pages rec=") + name);
+        const CallerInput* input = InputOrNote(log, inputs, name);
+        if (input == nullptr)
+            continue;
         UseCatalogue(MixedCatalogue());
         printer.UseOptions(1, 1);
         printer.ForgetMarkers();
-        DocumentSheetRun run(log, driver, printer, Named(inputs, name), PromptAndCopy);
+        DocumentSheetRun run(log, driver, printer, *input, PromptAndCopy);
         if (run.Open() != nullptr)
             for (int page = 0; page < PageCount; ++page)
                 run.Step(Format("select page %d", page), [=](SheetSession& s) { SelectPageNow(s, page); });
         run.Finish(true);
     }
+}
+
+/* The scripted session on the defaults, with the options installed and
+ * without them (and without a version text). */
+void RecordScriptedSessions(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer,
+                            const std::vector<CallerInput>& inputs)
+{
     const struct {
         const char* Name;
         int Pullback;
@@ -243,17 +256,26 @@ void RecordDocumentSheets(ObservationLog& log, const DriverUnderTest& driver, Re
         const wchar_t* Version;
     } setups[] = {{"options-installed", 1, 1, L"1.2.3"}, {"options-absent", -1, 0, nullptr}};
     for (const auto& setup : setups) {
-        ObservationLog::Scope setupScope(log, std::string("script ") + setup.Name);
+        ObservationLog::Scope scope(log, std::string("script ") + setup.Name);
+        const CallerInput* input = InputOrNote(log, inputs, "default");
+        if (input == nullptr)
+            continue;
         UseCatalogue(MixedCatalogue());
         UseVersionText(setup.Version);
         printer.UseOptions(setup.Pullback, setup.Cutter);
         printer.ForgetMarkers();
-        DocumentSheetRun run(log, driver, printer, Named(inputs, "default"), PromptAndCopy);
+        DocumentSheetRun run(log, driver, printer, *input, PromptAndCopy);
         if (run.Open() != nullptr)
             ScriptedSession(run);
         else
             run.Finish(false);
     }
+}
+
+/* A few changes under each open mode, then Cancel or OK. */
+void RecordOpenModes(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer,
+                     const std::vector<CallerInput>& inputs)
+{
     UseVersionText(L"1.2.3");
     const struct {
         const char* Name;
@@ -264,10 +286,13 @@ void RecordDocumentSheets(ObservationLog& log, const DriverUnderTest& driver, Re
                  {"update", DM_IN_PROMPT | DM_OUT_BUFFER | DM_UPDATE, true},
                  {"prompt-only", DM_IN_PROMPT | DM_OUT_BUFFER, true}};
     for (const auto& mode : modes) {
-        ObservationLog::Scope modeScope(log, std::string("mode ") + mode.Name);
+        ObservationLog::Scope scope(log, std::string("mode ") + mode.Name);
+        const CallerInput* input = InputOrNote(log, inputs, "label258-own-fields");
+        if (input == nullptr)
+            continue;
         UseCatalogue(MixedCatalogue());
         printer.UseOptions(1, 1);
-        DocumentSheetRun run(log, driver, printer, Named(inputs, "label258-own-fields"), mode.Mode);
+        DocumentSheetRun run(log, driver, printer, *input, mode.Mode);
         if (run.Open() != nullptr) {
             run.Step("choose label 1", [](SheetSession& s) { ChooseItem(s, IDC_LABEL_COMBO, 1); });
             run.Step("select layout page", [](SheetSession& s) { SelectPageNow(s, LayoutPage); });
@@ -275,4 +300,15 @@ void RecordDocumentSheets(ObservationLog& log, const DriverUnderTest& driver, Re
         }
         run.Finish(mode.Ok);
     }
+}
+
+}  // namespace
+
+void RecordDocumentSheets(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer,
+                          const std::vector<CallerInput>& inputs)
+{
+    ObservationLog::Scope scope(log, "document-sheet");
+    RecordPagesOverInputs(log, driver, printer, inputs);
+    RecordScriptedSessions(log, driver, printer, inputs);
+    RecordOpenModes(log, driver, printer, inputs);
 }

@@ -198,7 +198,7 @@ void ExportRecorder::PrinterEvents()
                        driver.PrinterEvent(PrinterName, event, 0, 0)));
 }
 
-bool IsListInput(const CallerInput& input)
+bool UsedWithEveryCatalogue(const CallerInput& input)
 {
     return input.Name == "none" || input.Name == "default" || input.Name == "label257" ||
            input.Name == "label300" || input.Name == "layout-220-0-0402";
@@ -224,7 +224,7 @@ void RecordExports(ObservationLog& log, const DriverUnderTest& driver, RecordedP
         for (const CallerInput& input : inputs)
             recorder.SilentDocumentCalls(input);
         for (const CallerInput& input : inputs)
-            if (IsListInput(input))
+            if (UsedWithEveryCatalogue(input))
                 recorder.SilentDocumentCallsWithoutPrinter(input);
         recorder.PrinterEvents();
         log.Add("printer Forms? " + printer.DescribeValue(L"Forms?"));
@@ -245,7 +245,7 @@ void RecordExports(ObservationLog& log, const DriverUnderTest& driver, RecordedP
         else
             UseCatalogue(catalogue.Bytes);
         for (const CallerInput& input : inputs) {
-            if (!IsListInput(input))
+            if (!UsedWithEveryCatalogue(input))
                 continue;
             recorder.Capabilities(input);
             recorder.JobQuery(input);

@@ -317,6 +317,14 @@ std::vector<CallerInput> HostileInputs(int count)
     return inputs;
 }
 
+const CallerInput* FindInput(const std::vector<CallerInput>& inputs, const std::string& name)
+{
+    for (const CallerInput& input : inputs)
+        if (input.Name == name)
+            return &input;
+    return nullptr;
+}
+
 size_t OutputSizeFor(const CallerInput& input)
 {
     if (!input.Present)

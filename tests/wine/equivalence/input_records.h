@@ -33,6 +33,9 @@ std::vector<CallerInput> NamedInputs();
 /* `count` hostile records from a fixed seed, named random-000 on. */
 std::vector<CallerInput> HostileInputs(int count);
 
+/* The input of that name; null when there is none. */
+const CallerInput* FindInput(const std::vector<CallerInput>& inputs, const std::string& name);
+
 /* The buffer length a caller would give for the record's own output:
  * its dmSize + dmDriverExtra (508 for no record). */
 size_t OutputSizeFor(const CallerInput& input);

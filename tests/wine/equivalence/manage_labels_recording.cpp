@@ -119,6 +119,8 @@ public:
         return true;
     }
 
+    /* One step on the dialog, recorded with the boxes it brought and the
+     * dialog's controls after it; nothing once the dialog has gone. */
     void Step(const std::string& what, const std::function<void(HWND)>& action)
     {
         if (dialog == nullptr || !IsWindow(dialog))
@@ -259,10 +261,13 @@ void FailedSaveScenario(ManageLabelsRun& run)
 void RecordManageLabels(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer,
                         const std::vector<CallerInput>& inputs)
 {
-    const CallerInput* input = &inputs.front();
-    for (const CallerInput& candidate : inputs)
-        if (candidate.Name == "label258-own-fields")
-            input = &candidate;
+    // The record names a label of the catalogues, so that the Label page's
+    // selection after the dialog follows it.
+    const CallerInput* input = FindInput(inputs, "label258-own-fields");
+    if (input == nullptr) {
+        log.Add("manage-labels no input named label258-own-fields");
+        return;
+    }
     const struct {
         const char* Name;
         std::string Catalogue;
