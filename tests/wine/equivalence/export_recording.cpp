@@ -117,8 +117,8 @@ std::string ExportRecorder::Convert(const CallerInput& input, LPWSTR name, size_
         }
         LONG inOut = count;
         SetLastError(LastErrorBefore);
-        const BOOL result = driver.ConvertDevMode(name, Place(input), bufferBytes == 0 ? nullptr : reinterpret_cast<PDEVMODEW>(out),
-                                                  &inOut, mode);
+        PDEVMODEW output = bufferBytes == 0 ? nullptr : reinterpret_cast<PDEVMODEW>(out);
+        const BOOL result = driver.ConvertDevMode(name, Place(input), output, &inOut, mode);
         const DWORD error = GetLastError();
         return Format("result=%d count=%ld error=%lu", result, static_cast<long>(inOut), error);
     });
