@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "labels/label_catalogue.h"
-#include "labels/path_utf8.h"
+#include "text/path_utf8.h"
 #include "tool_context.h"
 
 namespace {

@@ -8,6 +8,8 @@ function(pdr_native_test name)
     endif()
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE pdr_core GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common
+                               ${CMAKE_SOURCE_DIR}/tests/native/support)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "PDR_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 endfunction()

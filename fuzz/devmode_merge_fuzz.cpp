@@ -24,7 +24,7 @@ void Check(bool condition)
 void AddLabel(CatalogueLabels& labels, int id, const char* name, const char* width,
               const char* length, int units, const char* horz, const char* vert)
 {
-    LabelEntry& label = labels.Entries[labels.Count++];
+    LabelEntry& label = labels.Labels[labels.Count++];
     memset(&label, 0, sizeof label);
     snprintf(label.name, sizeof label.name, "%s", name);
     snprintf(label.width, sizeof label.width, "%s", width);
@@ -57,7 +57,7 @@ bool IsLabelId(int16_t paperSize)
 {
     const CatalogueLabels& labels = FuzzLabels();
     for (int i = 0; i < labels.Count; ++i)
-        if (labels.Entries[i].id == paperSize) return true;
+        if (labels.Labels[i].id == paperSize) return true;
     return false;
 }
 

@@ -18,9 +18,9 @@
 #include <prsht.h>
 #include <winspool.h>
 
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 #include "settings/driver_devmode.h"
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 
 namespace {
 

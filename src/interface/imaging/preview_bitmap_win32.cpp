@@ -1,7 +1,7 @@
 #include "imaging/preview_bitmap_win32.h"
 
 #include "imaging/pixel_adjust.h"
-#include "imaging/preview_gdi_calls.h"
+#include "imaging/preview_gdi_calls_win32.h"
 
 #include <cstdint>
 

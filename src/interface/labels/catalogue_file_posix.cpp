@@ -22,7 +22,8 @@
 
 #include "labels/catalogue_json.h"
 #include "labels/label_catalogue.h"
-#include "labels/path_utf8.h"
+#include "text/bounded_text.h"
+#include "text/path_utf8.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ void SyncFolderOf(const char* target)
     char folder[NarrowPathSize];
     const char* slash = strrchr(target, '/');
     if (slash == nullptr) {
-        strcpy(folder, ".");
+        CopyTextBounded(folder, sizeof folder, ".");
     } else {
         size_t length = slash == target ? 1 : static_cast<size_t>(slash - target);
         memcpy(folder, target, length);
@@ -85,8 +86,7 @@ void SyncFolderOf(const char* target)
 bool ReplaceCatalogueFile(const char* target, const char* text)
 {
     char temporary[NarrowPathSize + sizeof TemporarySuffix];
-    int length = snprintf(temporary, sizeof temporary, "%s%s", target, TemporarySuffix);
-    if (length < 0 || static_cast<size_t>(length) >= sizeof temporary) return false;
+    if (!FormatTextBounded(temporary, sizeof temporary, "%s%s", target, TemporarySuffix)) return false;
     int descriptor = mkstemp(temporary);
     if (descriptor < 0) return false;
     bool written = fchmod(descriptor, ModeForTarget(target)) == 0 &&
@@ -107,12 +107,10 @@ wchar_t* GetLabelCataloguePath()
     const char* base = getenv("PDR_COMMON_APPDATA");
     if (base == nullptr || base[0] == '\0') return nullptr;
     char folder[NarrowPathSize];
-    int length = snprintf(folder, sizeof folder, "%s/PDR7300Zr", base);
-    if (length < 0 || static_cast<size_t>(length) >= sizeof folder) return nullptr;
+    if (!FormatTextBounded(folder, sizeof folder, "%s/PDR7300Zr", base)) return nullptr;
     if (mkdir(folder, 0777) != 0 && errno != EEXIST) return nullptr;
     char narrow[NarrowPathSize];
-    length = snprintf(narrow, sizeof narrow, "%s/label-list.kmr", folder);
-    if (length < 0 || static_cast<size_t>(length) >= sizeof narrow) return nullptr;
+    if (!FormatTextBounded(narrow, sizeof narrow, "%s/label-list.kmr", folder)) return nullptr;
     /* The same bound as the Windows path buffer, so a path the driver could
        not compose is not the default here either. */
     wchar_t* path = WidenPathUtf8(narrow);

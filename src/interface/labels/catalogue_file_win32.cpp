@@ -11,6 +11,7 @@
 
 #include "labels/catalogue_json.h"
 #include "labels/label_catalogue.h"
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -21,15 +22,6 @@ const wchar_t CatalogueFileName[] = L"\\label-list.kmr";
    catalogue with it is a rename within one folder. */
 const wchar_t TemporarySuffix[] = L".tmp";
 constexpr size_t TemporaryPathSize = 1024;
-
-bool AppendPath(wchar_t* buffer, size_t size, const wchar_t* piece)
-{
-    size_t used = wcsnlen(buffer, size);
-    size_t added = wcslen(piece);
-    if (used >= size || added >= size - used) return false;
-    memcpy(buffer + used, piece, (added + 1) * sizeof(wchar_t));
-    return true;
-}
 
 bool CreateCatalogueFolder(const wchar_t* folder)
 {
@@ -84,7 +76,7 @@ bool IsPassingConflict(DWORD error)
 bool ComposeTemporaryPath(wchar_t* temporary, size_t size, const wchar_t* target)
 {
     temporary[0] = L'\0';
-    return AppendPath(temporary, size, target) && AppendPath(temporary, size, TemporarySuffix);
+    return AppendTextBounded(temporary, size, target) && AppendTextBounded(temporary, size, TemporarySuffix);
 }
 
 /* A missing catalogue whose temporary file exists is in the middle of a
@@ -204,9 +196,9 @@ wchar_t* GetLabelCataloguePath()
     if (path == nullptr) return nullptr;
     path[0] = L'\0';
     bool composed = SHGetSpecialFolderPathW(nullptr, path, CSIDL_COMMON_APPDATA, FALSE) &&
-        AppendPath(path, LabelCataloguePathSize, CatalogueFolderName) &&
+        AppendTextBounded(path, LabelCataloguePathSize, CatalogueFolderName) &&
         CreateCatalogueFolder(path) &&
-        AppendPath(path, LabelCataloguePathSize, CatalogueFileName);
+        AppendTextBounded(path, LabelCataloguePathSize, CatalogueFileName);
     if (composed) return path;
     free(path);
     return nullptr;

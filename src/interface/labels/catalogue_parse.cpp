@@ -6,8 +6,8 @@
 
 #include <cjson/cJSON.h>
 
-#include "labels/number_text.h"
-#include "settings/bounded_text.h"
+#include "text/number_text.h"
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -78,8 +78,7 @@ void WriteDefaultNumber(char* field, size_t fieldSize, double value, LabelNumber
         FormatFixed2(field, fieldSize, value);
         return;
     }
-    int written = snprintf(field, fieldSize, "%d", static_cast<int>(value));
-    if (written < 0 || static_cast<size_t>(written) >= fieldSize) field[0] = '\0';
+    FormatTextBounded(field, fieldSize, "%d", static_cast<int>(value));
 }
 
 MemberOutcome ReadNumberTextMember(char* field, size_t fieldSize, const cJSON* object,
@@ -125,7 +124,7 @@ MemberOutcome ReadLabelName(char* name, size_t nameSize, const cJSON* object, in
         if (CopyTextBounded(name, nameSize, member->valuestring)) return MemberFine;
         return Repaired(LabelRepairKind::TextTooLong, member->valuestring);
     }
-    snprintf(name, nameSize, "No Name %d", position + 1);
+    FormatTextBounded(name, nameSize, "No Name %d", position + 1);
     return outcome;
 }
 

@@ -56,6 +56,12 @@ struct LabelEntry {
     int32_t id;                           /* FirstLabelId .. MaxLabelId */
 };
 
+/* A catalogue in memory: Labels[0 .. Count-1] in file order. */
+struct LabelList {
+    LabelEntry Labels[MaxLabels];
+    int Count;
+};
+
 struct LabelRange {
     double Minimum;
     double Maximum;

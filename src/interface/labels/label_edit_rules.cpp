@@ -1,10 +1,9 @@
 #include "labels/label_edit_rules.h"
 
-#include <stdio.h>
 #include <string.h>
 
-#include "labels/number_text.h"
-#include "settings/bounded_text.h"
+#include "text/number_text.h"
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -18,16 +17,6 @@ bool IdInUse(const LabelEntry* labels, int count, int id)
     for (int i = 0; i < count; ++i)
         if (labels[i].id == id)
             return true;
-    return false;
-}
-
-/* A composed text that does not fit is left empty and reported. */
-bool FinishComposed(char* text, size_t size, int written)
-{
-    if (written >= 0 && static_cast<size_t>(written) < size)
-        return true;
-    text[0] = 0;
-    ReportInvalidParameter();
     return false;
 }
 
@@ -51,6 +40,11 @@ int FindLabelNamed(const LabelEntry* labels, int count, const char* name, int ig
     return -1;
 }
 
+int FindLabelNamed(const LabelList& list, const char* name, int ignoredIndex)
+{
+    return FindLabelNamed(list.Labels, list.Count, name, ignoredIndex);
+}
+
 int NextLabelId(const LabelEntry* labels, int count)
 {
     if (count <= 0)
@@ -67,6 +61,11 @@ int NextLabelId(const LabelEntry* labels, int count)
     return FirstLabelId;
 }
 
+int NextLabelId(const LabelList& list)
+{
+    return NextLabelId(list.Labels, list.Count);
+}
+
 void RemoveLabelAt(LabelEntry* labels, int* count, int index)
 {
     if (index < 0 || index >= *count)
@@ -74,6 +73,11 @@ void RemoveLabelAt(LabelEntry* labels, int* count, int index)
     memmove(&labels[index], &labels[index + 1],
             sizeof(LabelEntry) * static_cast<size_t>(*count - index - 1));
     --*count;
+}
+
+void RemoveLabelAt(LabelList* list, int index)
+{
+    RemoveLabelAt(list->Labels, &list->Count, index);
 }
 
 const LabelSizeLimits& LimitsOfUnits(int units)
@@ -94,27 +98,24 @@ bool NormaliseOffsetText(char* text, size_t size)
     if (value < LabelOffsetRange.Minimum || value > LabelOffsetRange.Maximum)
         return false;
     char normalised[16];
-    snprintf(normalised, sizeof normalised, "%d", value);
-    return CopyTextBounded(text, size, normalised);
+    return FormatTextBounded(normalised, sizeof normalised, "%d", value) &&
+        CopyTextBounded(text, size, normalised);
 }
 
 bool FormatRangeText(char* text, size_t size, double minimum, double maximum)
 {
-    char low[32];
-    char high[32];
+    char low[LabelRangeTextSize];
+    char high[LabelRangeTextSize];
     if (size == 0)
         return false;
     text[0] = 0;
     if (!FormatFixed2(low, sizeof low, minimum) || !FormatFixed2(high, sizeof high, maximum))
         return false;
-    return FinishComposed(text, size, snprintf(text, size, "%s - %s", low, high));
+    return FormatTextBounded(text, size, "%s - %s", low, high);
 }
 
 bool FormatOffsetRangeText(char* text, size_t size)
 {
-    if (size == 0)
-        return false;
-    return FinishComposed(text, size,
-                          snprintf(text, size, "%d - %d", static_cast<int>(LabelOffsetRange.Minimum),
-                                   static_cast<int>(LabelOffsetRange.Maximum)));
+    return FormatTextBounded(text, size, "%d - %d", static_cast<int>(LabelOffsetRange.Minimum),
+                             static_cast<int>(LabelOffsetRange.Maximum));
 }

@@ -18,14 +18,18 @@ bool SameLabelName(const char* first, const char* second);
 /* The index of the first label other than `ignoredIndex` named like `name`,
  * or -1. */
 int FindLabelNamed(const LabelEntry* labels, int count, const char* name, int ignoredIndex);
+int FindLabelNamed(const LabelList& list, const char* name, int ignoredIndex);
 
 /* The id a label appended to labels[0 .. count-1] gets: 257 for the first,
  * the last label's id + 1 when that is at most MaxLabelId and not in use,
  * else the smallest unused id from 257. */
 int NextLabelId(const LabelEntry* labels, int count);
+int NextLabelId(const LabelList& list);
 
-/* Removes label `index`; the labels after it move up in order. */
+/* Removes label `index`; the labels after it move up in order.  An index
+ * outside the list changes nothing. */
 void RemoveLabelAt(LabelEntry* labels, int* count, int index);
+void RemoveLabelAt(LabelList* list, int index);
 
 /* The size limits of `units`; codes outside 0..2 get the millimetre ones. */
 const LabelSizeLimits& LimitsOfUnits(int units);
@@ -38,6 +42,10 @@ bool IsDecimalInRange(const char* text, const LabelRange& range);
  * with "%d" when it lies within -1200..1200 (true); otherwise the text is
  * left alone (false). */
 bool NormaliseOffsetText(char* text, size_t size);
+
+/* Bytes of a range text with its NUL: the widest, "100.00 - 30480.00",
+ * takes 18. */
+constexpr size_t LabelRangeTextSize = 32;
 
 /* "min - max" with both numbers as "%2.2f" renders them.  A text that does
  * not fit leaves `text` empty (false). */

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "labels/number_text.h"
+#include "text/number_text.h"
 
 void TrimSpaces(char* text)
 {

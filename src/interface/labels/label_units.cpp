@@ -2,7 +2,7 @@
 
 #include <math.h>
 
-#include "labels/number_text.h"
+#include "text/number_text.h"
 
 /* The inch limits are the millimetre limits divided by 25.4 and the tenths
    limits ten times them; they are kept as these exact doubles so that the

@@ -1,7 +1,7 @@
 #include "pages/driver_version.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 namespace {
 

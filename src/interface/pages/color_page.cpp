@@ -1,16 +1,27 @@
 #include "pages/color_page.h"
 
+#include <commdlg.h>
+#include <string.h>
+
 #include "imaging/picture_draw_win32.h"
 #include "imaging/preview_bitmap_win32.h"
+#include "pages/dialog_controls.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
-#include "sheets/module_instance.h"
+#include "resources/resource_ids.h"
+#include "resources/module_instance.h"
+
+static_assert(ColorChannelSliderCount == ColorChannelCount, "one brush per channel slider");
+static_assert(sizeof(CHOOSECOLORW) == 72, "the chooser record of 64-bit Windows");
+static_assert(sizeof(uint32_t) == sizeof(COLORREF), "work colours are COLORREF values");
 
 namespace {
 
-const COLORREF ChannelColors[3] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
+const COLORREF ChannelColors[ColorChannelCount] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
+
+/* The buffer a slider's name is loaded into (longer names are cut). */
+const int SliderNameChars = 256;
 
 const int ProcessGroup[] = {
     IDC_COLOR_PROCESS_GROUP, IDC_COLOR_CMY, IDC_COLOR_CMYK, IDC_COLOR_CMY_ON_BACK,
@@ -28,37 +39,10 @@ const int SpotGroup[] = {
     IDC_COLOR_READOUT, IDC_COLOR_EXACT_MATCH,
 };
 
-template <size_t Count>
-void ShowGroup(HWND page, const int (&ids)[Count], bool shown)
+/* A box or radio button as the choice holds it: 1 fully checked, else 0. */
+int CheckedValue(HWND page, int id)
 {
-    for (int id : ids) {
-        HWND control = GetDlgItem(page, id);
-        ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
-        EnableWindow(control, shown ? TRUE : FALSE);
-    }
-}
-
-/* Only the fully checked state counts. */
-int IsBoxChecked(HWND page, int id)
-{
-    return IsDlgButtonChecked(page, id) == BST_CHECKED ? 1 : 0;
-}
-
-void CheckBox(HWND page, int id, bool checked)
-{
-    CheckDlgButton(page, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-int SliderPosition(HWND page, int scrollBarId)
-{
-    return GetScrollPos(GetDlgItem(page, scrollBarId), SB_CTL);
-}
-
-void SetSlider(HWND page, int scrollBarId, int position)
-{
-    HWND scrollBar = GetDlgItem(page, scrollBarId);
-    SetScrollRange(scrollBar, SB_CTL, LevelMin, LevelMax, FALSE);
-    SetScrollPos(scrollBar, SB_CTL, position, TRUE);
+    return IsChecked(page, id) ? 1 : 0;
 }
 
 /* The channel texts read "100%" as the page opens and "100 %" once their
@@ -68,32 +52,26 @@ void WriteSliderText(HWND page, int slider, int level, bool scrolled)
     const ColorSlider& which = ColorSliders[slider];
     wchar_t text[ColorTextChars];
     if (which.NameString != 0) {
-        wchar_t name[256];
-        LoadPageString(which.NameString, name, 256);
-        FormatLevelLabel(text, name, level);
+        wchar_t name[SliderNameChars];
+        LoadPageString(which.NameString, name, SliderNameChars);
+        FormatLevelLabel(text, ColorTextChars, name, level);
     } else if (scrolled) {
-        FormatChannelValueScrolled(text, level);
+        FormatChannelValueScrolled(text, ColorTextChars, level);
     } else {
-        FormatChannelValueInitial(text, level);
+        FormatChannelValueInitial(text, ColorTextChars, level);
     }
     SetDlgItemTextW(page, which.Text, text);
 }
 
-int StateLevel(const ColorPageState& state, int slider)
+void SetProcessControls(HWND page, const ColorChoice& choice)
 {
-    const int levels[5] = {state.Red, state.Green, state.Blue, state.Brightness, state.Contrast};
-    return levels[slider];
-}
-
-void SetProcessControls(HWND page, const ColorPageState& state)
-{
-    for (int slider = 0; slider < 5; ++slider) {
-        SetSlider(page, ColorSliders[slider].ScrollBar, StateLevel(state, slider));
-        WriteSliderText(page, slider, StateLevel(state, slider), false);
+    for (int slider = 0; slider < ColorSliderCount; ++slider) {
+        SetScrollBar(page, ColorSliders[slider].ScrollBar, ColorLevelRange.Minimum, ColorLevelRange.Maximum,
+                     SliderLevel(choice, slider), true);
+        WriteSliderText(page, slider, SliderLevel(choice, slider), false);
     }
-    CheckBox(page, IDC_COLOR_CMYK, state.InkSet == 1);
-    CheckBox(page, IDC_COLOR_CMY, state.InkSet != 1);
-    CheckBox(page, IDC_COLOR_CMY_ON_BACK, state.OnBack == 1);
+    CheckOneOfTwo(page, IDC_COLOR_CMY, IDC_COLOR_CMYK, choice.InkSet == 1);
+    SetChecked(page, IDC_COLOR_CMY_ON_BACK, choice.OnBack == 1);
 }
 
 /* The preview source with its size; the caller deletes it. */
@@ -129,14 +107,14 @@ void InvalidatePreview(HWND page, BOOL erase)
     InvalidateRect(page, &preview, erase);
 }
 
-void PaintPreview(HWND page, HDC dc, const ColorPageState& state)
+void PaintPreview(HWND page, HDC dc, const ColorChoice& choice)
 {
     SIZE size;
     HBITMAP picture = LoadPreviewPicture(&size);
     if (picture == nullptr)
         return;
-    HBITMAP adjusted = AdjustPreviewBitmap(picture, size.cx, size.cy, state.Brightness,
-                                           state.Contrast, state.Red, state.Green, state.Blue);
+    HBITMAP adjusted = AdjustPreviewBitmap(picture, size.cx, size.cy, choice.Brightness,
+                                           choice.Contrast, choice.Red, choice.Green, choice.Blue);
     // The levels recolour the source's own pixels; only the result is stretched.
     if (adjusted != nullptr) {
         DrawPictureInFrame(dc, adjusted, PreviewFrame(page), PictureArtwork);
@@ -156,11 +134,28 @@ void PaintSwatches(HWND page, HDC dc, const SheetContext* context)
     }
 }
 
+/* The chooser for one head: starts from the head's colour, edits the custom
+ * colours in place, and opens its custom half when exact matching is on. */
+CHOOSECOLORW ColorChooserFor(HWND owner, uint32_t headColor, uint32_t custom[CustomColorCount],
+                             const ColorChoice& choice)
+{
+    CHOOSECOLORW chooser;
+    memset(&chooser, 0, sizeof(chooser));
+    chooser.lStructSize = sizeof(chooser);
+    chooser.hwndOwner = owner;
+    chooser.rgbResult = headColor;
+    chooser.lpCustColors = reinterpret_cast<COLORREF*>(custom);
+    chooser.Flags = CC_RGBINIT;
+    if (choice.ExactMatch == 1)
+        chooser.Flags |= CC_FULLOPEN;
+    return chooser;
+}
+
 void ChooseHeadColor(HWND page, SheetContext* context, int head)
 {
-    const ColorPageState state = ReadColorPageState(page);
+    const ColorChoice choice = ReadColorControls(page);
     CHOOSECOLORW chooser =
-        ColorChooserFor(page, context->WorkSpotColors[head], context->WorkCustomColors, state);
+        ColorChooserFor(page, context->WorkSpotColors[head], context->WorkCustomColors, choice);
     if (ChooseColorW(&chooser))
         context->WorkSpotColors[head] = chooser.rgbResult;
     InvalidateRect(page, nullptr, FALSE);
@@ -170,10 +165,10 @@ void ChooseHeadColor(HWND page, SheetContext* context, int head)
  * repainting the whole page brings back the preview or the swatches. */
 void SwitchMode(HWND page, SheetContext* context, int mode)
 {
-    ColorPageState state = ReadColorPageState(page);
-    state.Mode = mode;
+    ColorChoice choice = ReadColorControls(page);
+    choice.Mode = mode;
     context->LiveColorMode = static_cast<uint32_t>(mode);
-    LayOutColorPage(page, state);
+    LayOutColorPage(page, choice);
     InvalidateRect(page, nullptr, TRUE);
 }
 
@@ -184,13 +179,13 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
     if (context == nullptr)
         return TRUE;
     const DriverExtra& extra = context->WorkingDevMode.Extra;
-    const ColorPageState state = ColorStateFromRecord(extra);
+    const ColorChoice choice = ColorChoiceFromRecord(extra);
     LoadWorkColors(extra, context->WorkSpotColors, context->WorkCustomColors);
-    SetProcessControls(page, state);
+    SetProcessControls(page, choice);
     for (int head = 0; head < SpotHeadCount; ++head)
-        CheckBox(page, ColorHeads[head].Box, state.HeadOn[head] != 0);
-    CheckBox(page, IDC_COLOR_EXACT_MATCH, state.ExactMatch != 0);
-    LayOutColorPage(page, state);
+        SetChecked(page, ColorHeads[head].Box, choice.HeadOn[head] != 0);
+    SetChecked(page, IDC_COLOR_EXACT_MATCH, choice.ExactMatch != 0);
+    LayOutColorPage(page, choice);
     InvalidatePreview(page, TRUE);
     return TRUE;
 }
@@ -207,7 +202,7 @@ INT_PTR OnCommand(HWND page, WPARAM wParam)
     else if (id == IDC_COLOR_SPOT)
         SwitchMode(page, context, ColorModeSpot);
     else if (HeadOfBox(id) >= 0)
-        LayOutColorPage(page, ReadColorPageState(page));  // a head's button follows its box
+        LayOutColorPage(page, ReadColorControls(page));  // a head's button follows its box
     else if (changedHead >= 0)
         ChooseHeadColor(page, context, changedHead);
     return TRUE;
@@ -237,6 +232,14 @@ INT_PTR OnCtlColorScrollBar(HWND page, LPARAM lParam)
     return reinterpret_cast<INT_PTR>(context->ChannelBrush[channel]);
 }
 
+/* A control's window rectangle, in screen coordinates. */
+ColorRect ScreenRectOf(HWND page, int controlId)
+{
+    RECT rect = {0, 0, 0, 0};
+    GetWindowRect(GetDlgItem(page, controlId), &rect);
+    return ColorRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
 INT_PTR OnMouseMove(HWND page, LPARAM lParam)
 {
     const SheetContext* context = PageContext(page);
@@ -244,16 +247,16 @@ INT_PTR OnMouseMove(HWND page, LPARAM lParam)
         return FALSE;
     RECT pageRect;
     GetWindowRect(page, &pageRect);
-    const POINT point = {pageRect.left + static_cast<LONG>(LOWORD(lParam)),
-                         pageRect.top + static_cast<LONG>(HIWORD(lParam))};
-    RECT swatches[SpotHeadCount];
+    const ColorPoint point = {pageRect.left + static_cast<LONG>(LOWORD(lParam)),
+                              pageRect.top + static_cast<LONG>(HIWORD(lParam))};
+    ColorRect swatches[SpotHeadCount];
     for (int head = 0; head < SpotHeadCount; ++head)
-        GetWindowRect(GetDlgItem(page, ColorHeads[head].Swatch), &swatches[head]);
+        swatches[head] = ScreenRectOf(page, ColorHeads[head].Swatch);
     const int head = HeadUnderPoint(swatches, point);
     wchar_t text[ColorTextChars];
     text[0] = 0;
     if (head >= 0)
-        FormatColorReadout(text, context->WorkSpotColors[head]);
+        FormatColorReadout(text, ColorTextChars, context->WorkSpotColors[head]);
     SetDlgItemTextW(page, IDC_COLOR_READOUT, text);
     return FALSE;
 }
@@ -263,11 +266,11 @@ INT_PTR OnPaint(HWND page)
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(page, &paint);
     const SheetContext* context = PageContext(page);
-    const ColorPageState state = ReadColorPageState(page);
-    if (context != nullptr && state.Mode == ColorModeSpot)
+    const ColorChoice choice = ReadColorControls(page);
+    if (context != nullptr && choice.Mode == ColorModeSpot)
         PaintSwatches(page, dc, context);
     else if (context != nullptr)
-        PaintPreview(page, dc, state);
+        PaintPreview(page, dc, choice);
     EndPaint(page, &paint);
     return FALSE;
 }
@@ -275,7 +278,7 @@ INT_PTR OnPaint(HWND page)
 void ApplyColorPage(HWND page, SheetContext* context)
 {
     DriverExtra& extra = context->WorkingDevMode.Extra;
-    StoreColorState(ReadColorPageState(page), &extra);
+    StoreColorChoice(ReadColorControls(page), &extra);
     StoreWorkColors(context->WorkSpotColors, context->WorkCustomColors, &extra);
     FinishPageApply(page, context);
 }
@@ -318,35 +321,33 @@ INT_PTR OnDestroy(HWND page)
 
 }  // namespace
 
-ColorPageState ReadColorPageState(HWND page)
+ColorChoice ReadColorControls(HWND page)
 {
-    ColorPageState state = {};
-    state.Mode = IsBoxChecked(page, IDC_COLOR_SPOT);
-    state.InkSet = IsBoxChecked(page, IDC_COLOR_CMYK);
-    state.OnBack = IsBoxChecked(page, IDC_COLOR_CMY_ON_BACK);
-    state.Red = SliderPosition(page, IDC_COLOR_RED_SCROLL);
-    state.Green = SliderPosition(page, IDC_COLOR_GREEN_SCROLL);
-    state.Blue = SliderPosition(page, IDC_COLOR_BLUE_SCROLL);
-    state.Brightness = SliderPosition(page, IDC_COLOR_BRIGHTNESS_SCROLL);
-    state.Contrast = SliderPosition(page, IDC_COLOR_CONTRAST_SCROLL);
+    ColorChoice choice = {};
+    choice.Mode = CheckedValue(page, IDC_COLOR_SPOT);
+    choice.InkSet = CheckedValue(page, IDC_COLOR_CMYK);
+    choice.OnBack = CheckedValue(page, IDC_COLOR_CMY_ON_BACK);
+    choice.Red = ScrollBarPosition(page, IDC_COLOR_RED_SCROLL);
+    choice.Green = ScrollBarPosition(page, IDC_COLOR_GREEN_SCROLL);
+    choice.Blue = ScrollBarPosition(page, IDC_COLOR_BLUE_SCROLL);
+    choice.Brightness = ScrollBarPosition(page, IDC_COLOR_BRIGHTNESS_SCROLL);
+    choice.Contrast = ScrollBarPosition(page, IDC_COLOR_CONTRAST_SCROLL);
     for (int head = 0; head < SpotHeadCount; ++head)
-        state.HeadOn[head] = IsBoxChecked(page, ColorHeads[head].Box);
-    state.ExactMatch = IsBoxChecked(page, IDC_COLOR_EXACT_MATCH);
-    return state;
+        choice.HeadOn[head] = CheckedValue(page, ColorHeads[head].Box);
+    choice.ExactMatch = CheckedValue(page, IDC_COLOR_EXACT_MATCH);
+    return choice;
 }
 
-void LayOutColorPage(HWND page, const ColorPageState& state)
+void LayOutColorPage(HWND page, const ColorChoice& choice)
 {
-    const bool spot = state.Mode == ColorModeSpot;
-    ShowGroup(page, ProcessGroup, !spot);
-    ShowGroup(page, SpotGroup, spot);
+    const bool spot = choice.Mode == ColorModeSpot;
+    ShowControls(page, ProcessGroup, !spot);
+    ShowControls(page, SpotGroup, spot);
     if (spot) {
         for (int head = 0; head < SpotHeadCount; ++head)
-            EnableWindow(GetDlgItem(page, ColorHeads[head].ChangeButton),
-                         state.HeadOn[head] != 0 ? TRUE : FALSE);
+            EnableControl(page, ColorHeads[head].ChangeButton, choice.HeadOn[head] != 0);
     }
-    CheckBox(page, IDC_COLOR_SPOT, spot);
-    CheckBox(page, IDC_COLOR_PROCESS, !spot);
+    CheckOneOfTwo(page, IDC_COLOR_PROCESS, IDC_COLOR_SPOT, spot);
 }
 
 RECT ControlPageRect(HWND page, int controlId)
@@ -373,7 +374,7 @@ void CreateChannelBrushes(SheetContext* context)
 {
     // An activation without a leave in between must not orphan the brushes.
     DeleteChannelBrushes(context);
-    for (int channel = 0; channel < 3; ++channel)
+    for (int channel = 0; channel < ColorChannelCount; ++channel)
         context->ChannelBrush[channel] = CreateSolidBrush(ChannelColors[channel]);
 }
 

@@ -8,14 +8,14 @@
 
 #include <windows.h>
 
-#include "pages/color_page_state.h"
-#include "sheets/sheet_context.h"
+#include "pages/color_model.h"
+#include "sheet_context/sheet_context.h"
 
-ColorPageState ReadColorPageState(HWND page);
+ColorChoice ReadColorControls(HWND page);
 
 /* Shows the mode's group and hides the other.  It requests no repaint:
  * callers that change the mode invalidate the page. */
-void LayOutColorPage(HWND page, const ColorPageState& state);
+void LayOutColorPage(HWND page, const ColorChoice& choice);
 
 /* A control's window rectangle relative to the page's own window. */
 RECT ControlPageRect(HWND page, int controlId);

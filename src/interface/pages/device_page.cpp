@@ -1,29 +1,43 @@
-#include "pages/device_page.h"
-
+/*
+ * The Device page of the printer's properties: the driver's version and the
+ * hardware options the printer has, which every later sheet reads into its
+ * PrinterOptions.
+ */
+#include "pages/device_model.h"
+#include "pages/dialog_controls.h"
 #include "pages/driver_version.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
-#include "sheets/spooler_calls.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
-UINT CheckStateOf(uint32_t installed)
+/* Initialisation: the version text and the two option boxes. */
+void ShowDeviceOptions(HWND page, const SheetContext* context)
 {
-    return installed == 1 ? BST_CHECKED : BST_UNCHECKED;
+    wchar_t version[VersionTextCapacity];
+    ReadDriverVersionText(version);
+    SetDlgItemTextW(page, IDC_DEVICE_VERSION, version);
+    if (context == nullptr)
+        return;
+    const DeviceChoice choice = DeviceChoiceFromOptions(context->PrinterOptions);
+    SetChecked(page, IDC_DEVICE_PULLBACK_INSTALLED, choice.PullbackInstalled);
+    SetChecked(page, IDC_DEVICE_CUTTER_CONNECTED, choice.CutterConnected);
 }
 
-uint32_t InstalledFrom(HWND page, int checkBoxId)
+/* Apply: the boxes into the context's PrinterOptions, then into the
+ * printer's data. */
+void StoreDeviceOptions(HWND page, SheetContext* context)
 {
-    return IsDlgButtonChecked(page, checkBoxId) == BST_CHECKED ? 1 : 0;
-}
-
-DWORD WriteInstalledOption(HANDLE printer, const wchar_t* valueName, uint32_t installed)
-{
-    DWORD value = installed;
-    return Spooler().SetPrinterData(printer, const_cast<LPWSTR>(valueName), REG_DWORD,
-                                    reinterpret_cast<LPBYTE>(&value), sizeof(value));
+    if (context == nullptr)
+        return;
+    const DeviceChoice choice = {IsChecked(page, IDC_DEVICE_PULLBACK_INSTALLED),
+                                 IsChecked(page, IDC_DEVICE_CUTTER_CONNECTED)};
+    StoreDeviceChoice(choice, &context->PrinterOptions);
+    // A refused write is not the user's to fix here: the printer keeps what
+    // it had, and the next sheet shows that.
+    WriteDeviceOptions(context->PrinterHandle, &context->PrinterOptions);
 }
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
@@ -40,7 +54,7 @@ INT_PTR OnNotify(HWND page, LPARAM lParam)
     switch (code) {
     case PSN_APPLY:
         // The options belong to the printer, not to a document: the host
-        // hears no result, and a refused write is not the user's to fix here.
+        // hears no result.
         StoreDeviceOptions(page, context);
         SetPageResult(page, PageMayLeave);
         return TRUE;
@@ -50,35 +64,6 @@ INT_PTR OnNotify(HWND page, LPARAM lParam)
 }
 
 }  // namespace
-
-void ShowDeviceOptions(HWND page, const SheetContext* context)
-{
-    wchar_t version[VersionTextCapacity];
-    ReadDriverVersionText(version);
-    SetDlgItemTextW(page, IDC_DEVICE_VERSION, version);
-    if (context == nullptr)
-        return;
-    CheckDlgButton(page, IDC_DEVICE_PULLBACK_INSTALLED, CheckStateOf(context->PrinterOptions.Pullback));
-    CheckDlgButton(page, IDC_DEVICE_CUTTER_CONNECTED, CheckStateOf(context->PrinterOptions.Cutter));
-}
-
-int WriteDeviceOptions(HANDLE printer, const PrinterOptions* options)
-{
-    // "Cutter" follows "Pullback" only: a printer whose data refused the
-    // first value keeps both as they were rather than half of a change.
-    if (WriteInstalledOption(printer, L"Pullback", options->Pullback) != ERROR_SUCCESS)
-        return 0;
-    return WriteInstalledOption(printer, L"Cutter", options->Cutter) == ERROR_SUCCESS ? 1 : 0;
-}
-
-void StoreDeviceOptions(HWND page, SheetContext* context)
-{
-    if (context == nullptr)
-        return;
-    context->PrinterOptions.Pullback = InstalledFrom(page, IDC_DEVICE_PULLBACK_INSTALLED);
-    context->PrinterOptions.Cutter = InstalledFrom(page, IDC_DEVICE_CUTTER_CONNECTED);
-    WriteDeviceOptions(context->PrinterHandle, &context->PrinterOptions);
-}
 
 INT_PTR CALLBACK DevicePageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
 {

@@ -3,14 +3,13 @@
  * cutter with its interval and offset.  Pullback and cutter are hardware
  * options, usable only when the printer says they are installed.
  */
-#include "pages/features_page_steps.h"
+#include "pages/features_model.h"
 
-#include <commctrl.h>
-
+#include "pages/dialog_controls.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -24,40 +23,60 @@ const int CutControlIds[] = {
  * window, a missing radio reads as unchecked, and those sets store Manual. */
 const int PullbackModeIds[] = {IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC};
 
-void EnableControl(HWND page, int id, bool enable)
+/* Wide characters of the word after the cut interval. */
+const int CutWordCapacity = 256;
+
+/* Sets checks, spins, edits and what the options let the user touch. */
+void ShowFeatureChoice(HWND page, const FeatureChoice& choice, const PrinterOptions& options)
 {
-    EnableWindow(GetDlgItem(page, id), enable ? TRUE : FALSE);
+    SetChecked(page, IDC_FEATURES_TAPETHRIFT, choice.TapeThriftEnabled);
+    SetChecked(page, IDC_FEATURES_PULLBACK, choice.PullbackEnabled);
+    CheckOneOfTwo(page, IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC,
+                  ShowsAutomaticPullback(choice.PullbackMode));
+    SetChecked(page, IDC_FEATURES_CUTTER, choice.CutterEnabled);
+    SetSpinRange(page, IDC_FEATURES_CUT_EVERY_SPIN, CutEveryRange);
+    SetSpinRange(page, IDC_FEATURES_CUT_OFFSET_SPIN, CutOffsetRange);
+    WriteEditInteger(page, IDC_FEATURES_CUT_EVERY, choice.CutEvery);
+    WriteEditInteger(page, IDC_FEATURES_CUT_OFFSET, choice.CutOffset);
+
+    // A locked check box keeps its state, so a stored choice stays visible
+    // while the option is not installed.
+    const FeatureEnables enables = DecideFeatureEnables(choice, options);
+    EnableControl(page, IDC_FEATURES_TAPETHRIFT, true);
+    EnableControl(page, IDC_FEATURES_CUTTER, enables.CutterCheck);
+    EnableControls(page, CutControlIds, enables.CutControls);
+    EnableControl(page, IDC_FEATURES_PULLBACK, enables.PullbackCheck);
+    EnableControls(page, PullbackModeIds, enables.PullbackModes);
 }
 
-template <size_t Count>
-void EnableControls(HWND page, const int (&ids)[Count], bool enable)
+/* Reads every control into `choice`.  With `checkRanges`, a number out of
+ * range is told to the user, the focus goes to its edit and false comes
+ * back; the interval is tested first, so only one failure is ever told. */
+bool ReadFeatureControls(HWND page, FeatureChoice* choice, bool checkRanges)
 {
-    for (int id : ids)
-        EnableControl(page, id, enable);
-}
-
-uint32_t IsChecked(HWND page, int id)
-{
-    return IsDlgButtonChecked(page, id) == BST_CHECKED ? 1 : 0;
-}
-
-void SetChecked(HWND page, int id, uint32_t on)
-{
-    CheckDlgButton(page, id, on != 0 ? BST_CHECKED : BST_UNCHECKED);
-}
-
-/* The edit's number into `value`; with range checks, a number outside
- * low..high is refused with its message and the focus moves to the edit. */
-int ReadRangedEdit(HWND page, int editId, bool checkRange, int low, int high, int messageId, int32_t* value)
-{
-    const int number = ReadEditInteger(page, editId);
-    if (checkRange && (number < low || number > high)) {
-        ShowValidRangeError(page, messageId, low, high);
-        SetFocus(GetDlgItem(page, editId));
-        return 0;
+    choice->TapeThriftEnabled = IsChecked(page, IDC_FEATURES_TAPETHRIFT);
+    choice->PullbackEnabled = IsChecked(page, IDC_FEATURES_PULLBACK);
+    choice->PullbackMode = PullbackModeFor(IsChecked(page, IDC_FEATURES_AUTOMATIC));
+    choice->CutterEnabled = IsChecked(page, IDC_FEATURES_CUTTER);
+    if (!checkRanges) {
+        choice->CutEvery = ReadEditInteger(page, IDC_FEATURES_CUT_EVERY);
+        choice->CutOffset = ReadEditInteger(page, IDC_FEATURES_CUT_OFFSET);
+        return true;
     }
-    *value = number;
-    return 1;
+    // The ranges hold even for a cutter that is not installed or switched
+    // off, so no record leaves this page with a cut setting out of range.
+    return ReadRangedEdit(page, IDC_FEATURES_CUT_EVERY, CutEveryRange, IDS_INVALID_CUT_AMOUNT,
+                          &choice->CutEvery) &&
+           ReadRangedEdit(page, IDC_FEATURES_CUT_OFFSET, CutOffsetRange, IDS_INVALID_CUT_OFFSET,
+                          &choice->CutOffset);
+}
+
+/* The word after the cut interval follows the number the edit reads as. */
+void ShowCutIntervalWord(HWND page)
+{
+    wchar_t word[CutWordCapacity];
+    LoadPageString(CutIntervalWordId(ReadEditInteger(page, IDC_FEATURES_CUT_EVERY)), word, CutWordCapacity);
+    SetDlgItemTextW(page, IDC_FEATURES_CUT_WORD, word);
 }
 
 INT_PTR OnInitDialog(HWND page, LPARAM lParam)
@@ -65,7 +84,8 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
     FitPagePictures(page);
     SheetContext* context = AttachPageContext(page, lParam);
     if (context != nullptr)
-        ShowFeatureChoice(page, ChoiceFromRecord(context->WorkingDevMode.Extra), context->PrinterOptions);
+        ShowFeatureChoice(page, FeatureChoiceFromRecord(context->WorkingDevMode.Extra),
+                          context->PrinterOptions);
     return TRUE;
 }
 
@@ -128,79 +148,6 @@ INT_PTR OnNotify(HWND page, LPARAM lParam)
 }
 
 }  // namespace
-
-FeatureChoice ChoiceFromRecord(const DriverExtra& extra)
-{
-    return FeatureChoice{extra.TapeThriftEnabled, extra.PullbackEnabled, extra.PullbackMode,
-                         extra.CutterEnabled,     extra.CutEvery,        extra.CutOffset};
-}
-
-void StoreFeatureChoice(const FeatureChoice& choice, DriverExtra* extra)
-{
-    extra->TapeThriftEnabled = choice.TapeThriftEnabled;
-    extra->PullbackEnabled = choice.PullbackEnabled;
-    extra->PullbackMode = choice.PullbackMode;
-    extra->CutterEnabled = choice.CutterEnabled;
-    extra->CutEvery = choice.CutEvery;
-    extra->CutOffset = choice.CutOffset;
-}
-
-FeatureEnables DecideFeatureEnables(const FeatureChoice& choice, const PrinterOptions& options)
-{
-    FeatureEnables enables;
-    enables.CutterCheck = options.Cutter != 0;
-    enables.CutControls = options.Cutter != 0 && choice.CutterEnabled != 0;
-    enables.PullbackCheck = options.Pullback != 0;
-    enables.PullbackModes = options.Pullback != 0 && choice.PullbackEnabled != 0;
-    return enables;
-}
-
-int CutIntervalWordId(int cutEvery)
-{
-    return cutEvery == 1 ? IDS_CUT_WORD_ONE : IDS_CUT_WORD_MANY;
-}
-
-void ShowFeatureChoice(HWND page, const FeatureChoice& choice, const PrinterOptions& options)
-{
-    SetChecked(page, IDC_FEATURES_TAPETHRIFT, choice.TapeThriftEnabled);
-    SetChecked(page, IDC_FEATURES_PULLBACK, choice.PullbackEnabled);
-    CheckOneOfTwo(page, IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC, choice.PullbackMode == AutomaticPullback);
-    SetChecked(page, IDC_FEATURES_CUTTER, choice.CutterEnabled);
-    SendDlgItemMessageW(page, IDC_FEATURES_CUT_EVERY_SPIN, UDM_SETRANGE32, MinCutEvery, MaxCutEvery);
-    SendDlgItemMessageW(page, IDC_FEATURES_CUT_OFFSET_SPIN, UDM_SETRANGE32, MinCutOffset, MaxCutOffset);
-    WriteEditInteger(page, IDC_FEATURES_CUT_EVERY, choice.CutEvery);
-    WriteEditInteger(page, IDC_FEATURES_CUT_OFFSET, choice.CutOffset);
-
-    // A locked check box keeps its state, so a stored choice stays visible
-    // while the option is not installed.
-    const FeatureEnables enables = DecideFeatureEnables(choice, options);
-    EnableControl(page, IDC_FEATURES_TAPETHRIFT, true);
-    EnableControl(page, IDC_FEATURES_CUTTER, enables.CutterCheck);
-    EnableControls(page, CutControlIds, enables.CutControls);
-    EnableControl(page, IDC_FEATURES_PULLBACK, enables.PullbackCheck);
-    EnableControls(page, PullbackModeIds, enables.PullbackModes);
-}
-
-int ReadFeatureControls(HWND page, FeatureChoice* choice, bool checkRanges)
-{
-    choice->TapeThriftEnabled = IsChecked(page, IDC_FEATURES_TAPETHRIFT);
-    choice->PullbackEnabled = IsChecked(page, IDC_FEATURES_PULLBACK);
-    choice->PullbackMode = IsChecked(page, IDC_FEATURES_AUTOMATIC) ? AutomaticPullback : ManualPullback;
-    choice->CutterEnabled = IsChecked(page, IDC_FEATURES_CUTTER);
-    // The ranges hold even for a cutter that is not installed or switched
-    // off, so no record leaves this page with a cut setting out of range.
-    return ReadRangedEdit(page, IDC_FEATURES_CUT_EVERY, checkRanges, MinCutEvery, MaxCutEvery,
-                          IDS_INVALID_CUT_AMOUNT, &choice->CutEvery) &&
-           ReadRangedEdit(page, IDC_FEATURES_CUT_OFFSET, checkRanges, MinCutOffset, MaxCutOffset,
-                          IDS_INVALID_CUT_OFFSET, &choice->CutOffset);
-}
-
-void ShowCutIntervalWord(HWND page)
-{
-    wchar_t word[256];
-    LoadPageString(CutIntervalWordId(ReadEditInteger(page, IDC_FEATURES_CUT_EVERY)), word, 256);
-    SetDlgItemTextW(page, IDC_FEATURES_CUT_WORD, word);
-}
 
 INT_PTR CALLBACK FeaturesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {

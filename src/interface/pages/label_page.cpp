@@ -1,51 +1,59 @@
-#include "pages/label_page_rules.h"
+#include "pages/label_model.h"
 #include "pages/manage_labels_dialog.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
-/* The page's list lives in its sheet's heap and goes with it; the page
- * frame keeps the context in the user-data slot, the list sits in the
- * dialog's own slot. */
-LabelPageList* PageList(HWND page)
+/* What one Label page keeps in its dialog slot (DWLP_USER); the page frame
+ * keeps the sheet context in the user-data slot.  Allocated from the
+ * sheet's heap, it lives as long as the sheet, and sheets open side by side
+ * never apply each other's labels. */
+struct LabelPageState {
+    /* The catalogue as loaded at the page's last fill; combo-box entry i is
+       Catalogue.Labels[i]. */
+    LabelList Catalogue;
+};
+
+LabelPageState* PageState(HWND page)
 {
-    return reinterpret_cast<LabelPageList*>(GetWindowLongPtrW(page, DWLP_USER));
+    return reinterpret_cast<LabelPageState*>(GetWindowLongPtrW(page, DWLP_USER));
 }
 
-LabelPageList* CreatePageList(HWND page, SheetContext* context)
+void CreatePageState(HWND page, SheetContext* context)
 {
-    LabelPageList* list = nullptr;
+    LabelPageState* state = nullptr;
     if (context != nullptr && context->SheetHeap != nullptr)
-        list = static_cast<LabelPageList*>(
-            HeapAlloc(context->SheetHeap, HEAP_ZERO_MEMORY, sizeof(LabelPageList)));
-    SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(list));
-    return list;
+        state = static_cast<LabelPageState*>(
+            HeapAlloc(context->SheetHeap, HEAP_ZERO_MEMORY, sizeof(LabelPageState)));
+    SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
 }
 
 /* The label at the combo box's selection, or null when there is none. */
 const LabelEntry* SelectedLabel(HWND page)
 {
-    const LabelPageList* list = PageList(page);
-    const LRESULT selected = SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_GETCURSEL, 0, 0);
-    if (list == nullptr || selected == CB_ERR || selected < 0 || selected >= list->Count)
+    const LabelPageState* state = PageState(page);
+    if (state == nullptr)
         return nullptr;
-    return &list->Labels[selected];
+    /* No selection is CB_ERR, -1. */
+    const LRESULT selected = SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_GETCURSEL, 0, 0);
+    return LabelAt(state->Catalogue, static_cast<int>(selected));
 }
 
 void FillLabelCombo(HWND page, const DriverDevMode& record)
 {
-    LabelPageList* list = PageList(page);
+    LabelPageState* state = PageState(page);
     SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_RESETCONTENT, 0, 0);
-    if (list == nullptr)
+    if (state == nullptr)
         return;
-    list->Count = LoadLabelCatalogue(list->Labels, MaxLabels, nullptr);
-    for (int i = 0; i < list->Count; ++i)
+    LabelList& catalogue = state->Catalogue;
+    catalogue.Count = LoadLabelCatalogue(catalogue.Labels, MaxLabels, nullptr);
+    for (int i = 0; i < catalogue.Count; ++i)
         SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(list->Labels[i].name));
-    const int selected = FindRecordLabel(*list, record.Extra.LabelName);
+                            reinterpret_cast<LPARAM>(catalogue.Labels[i].name));
+    const int selected = FindRecordLabel(catalogue, record.Extra.LabelName);
     if (selected >= 0)
         SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_SETCURSEL, selected, 0);
 }
@@ -53,9 +61,7 @@ void FillLabelCombo(HWND page, const DriverDevMode& record)
 void ShowLabelDetails(HWND page, const LabelEntry* label)
 {
     wchar_t details[LabelDetailsChars];
-    details[0] = 0;
-    if (label != nullptr)
-        FormatLabelDetails(*label, details);
+    ComposeLabelDetails(label, details);
     SetDlgItemTextW(page, IDC_LABEL_DETAILS, details);
 }
 
@@ -79,7 +85,7 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
 {
     FitPagePictures(page);
     SheetContext* context = AttachPageContext(page, lParam);
-    CreatePageList(page, context);
+    CreatePageState(page, context);
     if (context != nullptr)
         FillLabelCombo(page, context->WorkingDevMode);
     return TRUE;

@@ -2,10 +2,11 @@
 
 #include <commdlg.h>
 
-#include "pages/manage_labels_rules.h"
+#include "pages/dialog_controls.h"
+#include "pages/manage_labels_model.h"
 #include "pages/page_frame.h"
-#include "resource_ids.h"
-#include "sheets/module_instance.h"
+#include "resources/resource_ids.h"
+#include "resources/module_instance.h"
 
 namespace {
 
@@ -15,27 +16,48 @@ constexpr int NumberTextLimit = LabelNumberTextSize - 1;
 /* A converted size can be longer than a user may type ("30480.00"), so a
    units switch reads up to 15 characters. */
 constexpr int SwitchTextSize = 16;
-constexpr int RangeTextSize = 32;
 constexpr int FileNameChars = 256;
+/* Message buffers, in wide characters. */
+constexpr int MessageChars = 256;
+constexpr int ValidRangeChars = 32;
+constexpr int TooManyLabelsChars = 128;
+constexpr int SaveFailedChars = 1024;
 
 /* One filter entry; the literal's own NUL ends the list. */
 const wchar_t CatalogueFilter[] = L"KMR\0*.KMR\0";
 const wchar_t CatalogueExtension[] = L"kmr";
 
-/* The fields shown while the working list holds no label: a 4 x 6 inch
- * label without a name. */
-const LabelEntry EmptyCatalogueLabel = {"", "4.00", "6.00", "0", "0", Inches, 0};
+/* What one open dialog keeps in its dialog slot (DWLP_USER), from
+ * WM_INITDIALOG to WM_DESTROY; it comes from the process heap, so dialogs
+ * open on different sheets (and threads) never see each other's list. */
+struct ManageDialogState {
+    /* The working copy of the catalogue, loaded at initialisation and at
+       each import, saved at OK; list-box entry i shows
+       WorkingList.Labels[i].name. */
+    LabelList WorkingList;
+    /* The LabelUnits the Width and Length edits currently hold their
+       numbers in: the last shown label's (2 for tenths of a millimetre) or
+       the last units switched to.  The units a label is stored with come
+       from the radio buttons instead. */
+    int CurrentUnits;
+};
 
 ManageDialogState* DialogState(HWND dialog)
 {
     return reinterpret_cast<ManageDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-/* An edit's 8-bit text without its surrounding white space. */
-void ReadTrimmedEdit(HWND dialog, int editId, char* text, int size)
+/* An edit's 8-bit text, cut to `size` bytes with the NUL. */
+void ReadEdit(HWND dialog, int editId, char* text, int size)
 {
     text[0] = 0;
     GetDlgItemTextA(dialog, editId, text, size);
+}
+
+/* An edit's 8-bit text without its surrounding white space. */
+void ReadTrimmedEdit(HWND dialog, int editId, char* text, int size)
+{
+    ReadEdit(dialog, editId, text, size);
     TrimSpaces(text);
 }
 
@@ -55,30 +77,44 @@ int SelectedLabel(HWND dialog, const ManageDialogState* state)
 
 void ShowStringError(HWND dialog, int messageId)
 {
-    wchar_t body[256];
-    LoadPageString(messageId, body, 256);
+    wchar_t body[MessageChars];
+    LoadPageString(messageId, body, MessageChars);
     ShowPageError(dialog, body);
 }
 
 void ShowRangeError(HWND dialog, int messageId, const char* range)
 {
-    wchar_t message[256];
-    wchar_t validRange[32];
-    wchar_t body[256];
-    LoadPageString(messageId, message, 256);
-    LoadPageString(IDS_VALID_RANGE, validRange, 32);
-    ComposeRangeMessage(body, 256, message, validRange, range);
+    wchar_t message[MessageChars];
+    wchar_t validRange[ValidRangeChars];
+    wchar_t body[MessageChars];
+    LoadPageString(messageId, message, MessageChars);
+    LoadPageString(IDS_VALID_RANGE, validRange, ValidRangeChars);
+    ComposeRangeMessage(body, MessageChars, message, validRange, range);
     ShowPageError(dialog, body);
+}
+
+void ShowRefusal(HWND dialog, const NewLabelRefusal& refusal)
+{
+    if (IsRangeRefusal(refusal))
+        ShowRangeError(dialog, RefusalMessageId(refusal), refusal.Range);
+    else
+        ShowStringError(dialog, RefusalMessageId(refusal));
+}
+
+/* The catalogue-full message's caption is not translated: it reads "Error"
+ * in every language. */
+void ShowTooManyLabels(HWND dialog)
+{
+    wchar_t body[TooManyLabelsChars];
+    LoadPageString(IDS_TOO_MANY_LABELS, body, TooManyLabelsChars);
+    MessageBoxW(dialog, body, L"Error", MB_OK | MB_ICONERROR);
 }
 
 void ShowRangeTexts(HWND dialog, int units)
 {
-    const LabelSizeLimits& limits = LimitsOfUnits(units);
-    char range[RangeTextSize];
-    FormatRangeText(range, sizeof range, limits.Width.Minimum, limits.Width.Maximum);
-    SetDlgItemTextA(dialog, IDC_MANAGE_WIDTH_RANGE, range);
-    FormatRangeText(range, sizeof range, limits.Length.Minimum, limits.Length.Maximum);
-    SetDlgItemTextA(dialog, IDC_MANAGE_LENGTH_RANGE, range);
+    const SizeRangeTexts ranges = RangeTextsOfUnits(units);
+    SetDlgItemTextA(dialog, IDC_MANAGE_WIDTH_RANGE, ranges.Width);
+    SetDlgItemTextA(dialog, IDC_MANAGE_LENGTH_RANGE, ranges.Length);
 }
 
 void UpdateListExtent(HWND dialog, const ManageDialogState* state)
@@ -113,9 +149,8 @@ void ShowLabelInFields(HWND dialog, ManageDialogState* state, const LabelEntry& 
     SetDlgItemTextA(dialog, IDC_MANAGE_LENGTH, label.length);
     SetDlgItemTextA(dialog, IDC_MANAGE_HORZ_OFFSET, label.horzOffset);
     SetDlgItemTextA(dialog, IDC_MANAGE_VERT_OFFSET, label.vertOffset);
-    CheckDlgButton(dialog, IDC_MANAGE_INCHES, label.units == Inches ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_MANAGE_MM, label.units == Inches ? BST_UNCHECKED : BST_CHECKED);
-    state->ManageCurrentUnits = label.units;
+    CheckOneOfTwo(dialog, IDC_MANAGE_MM, IDC_MANAGE_INCHES, label.units == Inches);
+    state->CurrentUnits = label.units;
     ShowRangeTexts(dialog, label.units);
 }
 
@@ -123,101 +158,79 @@ void ShowLabelInFields(HWND dialog, ManageDialogState* state, const LabelEntry& 
  * empty list shows the fields of a new label rather than a stale record. */
 void FillLabelList(HWND dialog, ManageDialogState* state)
 {
-    const ManageWorkingList& list = state->WorkingList;
+    const LabelList& list = state->WorkingList;
     SendToList(dialog, LB_RESETCONTENT, 0, 0);
     for (int i = 0; i < list.Count; ++i)
         SendToList(dialog, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list.Labels[i].name));
     UpdateListExtent(dialog, state);
     SendToList(dialog, LB_SETCURSEL, 0, 0);
-    ShowLabelInFields(dialog, state, list.Count > 0 ? list.Labels[0] : EmptyCatalogueLabel);
+    ShowLabelInFields(dialog, state, FirstShownLabel(list));
 }
 
-bool ReadDecimalField(HWND dialog, int editId, char* field, const LabelRange& range, int messageId)
+/* An offset read before a refusal, or by a reading that was accepted,
+ * already shows its normalised text ("+5" becomes "5"). */
+void ShowReadOffsets(HWND dialog, const LabelEntry& label, bool accepted, const NewLabelRefusal& refusal)
 {
-    ReadTrimmedEdit(dialog, editId, field, LabelNumberTextSize);
-    if (IsDecimalInRange(field, range))
-        return true;
-    char text[RangeTextSize];
-    FormatRangeText(text, sizeof text, range.Minimum, range.Maximum);
-    ShowRangeError(dialog, messageId, text);
-    return false;
+    if (accepted || AcceptedBeforeRefusal(NewLabelField::HorizontalOffset, refusal))
+        SetDlgItemTextA(dialog, IDC_MANAGE_HORZ_OFFSET, label.horzOffset);
+    if (accepted)
+        SetDlgItemTextA(dialog, IDC_MANAGE_VERT_OFFSET, label.vertOffset);
 }
 
-bool ReadOffsetField(HWND dialog, int editId, char* field, int messageId)
+/* The name and the fields, as Add and Modify both begin, read as the
+ * command-line tool reads a new label; at the first refused field its
+ * message is shown and false comes back. */
+bool ReadLabelEdits(HWND dialog, LabelEntry* label)
 {
-    ReadTrimmedEdit(dialog, editId, field, LabelNumberTextSize);
-    if (NormaliseOffsetText(field, LabelNumberTextSize)) {
-        SetDlgItemTextA(dialog, editId, field);
-        return true;
-    }
-    char text[RangeTextSize];
-    FormatOffsetRangeText(text, sizeof text);
-    ShowRangeError(dialog, messageId, text);
-    return false;
-}
-
-/* Stops at the first refused field; the fields before it are already in
- * `label` and the offset edits already show their normalised texts. */
-bool ReadLabelFields(HWND dialog, LabelEntry* label)
-{
-    label->units = IsDlgButtonChecked(dialog, IDC_MANAGE_INCHES) == BST_CHECKED ? Inches : Millimetres;
-    const LabelSizeLimits& limits = LimitsOfUnits(label->units);
-    return ReadDecimalField(dialog, IDC_MANAGE_WIDTH, label->width, limits.Width, IDS_INVALID_WIDTH) &&
-        ReadDecimalField(dialog, IDC_MANAGE_LENGTH, label->length, limits.Length, IDS_INVALID_LENGTH) &&
-        ReadOffsetField(dialog, IDC_MANAGE_HORZ_OFFSET, label->horzOffset, IDS_INVALID_HORZ_OFFSET) &&
-        ReadOffsetField(dialog, IDC_MANAGE_VERT_OFFSET, label->vertOffset, IDS_INVALID_VERT_OFFSET);
-}
-
-/* The name and the fields, as Add and Modify both begin. */
-bool ReadNamedLabel(HWND dialog, LabelEntry* label)
-{
-    ReadTrimmedEdit(dialog, IDC_MANAGE_NAME, label->name, LabelNameSize);
-    if (label->name[0] == 0) {
-        ShowStringError(dialog, IDS_NAME_REQUIRED);
-        return false;
-    }
-    return ReadLabelFields(dialog, label);
+    ManageEditTexts edits;
+    ReadEdit(dialog, IDC_MANAGE_NAME, edits.Name, sizeof edits.Name);
+    ReadEdit(dialog, IDC_MANAGE_WIDTH, edits.Width, sizeof edits.Width);
+    ReadEdit(dialog, IDC_MANAGE_LENGTH, edits.Length, sizeof edits.Length);
+    ReadEdit(dialog, IDC_MANAGE_HORZ_OFFSET, edits.HorizontalOffset, sizeof edits.HorizontalOffset);
+    ReadEdit(dialog, IDC_MANAGE_VERT_OFFSET, edits.VerticalOffset, sizeof edits.VerticalOffset);
+    const int units = IsChecked(dialog, IDC_MANAGE_INCHES) ? Inches : Millimetres;
+    NewLabelRefusal refusal = {};
+    const bool accepted = ReadNewLabel(NewLabelTextsOfEdits(edits, units), label, &refusal);
+    ShowReadOffsets(dialog, *label, accepted, refusal);
+    if (!accepted)
+        ShowRefusal(dialog, refusal);
+    return accepted;
 }
 
 void OnAdd(HWND dialog, ManageDialogState* state)
 {
-    ManageWorkingList& list = state->WorkingList;
-    if (list.Count >= MaxLabels) {
-        /* This caption is not translated: it reads "Error" in every language. */
-        wchar_t body[128];
-        LoadPageString(IDS_TOO_MANY_LABELS, body, 128);
-        MessageBoxW(dialog, body, L"Error", MB_OK | MB_ICONERROR);
+    LabelList& list = state->WorkingList;
+    if (!HasRoomForLabel(list)) {
+        ShowTooManyLabels(dialog);
         return;
     }
-    LabelEntry label = {};
-    if (!ReadNamedLabel(dialog, &label))
+    LabelEntry label;
+    if (!ReadLabelEdits(dialog, &label))
         return;
-    if (FindNameClash(list, label.name, -1) >= 0) {
+    if (FindLabelNamed(list, label.name, -1) >= 0) {
         ShowStringError(dialog, IDS_NAME_ALREADY_USED);
         return;
     }
-    label.id = NextLabelId(list);
-    list.Labels[list.Count++] = label;
+    AppendNewLabel(&list, label);
     SendToList(dialog, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.name));
     UpdateListExtent(dialog, state);
 }
 
 void OnModify(HWND dialog, ManageDialogState* state)
 {
-    ManageWorkingList& list = state->WorkingList;
-    LabelEntry label = {};
-    if (!ReadNamedLabel(dialog, &label))
+    LabelList& list = state->WorkingList;
+    LabelEntry label;
+    if (!ReadLabelEdits(dialog, &label))
         return;
     const int selected = SelectedLabel(dialog, state);
     if (selected < 0)
         return;
     /* The selected label may keep its own name or change its letter case. */
-    if (FindNameClash(list, label.name, selected) >= 0) {
+    if (FindLabelNamed(list, label.name, selected) >= 0) {
         ShowStringError(dialog, IDS_NAME_ALREADY_USED);
         return;
     }
-    label.id = list.Labels[selected].id;
-    list.Labels[selected] = label;
+    ReplaceLabelAt(&list, selected, label);
     SendToList(dialog, LB_INSERTSTRING, selected, reinterpret_cast<LPARAM>(label.name));
     SendToList(dialog, LB_DELETESTRING, selected + 1, 0);
     SendToList(dialog, LB_SETCURSEL, selected, 0);
@@ -245,7 +258,7 @@ void OnListNotification(HWND dialog, ManageDialogState* state)
 void ConvertSizeEdit(HWND dialog, int editId, int fromUnits, int toUnits)
 {
     char text[SwitchTextSize];
-    char converted[RangeTextSize];
+    char converted[LabelRangeTextSize];
     ReadTrimmedEdit(dialog, editId, text, sizeof text);
     ConvertSizeText(text, fromUnits, toUnits, converted, sizeof converted);
     SetDlgItemTextA(dialog, editId, converted);
@@ -253,12 +266,12 @@ void ConvertSizeEdit(HWND dialog, int editId, int fromUnits, int toUnits)
 
 void OnSwitchUnits(HWND dialog, ManageDialogState* state, int units)
 {
-    if (units == state->ManageCurrentUnits)
+    if (units == state->CurrentUnits)
         return;
     ShowRangeTexts(dialog, units);
-    ConvertSizeEdit(dialog, IDC_MANAGE_WIDTH, state->ManageCurrentUnits, units);
-    ConvertSizeEdit(dialog, IDC_MANAGE_LENGTH, state->ManageCurrentUnits, units);
-    state->ManageCurrentUnits = units;
+    ConvertSizeEdit(dialog, IDC_MANAGE_WIDTH, state->CurrentUnits, units);
+    ConvertSizeEdit(dialog, IDC_MANAGE_LENGTH, state->CurrentUnits, units);
+    state->CurrentUnits = units;
 }
 
 /* Asks for an import (existing) or export file; false when cancelled. */
@@ -301,8 +314,8 @@ void OnOk(HWND dialog, const ManageDialogState* state)
         return;
     }
     /* The dialog stays, so the user can try again or cancel. */
-    wchar_t body[1024];
-    LoadPageString(IDS_SAVE_LABELS_FAILED, body, 1024);
+    wchar_t body[SaveFailedChars];
+    LoadPageString(IDS_SAVE_LABELS_FAILED, body, SaveFailedChars);
     ShowPageError(dialog, body);
 }
 

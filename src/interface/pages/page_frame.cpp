@@ -1,11 +1,9 @@
 #include "pages/page_frame.h"
 
-#include <stdio.h>
-
-#include "labels/number_text.h"
-#include "resource_ids.h"
+#include "text/bounded_text.h"
+#include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
-#include "sheets/module_instance.h"
+#include "resources/module_instance.h"
 
 SheetContext* AttachPageContext(HWND page, LPARAM initParam)
 {
@@ -104,13 +102,16 @@ UINT NotificationCode(LPARAM lParam)
     return header != nullptr ? header->code : 0;
 }
 
-int ReadEditInteger(HWND page, int editId)
+namespace {
+
+void AppendNumberCutToFit(wchar_t* body, size_t capacity, int number)
 {
-    char text[20];
-    text[0] = 0;
-    GetDlgItemTextA(page, editId, text, sizeof(text));
-    return ReadLeadingInteger(text);
+    wchar_t digits[16] = {};
+    AppendFormatBounded(digits, 16, "%d", number);
+    AppendCutToFit(body, capacity, digits);
 }
+
+}  // namespace
 
 void ShowValidRangeError(HWND owner, int messageId, int low, int high)
 {
@@ -122,20 +123,11 @@ void ShowValidRangeError(HWND owner, int messageId, int low, int high)
     LoadPageString(IDS_VALID_TO, to, 32);
     // Long translations are cut to the body's buffer, never past it.
     wchar_t body[256];
-    _snwprintf(body, 256, L"%ls\n%ls%d%ls%d", message, valid, low, to, high);
-    body[255] = 0;
+    CutTextToFit(body, 256, message);
+    AppendCutToFit(body, 256, L"\n");
+    AppendCutToFit(body, 256, valid);
+    AppendNumberCutToFit(body, 256, low);
+    AppendCutToFit(body, 256, to);
+    AppendNumberCutToFit(body, 256, high);
     ShowPageError(owner, body);
-}
-
-void CheckOneOfTwo(HWND page, int firstId, int secondId, bool second)
-{
-    CheckDlgButton(page, firstId, second ? BST_UNCHECKED : BST_CHECKED);
-    CheckDlgButton(page, secondId, second ? BST_CHECKED : BST_UNCHECKED);
-}
-
-void WriteEditInteger(HWND page, int editId, int value)
-{
-    wchar_t text[25];
-    wsprintfW(text, L"%d", value);
-    SetDlgItemTextW(page, editId, text);
 }

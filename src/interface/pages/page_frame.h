@@ -6,7 +6,7 @@
 #ifndef PDR_PAGES_PAGE_FRAME_H
 #define PDR_PAGES_PAGE_FRAME_H
 
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 
 /* Dialog message results of a notification. */
 enum : LONG_PTR { PageStays = PSNRET_INVALID_NOCHANGEPAGE, PageMayLeave = PSNRET_NOERROR };
@@ -55,10 +55,6 @@ void CancelPage(HWND page, SheetContext* context);
  * OK only. */
 void ShowPageError(HWND owner, const wchar_t* body);
 
-/* The leading whole number of an edit's 8-bit text (at most 19 characters):
- * white space, sign, digits; none gives 0; saturates instead of wrapping. */
-int ReadEditInteger(HWND page, int editId);
-
 /* The range error of the head and cut edits: the message string, a line
  * feed, then "Valid: " low " to " high, as one message box. */
 void ShowValidRangeError(HWND owner, int messageId, int low, int high);
@@ -68,12 +64,5 @@ void LoadPageString(int id, wchar_t* buffer, int capacity);
 
 /* The notification code of a WM_NOTIFY, 0 for none. */
 UINT NotificationCode(LPARAM lParam);
-
-/* Checks the second of two radio buttons when `second`, else the first, and
- * unchecks the other. */
-void CheckOneOfTwo(HWND page, int firstId, int secondId, bool second);
-
-/* Writes a whole number into an edit as "%d" renders it. */
-void WriteEditInteger(HWND page, int editId, int value);
 
 #endif

@@ -101,6 +101,7 @@
 #define IDS_CUT_WORD_MANY               168  /* "labels are printed" */
 #define IDS_BRIGHTNESS                  169  /* "Brightness" */
 #define IDS_CONTRAST                    170  /* "Contrast" */
+#define IDS_NAME_CONTROL_CHARACTERS     171  /* "The name must not contain control characters." */
 
 /* ------------------------------------------------------------------ */
 /* 128 Device page                                                    */

@@ -9,7 +9,7 @@ void ResetCatalogueLabels(CatalogueLabels* labels)
 int EnsureCatalogueLoaded(CatalogueLabels* labels)
 {
     if (!labels->Loaded) {
-        int count = LoadLabelCatalogue(labels->Entries, MaxLabels, nullptr);
+        int count = LoadLabelCatalogue(labels->Labels, MaxLabels, nullptr);
         labels->Count = count < 0 ? 0 : (count > MaxLabels ? MaxLabels : count);
         labels->Loaded = true;
     }
@@ -21,7 +21,7 @@ const LabelEntry* FindLastLabelWithId(const CatalogueLabels* labels, int id)
     /* Duplicate ids are accepted in the file; the last one has always won. */
     const LabelEntry* found = nullptr;
     for (int i = 0; i < labels->Count; ++i)
-        if (labels->Entries[i].id == id)
-            found = &labels->Entries[i];
+        if (labels->Labels[i].id == id)
+            found = &labels->Labels[i];
     return found;
 }

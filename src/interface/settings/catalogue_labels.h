@@ -8,10 +8,12 @@
 #define PDR_SETTINGS_CATALOGUE_LABELS_H
 
 #include "labels/label_catalogue.h"
+#include "settings/driver_devmode.h"
 
-struct CatalogueLabels {
-    LabelEntry Entries[MaxLabels];
-    int Count;
+static_assert(sizeof(DriverExtra::LabelName) == LabelNameSize,
+              "every catalogue name fits the record's label name");
+
+struct CatalogueLabels : LabelList {
     bool Loaded;
 };
 

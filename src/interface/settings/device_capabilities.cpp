@@ -2,11 +2,12 @@
 
 #include <string.h>
 
-#include "settings/bounded_text.h"
+#include "text/bounded_text.h"
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
-#include "settings/label_name_widener.h"
+#include "settings/private_field_repairs.h"
+#include "text/code_page_text.h"
 
 namespace {
 
@@ -16,7 +17,6 @@ constexpr uint32_t FeederBinNameBytes = sizeof(FeederBinName);
 constexpr int32_t DuplexAnswer = 1;
 constexpr int32_t TrueTypeAsBitmap = 1;  /* DCTT_BITMAP */
 constexpr int32_t LandscapeRotation = 90;
-constexpr int32_t MaxCopiesAnswer = 25000;
 
 constexpr uint32_t PaperIdBytes = 2;
 constexpr uint32_t PaperSizeBytes = 8;
@@ -36,13 +36,13 @@ void WritePair(void* output, int32_t first, int32_t second)
 void WritePaperIds(uint8_t* output, const CatalogueLabels& labels)
 {
     for (int i = 0; i < labels.Count; ++i)
-        StoreU16(output, i * PaperIdBytes, static_cast<uint16_t>(labels.Entries[i].id));
+        StoreU16(output, i * PaperIdBytes, static_cast<uint16_t>(labels.Labels[i].id));
 }
 
 void WritePaperSizes(uint8_t* output, const CatalogueLabels& labels)
 {
     for (int i = 0; i < labels.Count; ++i) {
-        const LabelEntry& label = labels.Entries[i];
+        const LabelEntry& label = labels.Labels[i];
         const int32_t width = LabelSizeInTenthsMm(label.width, label.units);
         const int32_t length = LabelSizeInTenthsMm(label.length, label.units);
         WritePair(output + i * PaperSizeBytes, width, length);
@@ -55,7 +55,7 @@ void WritePaperNames(uint8_t* output, const CatalogueLabels& labels)
 {
     for (int i = 0; i < labels.Count; ++i) {
         char16_t slot[PaperNameSlotChars] = {};
-        WidenLabelName(slot, PaperNameSlotChars, labels.Entries[i].name);
+        WidenCodePageText(slot, PaperNameSlotChars, labels.Labels[i].name);
         memcpy(output + i * PaperNameBytes, slot, PaperNameBytes);
     }
 }
@@ -161,7 +161,7 @@ int32_t AnswerDeviceCapability(const DriverDevMode* merged, uint16_t index, void
     case CapOrientation:
         return LandscapeRotation;
     case CapCopies:
-        return MaxCopiesAnswer;
+        return CopiesRange.Maximum;
     default:
         return -1;
     }
@@ -171,8 +171,8 @@ int32_t QueryDeviceCapability(const char16_t* deviceName, uint16_t index, void* 
                               const void* callerRecord, CatalogueLabels* labels)
 {
     DriverDevMode merged;
-    if (!BuildDefaultDevMode(&merged, deviceName) ||
-        !MergeDevModeWithLabels(&merged, callerRecord, labels))
+    BuildDefaultDevMode(&merged, deviceName);
+    if (!MergeDevModeWithLabels(&merged, callerRecord, labels))
         return -1;
     return AnswerDeviceCapability(&merged, index, output, labels);
 }

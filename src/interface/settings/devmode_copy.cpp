@@ -88,19 +88,19 @@ int CopyDevMode(const void* sourceRecord, void* destinationRecord)
     return publicBytes + privateBytes;
 }
 
-int CopyDevModeOut(const DriverDevMode* working, const void* callerIn, void* callerOut)
+bool CopyDevModeOut(const DriverDevMode* working, const void* callerIn, void* callerOut)
 {
     if (working == nullptr || callerOut == nullptr)
-        return 0;
+        return false;
     if (callerIn == nullptr) {
         memcpy(callerOut, working, static_cast<size_t>(working->Public.dmSize) + working->Public.dmDriverExtra);
-        return 1;
+        return true;
     }
     /* The caller sized its output from its own input record: one of no
        known layout says nothing about that buffer, not even that it holds
        a header, so nothing may be written into it. */
     if (!IsKnownLayout(callerIn))
-        return 0;
+        return false;
     if (RecordSize(callerIn) >= working->Public.dmSize) {
         StoreU16(callerOut, OffsetSpecVersion, working->Public.dmSpecVersion);
         StoreU16(callerOut, OffsetSize, working->Public.dmSize);
@@ -115,5 +115,5 @@ int CopyDevModeOut(const DriverDevMode* working, const void* callerIn, void* cal
         StoreU16(callerOut, OffsetDriverVersion, RecordDriverVersion(callerIn));
         StoreU16(callerOut, OffsetDriverExtra, RecordExtraSize(callerIn));
     }
-    return CopyDevMode(working, callerOut) > 0 ? 1 : 0;
+    return CopyDevMode(working, callerOut) > 0;
 }

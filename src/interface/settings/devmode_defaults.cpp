@@ -1,6 +1,6 @@
 #include <string.h>
 
-#include "settings/bounded_text.h"
+#include "text/bounded_text.h"
 #include "settings/devmode_ops.h"
 
 const uint16_t DriverVersionTable[4] = {CurrentDriverVersion, CurrentDriverExtraSize,
@@ -52,14 +52,11 @@ void SetPrivateDefaults(DriverExtra& extra)
 
 }  // namespace
 
-int BuildDefaultDevMode(DriverDevMode* record, const char16_t* deviceName)
+void BuildDefaultDevMode(DriverDevMode* record, const char16_t* deviceName)
 {
-    if (record == nullptr)
-        return 0;
     memset(record, 0, sizeof(*record));
     if (deviceName != nullptr)
         CopyTextBounded(record->Public.dmDeviceName, DeviceNameChars, deviceName);
     SetPublicDefaults(record->Public);
     SetPrivateDefaults(record->Extra);
-    return 1;
 }

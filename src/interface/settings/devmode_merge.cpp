@@ -2,10 +2,10 @@
 
 #include <string.h>
 
-#include "labels/number_text.h"
-#include "settings/bounded_text.h"
+#include "text/number_text.h"
+#include "text/bounded_text.h"
 #include "settings/devmode_ops.h"
-#include "settings/label_name_widener.h"
+#include "text/code_page_text.h"
 #include "settings/private_field_repairs.h"
 
 namespace {
@@ -13,8 +13,6 @@ namespace {
 const char16_t CustomFormName[] = u"Custom";
 const char16_t FallbackFormName[] = u"Default";
 
-constexpr int16_t MaxCopies = 25000;
-constexpr int32_t OffsetLimit = 1200;
 
 bool IsCurrentLayout(const DriverDevMode* record)
 {
@@ -41,10 +39,10 @@ void ApplyLabel(DriverDevMode* target, const LabelEntry& label, bool privatePres
     target->Public.dmPaperWidth = LabelSizeInTenthsMm(label.width, label.units);
     target->Public.dmPaperLength = LabelSizeInTenthsMm(label.length, label.units);
     /* A name too long for the form name leaves it empty. */
-    WidenLabelName(target->Public.dmFormName, FormNameChars, label.name);
+    WidenCodePageText(target->Public.dmFormName, FormNameChars, label.name);
     if (!privatePresent)
         return;
-    CopyTextBounded(target->Extra.LabelName, LabelNameBytes, label.name);
+    CopyTextBounded(target->Extra.LabelName, sizeof target->Extra.LabelName, label.name);
     target->Extra.HorizontalOffset = OffsetFromLabelText(label.horzOffset);
     target->Extra.VerticalOffset = OffsetFromLabelText(label.vertOffset);
 }
@@ -97,8 +95,7 @@ void MergeCopies(PublicDevMode& target, const PublicDevMode& scratch)
     if (!Carries(scratch, DmFieldCopies))
         return;
     target.dmFields |= DmFieldCopies;
-    const bool valid = scratch.dmCopies >= 1 && scratch.dmCopies <= MaxCopies;
-    target.dmCopies = valid ? scratch.dmCopies : 1;
+    target.dmCopies = IsInRange(CopiesRange, scratch.dmCopies) ? scratch.dmCopies : 1;
 }
 
 /* The printer always prints in colour, whatever was asked. */
@@ -129,7 +126,7 @@ void RepairPrivatePart(DriverExtra& target, const DriverExtra& incoming)
         color &= 0x00FFFFFFu;
     /* The name is taken over as it came, but the printing side and the pages
        read it as a C string: it must end inside its field. */
-    target.LabelName[LabelNameBytes - 1] = '\0';
+    target.LabelName[sizeof target.LabelName - 1] = '\0';
 }
 
 }  // namespace
@@ -139,22 +136,22 @@ int32_t OffsetFromLabelText(const char* text)
     /* The loader checks the text's atof value, which "9999e-9" passes while
        its leading integer does not: the integer is what the record keeps. */
     const int value = ReadLeadingInteger(text);
-    return value >= -OffsetLimit && value <= OffsetLimit ? value : 0;
+    return IsInRange(PrintOffsetRange, value) ? value : 0;
 }
 
-int MergeDevModeWithLabels(DriverDevMode* target, const void* incoming, CatalogueLabels* labels)
+bool MergeDevModeWithLabels(DriverDevMode* target, const void* incoming, CatalogueLabels* labels)
 {
     if (incoming == nullptr)
-        return 1;
+        return true;
     if (target == nullptr || labels == nullptr || !IsCurrentLayout(target))
-        return 0;
+        return false;
 
     /* The incoming values laid over the target's, in the current layout:
        parts the incoming record lacks keep the target's values. */
     DriverDevMode scratch;
     memcpy(&scratch, target, sizeof scratch);
     if (CopyDevMode(incoming, &scratch) <= 0)
-        return 0;
+        return false;
 
     const bool privatePresent = scratch.Extra.Signature == DriverSignature;
     if (privatePresent)
@@ -172,10 +169,10 @@ int MergeDevModeWithLabels(DriverDevMode* target, const void* incoming, Catalogu
 
     if (privatePresent)
         RepairPrivatePart(target->Extra, scratch.Extra);
-    return 1;
+    return true;
 }
 
-int MergeDevMode(DriverDevMode* target, const void* incoming)
+bool MergeDevMode(DriverDevMode* target, const void* incoming)
 {
     CatalogueLabels labels;
     ResetCatalogueLabels(&labels);

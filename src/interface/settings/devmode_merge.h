@@ -11,15 +11,15 @@
 
 /*
  * Merges `incoming` (any known layout, or null) into `target`, a record of
- * the current layout.  Returns 1, or 0 with the target unchanged when the
- * incoming record has no known layout or the target is not of the current
- * layout.  A paper size that names a label reads the default catalogue.
+ * the current layout.  False, with the target unchanged, when the incoming
+ * record has no known layout or the target is not of the current layout.
+ * A paper size that names a label reads the default catalogue.
  */
-int MergeDevMode(DriverDevMode* target, const void* incoming);
+bool MergeDevMode(DriverDevMode* target, const void* incoming);
 
 /* The same, with the labels of the calling operation: they are loaded only
  * if the incoming paper size needs them and were not loaded yet. */
-int MergeDevModeWithLabels(DriverDevMode* target, const void* incoming, CatalogueLabels* labels);
+bool MergeDevModeWithLabels(DriverDevMode* target, const void* incoming, CatalogueLabels* labels);
 
 /* The whole-number value of a catalogue offset text as the record holds it:
  * its leading integer, or 0 when that lies outside -1200..1200. */

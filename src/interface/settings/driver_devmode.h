@@ -65,7 +65,11 @@ enum : int16_t {
 /* Fallback paper: 4 x 6 inches in tenths of a millimetre. */
 enum : int16_t { FallbackPaperWidth = 1016, FallbackPaperLength = 1524 };
 
-enum { DeviceNameChars = 32, FormNameChars = 32, LabelNameBytes = 64 };
+enum { DeviceNameChars = 32, FormNameChars = 32 };
+
+/* The printer's four print heads, and the colour chooser's custom colours
+ * the record keeps. */
+enum { PrintHeadCount = 4, CustomColorCount = 16 };
 
 /* The public part, laid out as the platform's DEVMODEW (printer variant). */
 struct PublicDevMode {
@@ -117,14 +121,14 @@ struct DriverExtra {
     uint32_t Option28;                 /*  28 */
     uint32_t Option32;                 /*  32 */
     int32_t PrintSpeed;                /*  36: inches per second */
-    char LabelName[LabelNameBytes];    /*  40: 8-bit code page text */
+    char LabelName[64];                /*  40: 8-bit code page text, NUL-terminated */
     uint32_t HalftoneMethod;           /* 104 */
     uint32_t DiffusionQuality;         /* 108 */
     uint32_t SmoothingFilter;          /* 112 */
     uint32_t Sharpness;                /* 116 */
     uint32_t HalftoneIntensity;        /* 120 */
     uint32_t ColorMode;                /* 124: 0 process, 1 spot */
-    uint16_t HeadIntensity[4];         /* 128 */
+    uint16_t HeadIntensity[PrintHeadCount]; /* 128 */
     uint32_t TapeThriftEnabled;        /* 136 */
     uint32_t PullbackEnabled;          /* 140 */
     uint32_t PullbackMode;             /* 144: 1 manual, 2 automatic */
@@ -138,11 +142,11 @@ struct DriverExtra {
     uint16_t BlueLevel;                /* 168 */
     uint8_t Reserved170[2];            /* 170 */
     uint32_t CmyOnBack3Heads;          /* 172 */
-    uint32_t SpotHeadEnabled[4];       /* 176 */
-    uint32_t SpotHeadColor[4];         /* 192: 0x00BBGGRR */
+    uint32_t SpotHeadEnabled[PrintHeadCount]; /* 176 */
+    uint32_t SpotHeadColor[PrintHeadCount]; /* 192: 0x00BBGGRR */
     uint32_t ExactRgbMatch;            /* 208 */
     int32_t Option212;                 /* 212 */
-    uint32_t CustomColors[16];         /* 216 */
+    uint32_t CustomColors[CustomColorCount]; /* 216 */
     uint32_t AlwaysUseDriverSetting;   /* 280 */
     int16_t DriverCopies;              /* 284 */
     uint8_t Reserved286[2];            /* 286 */

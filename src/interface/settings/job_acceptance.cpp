@@ -26,7 +26,8 @@ bool DecideJobAcceptance(const void* jobRecord, CatalogueLabels* labels)
     if (jobRecord == nullptr)
         return true;
     DriverDevMode merged;
-    if (!BuildDefaultDevMode(&merged, nullptr) || !MergeDevModeWithLabels(&merged, jobRecord, labels))
+    BuildDefaultDevMode(&merged, nullptr);
+    if (!MergeDevModeWithLabels(&merged, jobRecord, labels))
         return false;
     /* Standard papers (below 256) are held without an error text. */
     const int16_t paperSize = PaperSizeTheJobCarries(jobRecord, merged);

@@ -1,9 +1,10 @@
 /* DrvDevicePropertySheets: the printer's properties, one page. */
-#include "sheets/printer_handle.h"
-#include "sheets/sheet_context.h"
+#include "sheet_context/printer_handle.h"
+#include "sheet_context/sheet_context.h"
+#include "sheets/sheet_pages.h"
 #include "sheets/sheet_header.h"
 #include "sheets/sheet_page_table.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/spooler_calls.h"
 
 namespace {
 

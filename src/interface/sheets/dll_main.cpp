@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "settings/bounded_text.h"
-#include "settings/platform_hooks.h"
-#include "sheets/module_instance.h"
+#include "text/bounded_text.h"
+#include "text/platform_hooks.h"
+#include "resources/module_instance.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 /* DrvDocumentPropertySheets: the printing preferences of a document. */
 #include "settings/devmode_ops.h"
-#include "sheets/printer_handle.h"
-#include "sheets/sheet_context.h"
+#include "sheet_context/printer_handle.h"
+#include "sheet_context/sheet_context.h"
+#include "sheets/sheet_pages.h"
 #include "sheets/sheet_header.h"
 #include "sheets/sheet_page_table.h"
 

@@ -1,5 +1,5 @@
 /* DrvPrinterEvent: only a cache refresh needs anything of the library. */
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "sheets/sheet_header.h"
 
-#include "sheets/module_instance.h"
-#include "sheets/sheet_context.h"
+#include "resources/module_instance.h"
+#include "sheet_context/sheet_context.h"
 
 void FillSheetInfoHeader(PROPSHEETUI_INFO_HEADER* header, LPWSTR printerName)
 {

@@ -2,7 +2,7 @@
 #ifndef PDR_SHEETS_SHEET_HEADER_H
 #define PDR_SHEETS_SHEET_HEADER_H
 
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 
 /* A stock icon of the sheet host. */
 enum { SheetIconId = 64082 };

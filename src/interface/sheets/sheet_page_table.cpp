@@ -1,7 +1,7 @@
 #include "sheets/sheet_page_table.h"
 
 #include "pages/page_procedures.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 
 const SheetPage DocumentSheetPages[DocumentSheetPageCount] = {
     {IDD_LABEL_PAGE, LabelPageProc, IDS_LABEL_TITLE},

@@ -1,8 +1,8 @@
-#include "sheets/module_instance.h"
-#include "sheets/sheet_context.h"
-#include "sheets/spooler_calls.h"
+#include "resources/module_instance.h"
+#include "sheets/sheet_pages.h"
+#include "sheet_context/spooler_calls.h"
 
-int AddSheetPage(SheetContext* context, int templateId, DLGPROC procedure, int titleId)
+bool AddSheetPage(SheetContext* context, int templateId, DLGPROC procedure, int titleId)
 {
     PROPSHEETPAGEW page = {};
     page.dwSize = sizeof(page);
@@ -15,9 +15,9 @@ int AddSheetPage(SheetContext* context, int templateId, DLGPROC procedure, int t
     HPROPSHEETPAGE handle = Spooler().CreatePropertySheetPage(&page);
     if (handle == nullptr) {
         DestroySheetContext(context);
-        return 0;
+        return false;
     }
     context->HostCallback(context->HostHandle, CPSFUNC_ADD_HPROPSHEETPAGE,
                           reinterpret_cast<LPARAM>(handle), 0);
-    return 1;
+    return true;
 }

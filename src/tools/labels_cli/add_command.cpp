@@ -1,43 +1,57 @@
 #include "catalogue_change.h"
 #include "labels/label_edit_rules.h"
-#include "new_label.h"
+#include "new_label_arguments.h"
 #include "tool_commands.h"
 #include "tool_messages.h"
 #include "units_words.h"
 
+namespace {
+
+/* `--units` when given, else inches. */
+bool ReadUnitsOption(const ToolRequest& request, int* units, std::string* problem)
+{
+    *units = Inches;
+    if (!request.hasUnits || ParseUnitsWord(request.units, units)) return true;
+    *problem = "unknown units '" + request.units + "' (mm, in or 0.1mm)";
+    return false;
+}
+
+}  // namespace
+
 int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--units", "--offsets", "--file"}, 3, 3);
+    std::string problem;
     int units = Inches;
-    if (problem.empty() && request.hasUnits && !ParseUnitsWord(request.units, &units))
-        problem = "unknown units '" + request.units + "' (mm, in or 0.1mm)";
-    if (!problem.empty()) return ReportUsageError(output, problem, "add");
+    if (!CheckRequestShape(request, {"--units", "--offsets", "--file"}, 3, 3, &problem) ||
+        !ReadUnitsOption(request, &units, &problem))
+        return ReportUsageError(output, problem, "add");
     CataloguePath path;
     int status = ToolSucceeded;
     CatalogueReading catalogue;
     if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status)) return status;
     /* The dialog's checks, in its order. */
-    if (catalogue.count >= MaxLabels) {
+    LabelList& labels = catalogue.list;
+    if (labels.Count >= MaxLabels) {
         PrintError(output, "Too many labels (a catalogue holds at most " + std::to_string(MaxLabels) + ")");
         return ToolRefused;
     }
-    const NewLabelTexts texts = {&request.operands[0], &request.operands[1], &request.operands[2],
-                                 request.hasOffsets ? &request.horizontalOffset : nullptr,
-                                 request.hasOffsets ? &request.verticalOffset : nullptr, units};
+    const NewLabelArguments arguments = {&request.operands[0], &request.operands[1], &request.operands[2],
+                                         request.hasOffsets ? &request.horizontalOffset : nullptr,
+                                         request.hasOffsets ? &request.verticalOffset : nullptr, units};
     LabelEntry label;
-    if (!BuildNewLabel(texts, &label, &problem)) {
+    if (!BuildNewLabel(arguments, &label, &problem)) {
         PrintError(output, problem);
         return ToolRefused;
     }
-    const int clash = FindLabelNamed(catalogue.labels, catalogue.count, label.name, -1);
+    const int clash = FindLabelNamed(labels, label.name, -1);
     if (clash >= 0) {
         PrintError(output, "Name already used. (label " + std::to_string(clash + 1) + ", id " +
-                               std::to_string(catalogue.labels[clash].id) + ")");
+                               std::to_string(labels.Labels[clash].id) + ")");
         return ToolRefused;
     }
-    label.id = NextLabelId(catalogue.labels, catalogue.count);
-    catalogue.labels[catalogue.count] = label;
-    if (!SaveChangedCatalogue(catalogue.labels, catalogue.count + 1, path, output)) return ToolFileError;
+    label.id = NextLabelId(labels);
+    labels.Labels[labels.Count++] = label;
+    if (!SaveChangedCatalogue(labels, path, output)) return ToolFileError;
     fprintf(output.out, "added \"%s\" (id %d) to %s\n", label.name, label.id, path.display.c_str());
     return ToolSucceeded;
 }

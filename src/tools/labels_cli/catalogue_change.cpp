@@ -37,7 +37,7 @@ bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading,
                            const ToolOutput& output, int* status)
 {
     ReadCatalogue(path, reading);
-    if (reading->outcome == ReadOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
+    if (reading->outcome == FileOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
     if (!reading->firstIgnored.empty()) return RefusePartlyRead(path, *reading, output, status);
     NoteRepairs(path, *reading, output, "the labels are saved as the driver reads them");
     return true;
@@ -59,12 +59,12 @@ bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
                            const ToolOutput& output, int* status)
 {
     ReadCatalogue(path, reading);
-    if (reading->outcome == ReadOutcome::Missing) {
+    if (reading->outcome == FileOutcome::Missing) {
         PrintError(output, path.display + " does not exist (" + reading->failure + ")");
         *status = ToolFileError;
         return false;
     }
-    if (reading->outcome == ReadOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
+    if (reading->outcome == FileOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
     if (!reading->firstIgnored.empty() || reading->emptyText) {
         const std::string& why =
             !reading->firstIgnored.empty() ? reading->firstIgnored : reading->repairs.front();
@@ -77,10 +77,9 @@ bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
     return true;
 }
 
-bool SaveChangedCatalogue(const LabelEntry* labels, int count, const CataloguePath& path,
-                          const ToolOutput& output)
+bool SaveChangedCatalogue(const LabelList& labels, const CataloguePath& path, const ToolOutput& output)
 {
-    if (SaveLabelCatalogue(labels, count, path.path.c_str())) return true;
+    if (SaveLabelCatalogue(labels.Labels, labels.Count, path.path.c_str())) return true;
     /* The dialog's words for a failed OK. */
     PrintError(output, "Could not save the label list. Any changes you've made will not be saved. (" +
                            path.display + ")");

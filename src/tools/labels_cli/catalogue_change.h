@@ -30,7 +30,6 @@ bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
 
 /* Saves with SaveLabelCatalogue; on failure prints why and returns false,
  * the file then being as it was. */
-bool SaveChangedCatalogue(const LabelEntry* labels, int count, const CataloguePath& path,
-                          const ToolOutput& output);
+bool SaveChangedCatalogue(const LabelList& labels, const CataloguePath& path, const ToolOutput& output);
 
 #endif

@@ -7,12 +7,15 @@
 
 #include <string>
 
-enum class OpenOutcome { Opened, Missing, Failed };
+/* How opening or reading a catalogue file went: done, no such file, or
+ * failed for any other reason. */
+enum class FileOutcome { Done, Missing, Failed };
 
 /* Opens a catalogue for reading in byte mode, sharing it as the driver's
- * readers do; null with `outcome` Missing when there is no such file, or
- * Failed with `reason` set for anything else (a folder, no access). */
-FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, std::string* reason);
+ * readers do (`outcome` Done); null with `outcome` Missing when there is no
+ * such file, or Failed with `reason` set for anything else (a folder, no
+ * access).  `reason` is set for Missing too. */
+FILE* OpenCatalogueForReading(const std::wstring& path, FileOutcome* outcome, std::string* reason);
 
 /* The path as messages show it. */
 std::string DisplayPath(const std::wstring& path);

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 
 #include "labels/label_catalogue.h"
-#include "labels/path_utf8.h"
+#include "text/path_utf8.h"
 
 namespace {
 
@@ -14,9 +14,9 @@ constexpr size_t NarrowPathSize = 4096;
 
 }  // namespace
 
-FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, std::string* reason)
+FILE* OpenCatalogueForReading(const std::wstring& path, FileOutcome* outcome, std::string* reason)
 {
-    *outcome = OpenOutcome::Failed;
+    *outcome = FileOutcome::Failed;
     char narrow[NarrowPathSize];
     if (!NarrowPathUtf8(narrow, sizeof narrow, path.c_str())) {
         *reason = "the path cannot be used";
@@ -24,7 +24,7 @@ FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, st
     }
     FILE* file = OpenLabelCatalogueFile(path.c_str());
     if (file == nullptr) {
-        if (errno == ENOENT) *outcome = OpenOutcome::Missing;
+        if (errno == ENOENT) *outcome = FileOutcome::Missing;
         *reason = strerror(errno);
         return nullptr;
     }
@@ -34,7 +34,7 @@ FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, st
         *reason = "not a regular file";
         return nullptr;
     }
-    *outcome = OpenOutcome::Opened;
+    *outcome = FileOutcome::Done;
     return file;
 }
 

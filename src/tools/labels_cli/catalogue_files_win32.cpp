@@ -22,16 +22,16 @@ std::string DescribeWin32Error(DWORD error)
 
 }  // namespace
 
-FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, std::string* reason)
+FILE* OpenCatalogueForReading(const std::wstring& path, FileOutcome* outcome, std::string* reason)
 {
-    *outcome = OpenOutcome::Failed;
+    *outcome = FileOutcome::Failed;
     /* The driver's own open: it never makes a save's replace fail, and it
        waits out a save that is replacing the file at this moment. */
     FILE* file = OpenLabelCatalogueFile(path.c_str());
     if (file == nullptr) {
         DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            *outcome = OpenOutcome::Missing;
+            *outcome = FileOutcome::Missing;
         *reason = DescribeWin32Error(error);
         return nullptr;
     }
@@ -40,7 +40,7 @@ FILE* OpenCatalogueForReading(const std::wstring& path, OpenOutcome* outcome, st
         *reason = "not a file";
         return nullptr;
     }
-    *outcome = OpenOutcome::Opened;
+    *outcome = FileOutcome::Done;
     return file;
 }
 

@@ -52,18 +52,14 @@ bool ResolveCataloguePath(bool hasFile, const ToolArgument& file, CataloguePath*
 
 void ReadCatalogue(const CataloguePath& path, CatalogueReading* reading)
 {
-    reading->count = 0;
+    reading->list.Count = 0;
     reading->repairs.clear();
     reading->firstIgnored.clear();
     reading->emptyText = false;
-    OpenOutcome opened = OpenOutcome::Failed;
-    FILE* file = OpenCatalogueForReading(path.path, &opened, &reading->failure);
-    if (file == nullptr) {
-        reading->outcome = opened == OpenOutcome::Missing ? ReadOutcome::Missing : ReadOutcome::Failed;
+    FILE* file = OpenCatalogueForReading(path.path, &reading->outcome, &reading->failure);
+    if (file == nullptr)
         return;
-    }
     LabelRepairSink sink = {CollectRepair, reading};
-    reading->count = ReadLabelCatalogueStream(file, reading->labels, MaxLabels, &sink);
+    reading->list.Count = ReadLabelCatalogueStream(file, reading->list.Labels, MaxLabels, &sink);
     fclose(file);
-    reading->outcome = ReadOutcome::Read;
 }

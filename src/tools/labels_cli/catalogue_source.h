@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_files.h"
 #include "labels/label_catalogue.h"
 #include "tool_context.h"
 
@@ -22,13 +23,12 @@ bool PathFromArgument(const ToolArgument& argument, CataloguePath* path, std::st
 bool ResolveCataloguePath(bool hasFile, const ToolArgument& file, CataloguePath* path,
                           std::string* problem);
 
-enum class ReadOutcome { Read, Missing, Failed };
-
 struct CatalogueReading {
-    ReadOutcome outcome = ReadOutcome::Failed;
+    FileOutcome outcome = FileOutcome::Failed;
+    /* Why the file could not be opened (Missing or Failed). */
     std::string failure;
-    LabelEntry labels[MaxLabels];
-    int count = 0;
+    /* The labels as the driver reads them. */
+    LabelList list = {};
     /* One line per repair, in file order. */
     std::vector<std::string> repairs;
     /* The first repair after which part of the file was not read, if any. */
@@ -36,8 +36,8 @@ struct CatalogueReading {
     bool emptyText = false;
 };
 
-/* Reads the whole file with the driver's loader.  A missing file reads as
- * an empty catalogue with outcome Missing. */
+/* Reads the whole file with the driver's loader (outcome Done).  A missing
+ * file reads as an empty catalogue with outcome Missing. */
 void ReadCatalogue(const CataloguePath& path, CatalogueReading* reading);
 
 #endif

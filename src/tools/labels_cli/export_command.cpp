@@ -4,8 +4,9 @@
 
 int RunExportCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--file"}, 1, 1);
-    if (!problem.empty()) return ReportUsageError(output, problem, "export");
+    std::string problem;
+    if (!CheckRequestShape(request, {"--file"}, 1, 1, &problem))
+        return ReportUsageError(output, problem, "export");
     CataloguePath source;
     CataloguePath destination;
     if (!ResolveCataloguePath(request.hasFile, request.file, &source, &problem) ||
@@ -18,13 +19,13 @@ int RunExportCommand(const ToolRequest& request, const ToolOutput& output)
     int status = ToolSucceeded;
     CatalogueReading catalogue;
     if (!ReadCatalogueToChange(source, &catalogue, output, &status)) return status;
-    if (catalogue.outcome == ReadOutcome::Missing)
+    if (catalogue.outcome == FileOutcome::Missing)
         PrintNote(output, source.display + " does not exist; the export holds no labels");
-    if (!SaveLabelCatalogue(catalogue.labels, catalogue.count, destination.path.c_str())) {
+    if (!SaveLabelCatalogue(catalogue.list.Labels, catalogue.list.Count, destination.path.c_str())) {
         PrintError(output, "could not write " + destination.display + "; it is as it was");
         return ToolFileError;
     }
-    fprintf(output.out, "exported %d labels of %s to %s\n", catalogue.count, source.display.c_str(),
+    fprintf(output.out, "exported %d labels of %s to %s\n", catalogue.list.Count, source.display.c_str(),
             destination.display.c_str());
     return ToolSucceeded;
 }

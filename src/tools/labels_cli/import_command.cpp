@@ -11,8 +11,9 @@ namespace {
  * their order; the first such pair, or false. */
 bool FindRepeatedName(const CatalogueReading& imported, int* first, int* second)
 {
-    for (int i = 1; i < imported.count; ++i) {
-        const int earlier = FindLabelNamed(imported.labels, i, imported.labels[i].name, -1);
+    const LabelList& labels = imported.list;
+    for (int i = 1; i < labels.Count; ++i) {
+        const int earlier = FindLabelNamed(labels.Labels, i, labels.Labels[i].name, -1);
         if (earlier >= 0) {
             *first = earlier;
             *second = i;
@@ -35,33 +36,33 @@ struct MergeCounts {
  * them the same paper numbers; otherwise the next id by the editors' rule.
  * False when the result would hold more than MaxLabels labels.
  */
-bool MergeLabels(const CatalogueReading& imported, LabelEntry* labels, int* count, MergeCounts* counts)
+bool MergeLabels(const LabelList& imported, LabelList* labels, MergeCounts* counts)
 {
-    for (int i = 0; i < imported.count; ++i) {
-        LabelEntry label = imported.labels[i];
-        const int existing = FindLabelNamed(labels, *count, label.name, -1);
+    for (int i = 0; i < imported.Count; ++i) {
+        LabelEntry label = imported.Labels[i];
+        const int existing = FindLabelNamed(*labels, label.name, -1);
         if (existing >= 0) {
-            label.id = labels[existing].id;
-            labels[existing] = label;
+            label.id = labels->Labels[existing].id;
+            labels->Labels[existing] = label;
             ++counts->replaced;
             continue;
         }
-        if (*count >= MaxLabels) return false;
+        if (labels->Count >= MaxLabels) return false;
         bool idTaken = false;
-        for (int j = 0; j < *count; ++j) idTaken = idTaken || labels[j].id == label.id;
-        if (idTaken) label.id = NextLabelId(labels, *count);
-        labels[(*count)++] = label;
+        for (int j = 0; j < labels->Count; ++j) idTaken = idTaken || labels->Labels[j].id == label.id;
+        if (idTaken) label.id = NextLabelId(*labels);
+        labels->Labels[labels->Count++] = label;
         ++counts->added;
     }
     return true;
 }
 
 /* How many labels the merge would give, counted without the limit. */
-int MergedCount(const CatalogueReading& imported, const CatalogueReading& catalogue)
+int MergedCount(const LabelList& imported, const LabelList& catalogue)
 {
-    int count = catalogue.count;
-    for (int i = 0; i < imported.count; ++i)
-        if (FindLabelNamed(catalogue.labels, catalogue.count, imported.labels[i].name, -1) < 0) ++count;
+    int count = catalogue.Count;
+    for (int i = 0; i < imported.Count; ++i)
+        if (FindLabelNamed(catalogue, imported.Labels[i].name, -1) < 0) ++count;
     return count;
 }
 
@@ -73,7 +74,7 @@ int MergeInto(const CataloguePath& target, const CatalogueReading& imported, con
     if (FindRepeatedName(imported, &first, &second)) {
         PrintError(output, source.display + ": labels " + std::to_string(first + 1) + " and " +
                                std::to_string(second + 1) + " are both named \"" +
-                               imported.labels[second].name + "\"; a merge needs unique names. "
+                               imported.list.Labels[second].name + "\"; a merge needs unique names. "
                                "Nothing was changed.");
         return ToolRefused;
     }
@@ -81,16 +82,16 @@ int MergeInto(const CataloguePath& target, const CatalogueReading& imported, con
     CatalogueReading catalogue;
     if (!ReadCatalogueToChange(target, &catalogue, output, &status)) return status;
     MergeCounts counts;
-    if (!MergeLabels(imported, catalogue.labels, &catalogue.count, &counts)) {
+    if (!MergeLabels(imported.list, &catalogue.list, &counts)) {
         PrintError(output, "Too many labels: the merge would give " +
-                               std::to_string(MergedCount(imported, catalogue)) +
+                               std::to_string(MergedCount(imported.list, catalogue.list)) +
                                " labels, a catalogue holds at most " + std::to_string(MaxLabels) +
                                ". Nothing was changed.");
         return ToolRefused;
     }
-    if (!SaveChangedCatalogue(catalogue.labels, catalogue.count, target, output)) return ToolFileError;
+    if (!SaveChangedCatalogue(catalogue.list, target, output)) return ToolFileError;
     fprintf(output.out, "merged %s into %s: %d replaced, %d added, %d labels\n", source.display.c_str(),
-            target.display.c_str(), counts.replaced, counts.added, catalogue.count);
+            target.display.c_str(), counts.replaced, counts.added, catalogue.list.Count);
     return ToolSucceeded;
 }
 
@@ -98,8 +99,9 @@ int MergeInto(const CataloguePath& target, const CatalogueReading& imported, con
 
 int RunImportCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--replace", "--merge", "--file"}, 1, 1);
-    if (!problem.empty()) return ReportUsageError(output, problem, "import");
+    std::string problem;
+    if (!CheckRequestShape(request, {"--replace", "--merge", "--file"}, 1, 1, &problem))
+        return ReportUsageError(output, problem, "import");
     CataloguePath source;
     CataloguePath target;
     if (!PathFromArgument(request.operands[0], &source, &problem) ||
@@ -112,8 +114,8 @@ int RunImportCommand(const ToolRequest& request, const ToolOutput& output)
     if (!ReadCatalogueToImport(source, &imported, output, &status)) return status;
     if (request.importMode == ImportMode::Merge) return MergeInto(target, imported, source, output);
     /* As the dialog imports: the file's labels in place of the whole list. */
-    if (!SaveChangedCatalogue(imported.labels, imported.count, target, output)) return ToolFileError;
-    fprintf(output.out, "replaced %s with the %d labels of %s\n", target.display.c_str(), imported.count,
+    if (!SaveChangedCatalogue(imported.list, target, output)) return ToolFileError;
+    fprintf(output.out, "replaced %s with the %d labels of %s\n", target.display.c_str(), imported.list.Count,
             source.display.c_str());
     return ToolSucceeded;
 }

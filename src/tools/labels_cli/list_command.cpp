@@ -8,16 +8,16 @@
 
 namespace {
 
-void PrintTable(const LabelEntry* labels, int count, FILE* out)
+void PrintTable(const LabelList& labels, FILE* out)
 {
     size_t nameWidth = strlen("NAME");
-    for (int i = 0; i < count; ++i)
-        if (strlen(labels[i].name) > nameWidth) nameWidth = strlen(labels[i].name);
+    for (int i = 0; i < labels.Count; ++i)
+        if (strlen(labels.Labels[i].name) > nameWidth) nameWidth = strlen(labels.Labels[i].name);
     const int name = static_cast<int>(nameWidth);
     fprintf(out, "%-5s  %-*s  %-7s  %-7s  %-5s  %-8s  %-8s\n", "ID", name, "NAME", "WIDTH", "LENGTH",
             "UNITS", "H-OFFSET", "V-OFFSET");
-    for (int i = 0; i < count; ++i) {
-        const LabelEntry& label = labels[i];
+    for (int i = 0; i < labels.Count; ++i) {
+        const LabelEntry& label = labels.Labels[i];
         fprintf(out, "%-5d  %-*s  %-7s  %-7s  %-5s  %-8s  %s\n", label.id, name, label.name, label.width,
                 label.length, UnitsWord(label.units), label.horzOffset, label.vertOffset);
     }
@@ -28,9 +28,9 @@ void ExplainEmptyList(const CataloguePath& path, const ToolOutput& output)
 {
     CatalogueReading reading;
     ReadCatalogue(path, &reading);
-    if (reading.outcome == ReadOutcome::Missing)
+    if (reading.outcome == FileOutcome::Missing)
         PrintNote(output, path.display + " does not exist; the driver sees no labels");
-    else if (reading.outcome == ReadOutcome::Failed)
+    else if (reading.outcome == FileOutcome::Failed)
         PrintNote(output, path.display + " cannot be read (" + reading.failure +
                               "); the driver sees no labels");
     else if (!reading.repairs.empty())
@@ -41,22 +41,23 @@ void ExplainEmptyList(const CataloguePath& path, const ToolOutput& output)
 
 int RunListCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--json", "--file"}, 0, 0);
-    if (!problem.empty()) return ReportUsageError(output, problem, "list");
+    std::string problem;
+    if (!CheckRequestShape(request, {"--json", "--file"}, 0, 0, &problem))
+        return ReportUsageError(output, problem, "list");
     CataloguePath path;
     if (!ResolveCataloguePath(request.hasFile, request.file, &path, &problem)) {
         PrintError(output, problem);
         return ToolFileError;
     }
-    LabelEntry labels[MaxLabels];
-    const int count = LoadLabelCatalogue(labels, MaxLabels, path.path.c_str());
-    if (count == 0) ExplainEmptyList(path, output);
+    LabelList labels;
+    labels.Count = LoadLabelCatalogue(labels.Labels, MaxLabels, path.path.c_str());
+    if (labels.Count == 0) ExplainEmptyList(path, output);
     if (!request.json) {
-        PrintTable(labels, count, output.out);
+        PrintTable(labels, output.out);
         return ToolSucceeded;
     }
     /* The catalogue's own rendering, so the listing can be imported as it is. */
-    char* text = RenderLabelCatalogue(labels, count);
+    char* text = RenderLabelCatalogue(labels.Labels, labels.Count);
     if (text == nullptr) {
         PrintError(output, "out of memory");
         return ToolFileError;

@@ -1,7 +1,7 @@
 /* pdr-labels on Linux: arguments are bytes; paths among them are UTF-8. */
 #include <stdlib.h>
 
-#include "labels/path_utf8.h"
+#include "text/path_utf8.h"
 #include "tool_context.h"
 
 int main(int argc, char** argv)

@@ -17,6 +17,21 @@ bool ParseLabelId(const std::string& text, int* id)
     return *id >= FirstLabelId && *id <= MaxLabelId;
 }
 
+/* The label `request` names: `--id` (read into `id`) or a name, which
+ * must be one the code page can hold to be any label's. */
+bool ReadLabelChoice(const ToolRequest& request, int* id, std::string* problem)
+{
+    if (request.hasId) {
+        if (ParseLabelId(request.id, id)) return true;
+        *problem = "--id needs a label id from " + std::to_string(FirstLabelId) + " to " +
+            std::to_string(MaxLabelId);
+        return false;
+    }
+    if (request.operands[0].textUsable) return true;
+    *problem = "the name cannot be written in the system's code page, so no label has it";
+    return false;
+}
+
 /* The positions of the labels `request` names; a name is trimmed as the
  * dialog trims what is typed. */
 std::vector<int> FindRequestedLabels(const ToolRequest& request, int id, const CatalogueReading& catalogue)
@@ -28,8 +43,8 @@ std::vector<int> FindRequestedLabels(const ToolRequest& request, int id, const C
         TrimSpaces(name.data());
     }
     std::vector<int> found;
-    for (int i = 0; i < catalogue.count; ++i) {
-        const LabelEntry& label = catalogue.labels[i];
+    for (int i = 0; i < catalogue.list.Count; ++i) {
+        const LabelEntry& label = catalogue.list.Labels[i];
         if (request.hasId ? label.id == id : SameLabelName(label.name, name.data()))
             found.push_back(i);
     }
@@ -40,7 +55,7 @@ std::string Ids(const std::vector<int>& positions, const CatalogueReading& catal
 {
     std::string ids;
     for (int position : positions)
-        ids += (ids.empty() ? "" : ", ") + std::to_string(catalogue.labels[position].id);
+        ids += (ids.empty() ? "" : ", ") + std::to_string(catalogue.list.Labels[position].id);
     return ids;
 }
 
@@ -48,15 +63,12 @@ std::string Ids(const std::vector<int>& positions, const CatalogueReading& catal
 
 int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output)
 {
-    std::string problem = CheckRequestShape(request, {"--id", "--file"}, request.hasId ? 0 : 1,
-                                            request.hasId ? 0 : 1);
+    std::string problem;
     int id = 0;
-    if (problem.empty() && request.hasId && !ParseLabelId(request.id, &id))
-        problem = "--id needs a label id from " + std::to_string(FirstLabelId) + " to " +
-            std::to_string(MaxLabelId);
-    if (problem.empty() && !request.hasId && !request.operands[0].textUsable)
-        problem = "the name cannot be written in the system's code page, so no label has it";
-    if (!problem.empty()) return ReportUsageError(output, problem, "remove");
+    const size_t operands = request.hasId ? 0 : 1;
+    if (!CheckRequestShape(request, {"--id", "--file"}, operands, operands, &problem) ||
+        !ReadLabelChoice(request, &id, &problem))
+        return ReportUsageError(output, problem, "remove");
     const std::string wanted = request.hasId ? "id " + request.id : "\"" + request.operands[0].text + "\"";
     CataloguePath path;
     int status = ToolSucceeded;
@@ -73,9 +85,9 @@ int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output)
                                (request.hasId ? "" : "; name one with --id"));
         return ToolRefused;
     }
-    const LabelEntry removed = catalogue.labels[found[0]];
-    RemoveLabelAt(catalogue.labels, &catalogue.count, found[0]);
-    if (!SaveChangedCatalogue(catalogue.labels, catalogue.count, path, output)) return ToolFileError;
+    const LabelEntry removed = catalogue.list.Labels[found[0]];
+    RemoveLabelAt(&catalogue.list, found[0]);
+    if (!SaveChangedCatalogue(catalogue.list, path, output)) return ToolFileError;
     fprintf(output.out, "removed \"%s\" (id %d) from %s\n", removed.name, removed.id, path.display.c_str());
     return ToolSucceeded;
 }

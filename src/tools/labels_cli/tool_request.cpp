@@ -129,15 +129,24 @@ const char* CommandName(ToolCommand command)
     return nullptr;
 }
 
-std::string CheckRequestShape(const ToolRequest& request, std::initializer_list<const char*> allowed,
-                              size_t fewest, size_t most)
+bool CheckRequestShape(const ToolRequest& request, std::initializer_list<const char*> allowed,
+                       size_t fewest, size_t most, std::string* problem)
 {
     for (const std::string& option : request.options) {
         bool known = option == "--help" || option == "-h";
         for (const char* name : allowed) known = known || option == name;
-        if (!known) return std::string("'") + CommandName(request.command) + "' does not take " + option;
+        if (!known) {
+            *problem = std::string("'") + CommandName(request.command) + "' does not take " + option;
+            return false;
+        }
     }
-    if (request.operands.size() < fewest) return "missing operand";
-    if (request.operands.size() > most) return "unexpected operand '" + request.operands[most].text + "'";
-    return "";
+    if (request.operands.size() < fewest) {
+        *problem = "missing operand";
+        return false;
+    }
+    if (request.operands.size() > most) {
+        *problem = "unexpected operand '" + request.operands[most].text + "'";
+        return false;
+    }
+    return true;
 }

@@ -40,10 +40,11 @@ struct ToolRequest {
 bool ParseToolRequest(const std::vector<ToolArgument>& arguments, ToolRequest* request,
                       std::string* problem);
 
-/* Empty when `request` gives only the `allowed` options (--help always)
- * and between `fewest` and `most` operands; otherwise what is wrong. */
-std::string CheckRequestShape(const ToolRequest& request, std::initializer_list<const char*> allowed,
-                              size_t fewest, size_t most);
+/* True when `request` gives only the `allowed` options (--help always)
+ * and between `fewest` and `most` operands; otherwise false with `problem`
+ * set to what is wrong. */
+bool CheckRequestShape(const ToolRequest& request, std::initializer_list<const char*> allowed,
+                       size_t fewest, size_t most, std::string* problem);
 
 /* The command's name as typed, or null for None. */
 const char* CommandName(ToolCommand command);

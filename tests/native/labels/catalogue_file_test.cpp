@@ -1,3 +1,4 @@
+#include "common_app_data.h"
 #include "labels/catalogue_json.h"
 #include "labels/label_catalogue.h"
 
@@ -58,34 +59,7 @@ TEST(ReadLabelCatalogueStream, AStreamWithoutASizeIsUnreadable)
     fclose(pipeStream);
 }
 
-class NativeCatalogueFile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/pdr-labels-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        setenv("PDR_COMMON_APPDATA", folder_.c_str(), 1);
-    }
-    void TearDown() override
-    {
-        unsetenv("PDR_COMMON_APPDATA");
-        std::string command = "rm -rf '" + folder_ + "'";
-        ASSERT_EQ(system(command.c_str()), 0);
-    }
-    std::string ReadAll(const std::string& path)
-    {
-        std::string bytes;
-        FILE* file = fopen(path.c_str(), "rb");
-        if (file == nullptr) return "<missing>";
-        char chunk[4096];
-        size_t got;
-        while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-        fclose(file);
-        return bytes;
-    }
-    std::string folder_;
-};
+class NativeCatalogueFile : public CommonAppDataTest {};
 
 TEST_F(NativeCatalogueFile, FirstLoadCreatesTheFolderAndFindsNoLabels)
 {
@@ -107,9 +81,9 @@ TEST_F(NativeCatalogueFile, SaveReplacesTheWholeFileAndLeavesNoTemporary)
     ASSERT_TRUE(SaveLabelCatalogue(entries, 2, nullptr));
     std::string path = folder_ + "/PDR7300Zr/label-list.kmr";
     char* expected = RenderLabelCatalogue(entries, 2);
-    EXPECT_EQ(ReadAll(path), expected);
+    EXPECT_EQ(ReadFileBytes(path), expected);
     ReleaseLabelCatalogueText(expected);
-    EXPECT_EQ(ReadAll(path + ".tmp"), "<missing>");
+    EXPECT_EQ(ReadFileBytes(path + ".tmp"), "<missing>");
     LabelEntry back[MaxLabels];
     EXPECT_EQ(LoadLabelCatalogue(back, MaxLabels, nullptr), 2);
     EXPECT_STREQ(back[1].name, "No Name 2");

@@ -1,3 +1,4 @@
+#include "label_fixtures.h"
 #include "labels/catalogue_json.h"
 
 #include <gtest/gtest.h>
@@ -5,21 +6,6 @@
 #include <string>
 
 namespace {
-
-LabelEntry MakeLabel(const char* name, const char* width, const char* length,
-                     const char* horz, const char* vert, int units, int id)
-{
-    LabelEntry entry;
-    memset(&entry, 0, sizeof entry);
-    strcpy(entry.name, name);
-    strcpy(entry.width, width);
-    strcpy(entry.length, length);
-    strcpy(entry.horzOffset, horz);
-    strcpy(entry.vertOffset, vert);
-    entry.units = units;
-    entry.id = id;
-    return entry;
-}
 
 std::string Render(const LabelEntry* entries, int count)
 {
@@ -44,8 +30,8 @@ void ExpectSameLabel(const LabelEntry& a, const LabelEntry& b)
 TEST(RenderLabelCatalogue, TwoLabelsGiveExactlyTheFileBytes)
 {
     const LabelEntry labels[] = {
-        MakeLabel("Shipping 4x6", "4.00", "6.00", "0", "0", Inches, 257),
-        MakeLabel("Gr\xF6\xDF" "e \"A\" \\ 1", "101.6", "152.40", "-12", "7", Millimetres, 300),
+        MakeLabel("Shipping 4x6", "4.00", "6.00", Inches, 257),
+        MakeLabel("Gr\xF6\xDF" "e \"A\" \\ 1", "101.6", "152.40", Millimetres, 300, "-12", "7"),
     };
     const std::string expected =
         "[{\n"
@@ -71,14 +57,14 @@ TEST(RenderLabelCatalogue, TwoLabelsGiveExactlyTheFileBytes)
 TEST(RenderLabelCatalogue, EmptyCatalogueIsTwoCharactersBadCountsNothing)
 {
     EXPECT_EQ(Render(nullptr, 0), "[]");
-    LabelEntry label = MakeLabel("A", "4", "6", "0", "0", 1, 257);
+    LabelEntry label = MakeLabel("A", "4", "6", 1, 257);
     EXPECT_EQ(Render(&label, -1), "<null>");
     EXPECT_EQ(Render(&label, MaxLabels + 1), "<null>");
 }
 
 TEST(RenderLabelCatalogue, EscapesControlCharactersAndKeepsThemOnReload)
 {
-    LabelEntry label = MakeLabel("a\tb\nc\x01" "d\x1F", "4", "6", "0", "0", 1, 257);
+    LabelEntry label = MakeLabel("a\tb\nc\x01" "d\x1F", "4", "6", 1, 257);
     std::string text = Render(&label, 1);
     EXPECT_NE(text.find("\"a\\tb\\nc\\u0001d\\u001f\""), std::string::npos) << text;
     LabelEntry back;
@@ -88,7 +74,7 @@ TEST(RenderLabelCatalogue, EscapesControlCharactersAndKeepsThemOnReload)
 
 TEST(RenderLabelCatalogue, FieldsWithoutTheirNulAreReadOnlyToTheFieldsEnd)
 {
-    LabelEntry label = MakeLabel("", "", "6", "0", "0", 1, 257);
+    LabelEntry label = MakeLabel("", "", "6", 1, 257);
     memset(label.name, 'n', sizeof label.name);
     memcpy(label.width, "12345678", sizeof label.width);
     std::string text = Render(&label, 1);
@@ -103,8 +89,7 @@ TEST(RenderLabelCatalogue, SaveLoadRoundTripKeepsEveryTextField)
     for (int i = 0; i < MaxLabels; ++i) {
         char name[LabelNameSize];
         snprintf(name, sizeof name, "%c label \xE4\xFC %d ", 'A' + i % 26, i);
-        labels[i] = MakeLabel(name, widths[i % 5], "120", i % 2 ? "" : "-1200",
-                              "1200", Inches, FirstLabelId + (i * 7) % 300);
+        labels[i] = MakeLabel(name, widths[i % 5], "120", Inches, FirstLabelId + (i * 7) % 300, i % 2 ? "" : "-1200", "1200");
     }
     labels[5].units = TenthMillimetres;
     strcpy(labels[5].width, "1287");

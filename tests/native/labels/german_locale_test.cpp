@@ -1,7 +1,7 @@
 // The library runs inside programs that may have switched the C locale to
 // one with a decimal comma; none of the catalogue's number texts may notice.
 #include "labels/catalogue_json.h"
-#include "labels/number_text.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 #include <locale.h>

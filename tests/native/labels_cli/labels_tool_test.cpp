@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "common_app_data.h"
 #include "labels/catalogue_json.h"
 #include "labels/label_catalogue.h"
-#include "labels/path_utf8.h"
+#include "text/path_utf8.h"
 #include "tool_context.h"
 
 namespace {
@@ -69,20 +70,12 @@ std::string Labels(int count)
     return text + "]";
 }
 
-class LabelsTool : public ::testing::Test {
+class LabelsTool : public CommonAppDataTest {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/pdr-labels-cli-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        setenv("PDR_COMMON_APPDATA", folder_.c_str(), 1);
-        catalogue_ = folder_ + "/PDR7300Zr/label-list.kmr";
-    }
-    void TearDown() override
-    {
-        unsetenv("PDR_COMMON_APPDATA");
-        ASSERT_EQ(system(("rm -rf '" + folder_ + "'").c_str()), 0);
+        CommonAppDataTest::SetUp();
+        catalogue_ = CataloguePath();
     }
     ToolRun Run(std::initializer_list<std::string> words)
     {
@@ -101,7 +94,6 @@ protected:
         int status = RunLabelsTool(arguments, ToolOutput{out, err});
         return {status, ReadAll(out), ReadAll(err)};
     }
-    std::string folder_;
     std::string catalogue_;
 };
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "settings/bounded_text.h"
+#include "text/bounded_text.h"
 
 namespace {
 

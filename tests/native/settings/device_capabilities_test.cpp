@@ -8,7 +8,7 @@
 #include "settings/device_capabilities.h"
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_merge.h"
-#include "settings/label_name_widener.h"
+#include "text/code_page_text.h"
 
 namespace {
 
@@ -53,9 +53,9 @@ const std::string LongName(40, 'L');
 CatalogueLabels ThreeLabels()
 {
     return LoadedLabels({
-        MakeLabel(257, "Shipping 4x6", "4.00", "6.00", Inches),
-        MakeLabel(300, "Caf\xE9 \x80", "50", "1000", Millimetres, "5", "-5"),
-        MakeLabel(32767, LongName.c_str(), "1287", "30480", TenthMillimetres),
+        MakeLabel("Shipping 4x6", "4.00", "6.00", Inches, 257),
+        MakeLabel("Caf\xE9 \x80", "50", "1000", Millimetres, 300, "5", "-5"),
+        MakeLabel(LongName.c_str(), "1287", "30480", TenthMillimetres, 32767),
     });
 }
 
@@ -183,8 +183,8 @@ TEST(DeviceCapabilities, ARefusedRecordFailsEveryIndex)
 
 TEST(DeviceCapabilities, PaperNamesMatchTheFormNamesAMergeGives)
 {
-    SetLabelNameWidener([](char16_t* destination, size_t capacity, const char* name) -> size_t {
-        size_t written = WidenLabelNameBytes(destination, capacity, name);
+    SetCodePageWidener([](char16_t* destination, size_t capacity, const char* name) -> size_t {
+        size_t written = WidenCodePageBytes(destination, capacity, name);
         for (size_t i = 0; i < written; ++i)
             if (destination[i] == 0x80)
                 destination[i] = 0x20AC;
@@ -204,7 +204,7 @@ TEST(DeviceCapabilities, PaperNamesMatchTheFormNamesAMergeGives)
                             sizeof merged.Public.dmFormName));
     }
     EXPECT_EQ(0x20AC, LoadU16(names.written.data(), 128 + 2 * 5));
-    SetLabelNameWidener(nullptr);
+    SetCodePageWidener(nullptr);
 }
 
 TEST(JobAcceptance, PaperSizeAsTheJobCarriesIt)

@@ -6,7 +6,7 @@
 #include "merge_test_support.h"
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_merge.h"
-#include "settings/label_name_widener.h"
+#include "text/code_page_text.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ TEST(MergeDevMode, ForeignPrivatePartNamingALabelKeepsThePrivateLabelFields)
     DriverDevMode incoming = DefaultRecord();
     incoming.Extra.Signature = 0;
     incoming.Public.dmPaperSize = 300;
-    Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel(300, "Shipping", "4", "6", Inches, "12", "-7")}));
+    Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel("Shipping", "4", "6", Inches, 300, "12", "-7")}));
     ASSERT_EQ(1, merged.result);
     EXPECT_EQ(1016, merged.record.Public.dmPaperWidth);
     EXPECT_EQ(u"Shipping", FormName(merged.record));
@@ -214,8 +214,8 @@ TEST(MergeDevMode, LabelIdResolvesSizeNameAndOffsets)
     incoming.Public.dmPaperLength = 10;
     strcpy(incoming.Extra.LabelName, "stale");
     Merged merged = MergeWith(&incoming, LoadedLabels({
-        MakeLabel(257, "Other", "2", "3"),
-        MakeLabel(300, "Shipping 4x6", "4.00", "6.00", Inches, "-12", "35"),
+        MakeLabel("Other", "2", "3", Inches, 257),
+        MakeLabel("Shipping 4x6", "4.00", "6.00", Inches, 300, "-12", "35"),
     }));
     ASSERT_EQ(1, merged.result);
     EXPECT_EQ(300, merged.record.Public.dmPaperSize);
@@ -230,9 +230,9 @@ TEST(MergeDevMode, LabelIdResolvesSizeNameAndOffsets)
 TEST(MergeDevMode, LabelSizesInEveryUnitBecomeTenthsOfAMillimetre)
 {
     const LabelEntry labels[] = {
-        MakeLabel(301, "mm", "101.6", "152.4", Millimetres),
-        MakeLabel(301, "in", "4.00", "6.00", Inches),
-        MakeLabel(301, "tenths", "1016", "1524", TenthMillimetres),
+        MakeLabel("mm", "101.6", "152.4", Millimetres, 301),
+        MakeLabel("in", "4.00", "6.00", Inches, 301),
+        MakeLabel("tenths", "1016", "1524", TenthMillimetres, 301),
     };
     for (const LabelEntry& label : labels) {
         SCOPED_TRACE(label.name);
@@ -250,7 +250,7 @@ TEST(MergeDevMode, MissingLabelOrEmptyCatalogueFallsBack)
     incoming.Public.dmPaperSize = 400;
     incoming.Extra.HorizontalOffset = 5;
     strcpy(incoming.Extra.LabelName, "Kept");
-    const CatalogueLabels sets[] = {LoadedLabels({MakeLabel(401, "Near miss")}), LoadedLabels({})};
+    const CatalogueLabels sets[] = {LoadedLabels({MakeLabel("Near miss", "4.00", "6.00", Inches, 401)}), LoadedLabels({})};
     for (const CatalogueLabels& labels : sets) {
         Merged merged = MergeWith(&incoming, labels);
         ASSERT_EQ(1, merged.result);
@@ -269,10 +269,10 @@ TEST(MergeDevMode, LastLabelWithADuplicateIdWins)
     DriverDevMode incoming = DefaultRecord();
     incoming.Public.dmPaperSize = 300;
     Merged merged = MergeWith(&incoming, LoadedLabels({
-        MakeLabel(300, "First", "2", "3", Inches, "1", "1"),
-        MakeLabel(310, "Between", "3", "3"),
-        MakeLabel(300, "Second", "50", "60", Millimetres, "2", "3"),
-        MakeLabel(311, "After", "1", "1"),
+        MakeLabel("First", "2", "3", Inches, 300, "1", "1"),
+        MakeLabel("Between", "3", "3", Inches, 310),
+        MakeLabel("Second", "50", "60", Millimetres, 300, "2", "3"),
+        MakeLabel("After", "1", "1", Inches, 311),
     }));
     EXPECT_EQ(u"Second", FormName(merged.record));
     EXPECT_STREQ("Second", merged.record.Extra.LabelName);
@@ -301,7 +301,7 @@ TEST(MergeDevMode, OffsetTextsKeepOnlyAnInRangeLeadingInteger)
         EXPECT_EQ(c.value, OffsetFromLabelText(c.text));
         DriverDevMode incoming = DefaultRecord();
         incoming.Public.dmPaperSize = 300;
-        Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel(300, "L", "4", "6", Inches, c.text, c.text)}));
+        Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel("L", "4", "6", Inches, 300, c.text, c.text)}));
         EXPECT_EQ(c.value, merged.record.Extra.HorizontalOffset);
         EXPECT_EQ(c.value, merged.record.Extra.VerticalOffset);
     }
@@ -313,7 +313,7 @@ TEST(MergeDevMode, OutOfRangeIncomingOffsetOverridesTheLabelsOffset)
     incoming.Public.dmPaperSize = 300;
     incoming.Extra.HorizontalOffset = 1201;
     incoming.Extra.VerticalOffset = 1200;
-    Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel(300, "L", "4", "6", Inches, "40", "50")}));
+    Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel("L", "4", "6", Inches, 300, "40", "50")}));
     EXPECT_EQ(0, merged.record.Extra.HorizontalOffset);
     EXPECT_EQ(50, merged.record.Extra.VerticalOffset);
 }
@@ -331,7 +331,7 @@ TEST(MergeDevMode, FormNameOfThirtyTwoCharactersOrMoreIsEmpty)
         SCOPED_TRACE(c.name->size());
         DriverDevMode incoming = DefaultRecord();
         incoming.Public.dmPaperSize = 300;
-        Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel(300, c.name->c_str())}));
+        Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel(c.name->c_str(), "4.00", "6.00", Inches, 300)}));
         EXPECT_EQ(c.formLength, FormName(merged.record).size());
         // The private name holds the whole label name either way.
         EXPECT_EQ(*c.name, merged.record.Extra.LabelName);
@@ -341,7 +341,7 @@ TEST(MergeDevMode, FormNameOfThirtyTwoCharactersOrMoreIsEmpty)
 /* Stands in for a code page where 0x80 is the euro sign. */
 size_t WidenEuro(char16_t* destination, size_t capacity, const char* name)
 {
-    size_t written = WidenLabelNameBytes(destination, capacity, name);
+    size_t written = WidenCodePageBytes(destination, capacity, name);
     for (size_t i = 0; i < written; ++i)
         if (destination[i] == 0x80)
             destination[i] = 0x20AC;
@@ -352,14 +352,14 @@ TEST(MergeDevMode, FormNameUsesTheRegisteredConversion)
 {
     DriverDevMode incoming = DefaultRecord();
     incoming.Public.dmPaperSize = 300;
-    const CatalogueLabels labels = LoadedLabels({MakeLabel(300, "Caf\xE9 \x80")});
+    const CatalogueLabels labels = LoadedLabels({MakeLabel("Caf\xE9 \x80", "4.00", "6.00", Inches, 300)});
 
     Merged merged = MergeWith(&incoming, labels);
     EXPECT_EQ(u"Caf\u00E9 \u0080", FormName(merged.record));
 
-    SetLabelNameWidener(WidenEuro);
+    SetCodePageWidener(WidenEuro);
     merged = MergeWith(&incoming, labels);
-    SetLabelNameWidener(nullptr);
+    SetCodePageWidener(nullptr);
     EXPECT_EQ(u"Caf\u00E9 \u20AC", FormName(merged.record));
     EXPECT_STREQ("Caf\xE9 \x80", merged.record.Extra.LabelName);
 }

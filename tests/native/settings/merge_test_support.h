@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "label_fixtures.h"
 #include "labels/label_catalogue.h"
 #include "settings/catalogue_labels.h"
 #include "settings/devmode_ops.h"
@@ -19,29 +20,13 @@ inline DriverDevMode DefaultRecord(const char16_t* deviceName = nullptr)
     return record;
 }
 
-inline LabelEntry MakeLabel(int id, const char* name, const char* width = "4.00",
-                            const char* length = "6.00", int units = Inches,
-                            const char* horzOffset = "0", const char* vertOffset = "0")
-{
-    LabelEntry label;
-    memset(&label, 0, sizeof label);
-    snprintf(label.name, sizeof label.name, "%s", name);
-    snprintf(label.width, sizeof label.width, "%s", width);
-    snprintf(label.length, sizeof label.length, "%s", length);
-    snprintf(label.horzOffset, sizeof label.horzOffset, "%s", horzOffset);
-    snprintf(label.vertOffset, sizeof label.vertOffset, "%s", vertOffset);
-    label.units = units;
-    label.id = id;
-    return label;
-}
-
 /* A label set as if the catalogue file had just been read. */
 inline CatalogueLabels LoadedLabels(std::initializer_list<LabelEntry> entries)
 {
     CatalogueLabels labels;
     ResetCatalogueLabels(&labels);
     for (const LabelEntry& entry : entries)
-        labels.Entries[labels.Count++] = entry;
+        labels.Labels[labels.Count++] = entry;
     labels.Loaded = true;
     return labels;
 }

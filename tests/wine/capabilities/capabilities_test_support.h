@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "file_bytes.h"
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 #include "wine_test_support.h"
 
 typedef DWORD(WINAPI* DeviceCapabilitiesFunction)(HANDLE, PWSTR, WORD, PVOID, PDEVMODEW);

@@ -4,7 +4,7 @@
 #include "capabilities_test_support.h"
 #include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
-#include "settings/platform_hooks.h"
+#include "text/platform_hooks.h"
 
 namespace {
 

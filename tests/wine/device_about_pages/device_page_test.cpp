@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "pages/device_page.h"
 #include "settings/devmode_ops.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/sheet_context.h"
+#include "sheet_context/spooler_calls.h"
 #include "wine_test_support.h"
 
 namespace {

@@ -112,24 +112,6 @@ TEST_F(DriverVersionText, TextStoredWithoutTerminatorIsTakenWhenItFits)
     EXPECT_EQ(L"0.0", read.text);
 }
 
-TEST(TakeVersionText, ReadsOnlyTheDeliveredBytes)
-{
-    wchar_t text[VersionTextCapacity] = L"unchanged";
-    // The characters behind the delivered size are never part of the text.
-    EXPECT_EQ(1, TakeVersionText(REG_SZ, L"1.2.3XXXXXXXXXXX", 10, text));
-    EXPECT_STREQ(L"1.2.3", text);
-    EXPECT_EQ(1, TakeVersionText(REG_SZ, L"1.2\0XXXX", 16, text));
-    EXPECT_STREQ(L"1.2", text);
-    EXPECT_EQ(1, TakeVersionText(REG_SZ, L"X", 0, text));
-    EXPECT_STREQ(L"", text);
-
-    wcscpy(text, L"unchanged");
-    EXPECT_EQ(0, TakeVersionText(REG_SZ, L"1.2.3", 34, text));
-    EXPECT_EQ(0, TakeVersionText(REG_SZ, nullptr, 0, text));
-    EXPECT_EQ(0, TakeVersionText(REG_BINARY, L"1.2.3", 12, text));
-    EXPECT_STREQ(L"unchanged", text);
-}
-
 /* The version as each sheet shows it: the Device page's and the About
  * page's value texts. */
 class VersionOnPages : public ::testing::Test {

@@ -10,7 +10,7 @@
 #include "document_sheet_fixture.h"
 #include "file_bytes.h"
 #include "labels/label_catalogue.h"
-#include "resource_ids.h"
+#include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"

@@ -14,7 +14,7 @@
 
 #include "guarded_buffer.h"
 #include "record_mutator.h"
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 
 struct DriverExports {
     PFNPROPSHEETUI DocumentSheets = nullptr;

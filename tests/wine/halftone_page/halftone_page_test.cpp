@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "pages/halftone_page_choice.h"
+#include "pages/halftone_model.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
 #include "document_sheet_fixture.h"
 #include "page_capture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -270,52 +270,6 @@ TEST_F(HalftonePage, IntensityStepsShowLowMedHighAndTheirPictures)
 
     CloseWithOk();
     EXPECT_EQ(2u, out.record()->Extra.HalftoneIntensity);
-}
-
-TEST(HalftoneSamplePicture, FollowsTheModeTheMethodAndThePhotographicIntensity)
-{
-    struct Case {
-        uint32_t mode;
-        uint32_t method;
-        uint32_t quality;
-        uint32_t intensity;
-        int picture;
-    };
-    const Case cases[] = {
-        {0, HalftoneFine, 1, 2, IDB_HALFTONE_FINE},
-        {0, HalftoneMedium, 1, 0, IDB_HALFTONE_MEDIUM},
-        {0, HalftoneCoarse, 1, 1, IDB_HALFTONE_COARSE},
-        {0, HalftoneErrorDiffusion, DiffusionFast, 0, IDB_HALFTONE_DIFFUSION},
-        {0, HalftoneErrorDiffusion, DiffusionBest, 0, IDB_HALFTONE_DIFFUSION},
-        {0, HalftonePhotographic, 1, 0, IDB_HALFTONE_PHOTO_LOW},
-        {0, HalftonePhotographic, 1, 1, IDB_HALFTONE_PHOTO_MED},
-        {0, HalftonePhotographic, 1, 2, IDB_HALFTONE_PHOTO_HIGH},
-        {0, HalftonePhotographic, 1, 7, IDB_HALFTONE_PHOTO_HIGH},
-        {0, HalftoneOptimum, 1, 0, IDB_HALFTONE_OPTIMUM},
-        {0, 6, 1, 0, IDB_HALFTONE_MEDIUM},
-        {0, 0xFFFFFFFFu, 1, 0, IDB_HALFTONE_MEDIUM},
-        {1, HalftoneFine, 1, 0, IDB_HALFTONE_SPOT_NOTICE},
-        {1, HalftonePhotographic, 1, 0, IDB_HALFTONE_SPOT_NOTICE},
-        {2, HalftoneOptimum, 1, 0, IDB_HALFTONE_SPOT_NOTICE},
-    };
-    for (const Case& c : cases) {
-        HalftoneChoice choice = {c.method, c.quality, 0, 4, c.intensity};
-        EXPECT_EQ(c.picture, HalftoneSamplePicture(choice, c.mode)) << c.mode << "/" << c.method << "/" << c.intensity;
-    }
-}
-
-TEST(HalftoneValueTexts, StepsBeyondTheTablesShowTheLastEntry)
-{
-    wchar_t text[16];
-    FormatSharpnessText(0, text, 16);
-    EXPECT_STREQ(L"1 %", text);
-    FormatSharpnessText(5, text, 16);
-    EXPECT_STREQ(L"100 %", text);
-    FormatSharpnessText(0xFFFFFFFFu, text, 16);
-    EXPECT_STREQ(L"100 %", text);
-    FormatSharpnessText(4, text, 4);
-    EXPECT_STREQ(L"", text);
-    EXPECT_EQ(IDS_HALFTONE_INTENSITY_HIGH, HalftoneIntensityTextId(3));
 }
 
 }  // namespace

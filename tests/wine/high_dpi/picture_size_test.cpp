@@ -15,7 +15,7 @@
 #include "imaging/picture_scale.h"
 #include "imaging/preview_bitmap_win32.h"
 #include "page_capture.h"
-#include "pages/halftone_page_choice.h"
+#include "pages/halftone_model.h"
 #include "resources/resource_ids.h"
 #include "sheet_session.h"
 #include "wine_test_support.h"

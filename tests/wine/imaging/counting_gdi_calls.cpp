@@ -1,6 +1,6 @@
 #include "counting_gdi_calls.h"
 
-#include "imaging/preview_gdi_calls.h"
+#include "imaging/preview_gdi_calls_win32.h"
 
 namespace {
 

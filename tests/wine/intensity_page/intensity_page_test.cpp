@@ -7,13 +7,12 @@
 #include <atomic>
 #include <string>
 
-#include "pages/intensity_page_choice.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
 #include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheets/sheet_context.h"
+#include "sheet_context/sheet_context.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -230,14 +229,6 @@ TEST_F(IntensityPage, SpinArrowsStopAtOneAndThirtyTwo)
         SendMessageW(edit, WM_KEYUP, c.key, 0);
         EXPECT_EQ(c.end, sheet->Text(IDC_INTENSITY_HEAD1)) << c.start;
     }
-}
-
-TEST(IntensitySpeed, NoSelectionKeepsTheCurrentSpeed)
-{
-    EXPECT_EQ(2, SpeedFromSelection(0, 3));
-    EXPECT_EQ(7, SpeedFromSelection(5, 3));
-    EXPECT_EQ(3, SpeedFromSelection(CB_ERR, 3));
-    EXPECT_EQ(4, SpeedFromSelection(6, 4));
 }
 
 }  // namespace

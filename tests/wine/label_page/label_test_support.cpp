@@ -15,20 +15,6 @@ const int FileNameBoxId = 1148;
 
 }  // namespace
 
-LabelEntry MakeLabel(const char* name, const char* width, const char* length, int units, int id,
-                     const char* horzOffset, const char* vertOffset)
-{
-    LabelEntry label = {};
-    snprintf(label.name, sizeof label.name, "%s", name);
-    snprintf(label.width, sizeof label.width, "%s", width);
-    snprintf(label.length, sizeof label.length, "%s", length);
-    snprintf(label.horzOffset, sizeof label.horzOffset, "%s", horzOffset);
-    snprintf(label.vertOffset, sizeof label.vertOffset, "%s", vertOffset);
-    label.units = units;
-    label.id = id;
-    return label;
-}
-
 void WriteDefaultCatalogue(const std::vector<LabelEntry>& labels)
 {
     SaveLabelCatalogue(labels.data(), static_cast<int>(labels.size()), nullptr);

@@ -8,14 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "label_fixtures.h"
 #include "labels/label_catalogue.h"
 #include "settings/driver_devmode.h"
 #include "sheet_session.h"
 #include "file_bytes.h"
 #include "sheet_test_support.h"
 
-LabelEntry MakeLabel(const char* name, const char* width, const char* length, int units, int id,
-                     const char* horzOffset = "0", const char* vertOffset = "0");
 
 void WriteDefaultCatalogue(const std::vector<LabelEntry>& labels);
 std::vector<LabelEntry> ReadCatalogue(const wchar_t* path = nullptr);

@@ -146,6 +146,28 @@ TEST_F(ManageLabels, NamesAreTrimmedRequiredAndComparedWithoutCase)
     EXPECT_EQ(Inches, saved[0].units);
 }
 
+TEST_F(ManageLabels, NamesWithControlCharactersAreRefused)
+{
+    ASSERT_NO_FATAL_FAILURE(Open({MakeLabel("Plain", "4.00", "6.00", Inches, 257)}));
+    FillLabelFields(dialog, "A\tB", "4.00", "6.00", "+5", "0");
+    PressButton(dialog, IDC_MANAGE_ADD);
+    EXPECT_EQ(Boxes{L"Error: The name must not contain control characters."}, TakeBoxes());
+    EXPECT_EQ(Texts{"Plain"}, ListNames(dialog));
+    // Refused at the name, before the offsets were read: they keep what was typed.
+    EXPECT_EQ("+5", DialogText(dialog, IDC_MANAGE_HORZ_OFFSET));
+
+    SelectListEntry(dialog, 0);
+    SetDialogText(dialog, IDC_MANAGE_NAME, "Plain\x7f");
+    PressButton(dialog, IDC_MANAGE_MODIFY);
+    EXPECT_EQ(Boxes{L"Error: The name must not contain control characters."}, TakeBoxes());
+    EXPECT_EQ(Texts{"Plain"}, ListNames(dialog));
+
+    PressOkAndWait();
+    std::vector<LabelEntry> saved = ReadCatalogue();
+    ASSERT_EQ(1u, saved.size());
+    EXPECT_STREQ("Plain", saved[0].name);
+}
+
 TEST_F(ManageLabels, InchLimitsRefuseTheirRoundedEnds)
 {
     ASSERT_NO_FATAL_FAILURE(Open({}));
@@ -499,6 +521,22 @@ TEST_F(ManageLabels, MessagesFollowTheInterfaceLanguage)
     EXPECT_EQ(Boxes{german ? L"Fehler: Ung\u00FCltige Breite\nG\u00FCltiger Bereich: 0.39 - 5.07"
                            : L"Erreur: Largeur non valide\nPlage valide : 0.39 - 5.07"},
               TakeBoxes());
+}
+
+/* Run as its own program per language (see CMakeLists.txt). */
+TEST_F(ManageLabels, ControlCharacterMessagesFollowTheInterfaceLanguage)
+{
+    const char* language = getenv("PDR_EXPECT_LANGUAGE");
+    if (language == nullptr)
+        GTEST_SKIP() << "run with PDR_EXPECT_LANGUAGE";
+    const bool german = std::string(language) == "de";
+    ASSERT_NO_FATAL_FAILURE(Open({}, german ? L"Etiketten verwalten" : L"G\u00E9rer les \u00E9tiquettes"));
+    FillLabelFields(dialog, "A\tB", "4.00", "6.00");
+    PressButton(dialog, IDC_MANAGE_ADD);
+    EXPECT_EQ(Boxes{german ? L"Fehler: Der Name darf keine Steuerzeichen enthalten."
+                           : L"Erreur: Le nom ne doit pas contenir de caract\u00E8res de contr\u00F4le."},
+              TakeBoxes());
+    EXPECT_TRUE(ListNames(dialog).empty());
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include "file_bytes.h"
 #include "labels/catalogue_json.h"
 #include "labels/label_catalogue.h"
-#include "labels/number_text.h"
+#include "text/number_text.h"
 
 namespace {
 

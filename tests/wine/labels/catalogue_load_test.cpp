@@ -24,7 +24,7 @@
 #include "labels/label_catalogue.h"
 #include "settings/devmode_ops.h"
 #include "sheet_test_support.h"
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 #include "wine_test_support.h"
 
 namespace {

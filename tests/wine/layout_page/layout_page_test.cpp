@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "pages/layout_page_steps.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
 #include "document_sheet_fixture.h"
@@ -151,17 +150,6 @@ TEST_F(LayoutPage, SpinStopsAtTheEndsWithoutSeparators)
     sheet->SetText(IDC_LAYOUT_COPIES, L"1");
     SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(L"1", sheet->Text(IDC_LAYOUT_COPIES));
-}
-
-TEST(LayoutCopiesMessage, IsCutToItsBuffer)
-{
-    UseProgramAsModule();
-    wchar_t body[256];
-    FormatCopiesError(body, 256);
-    EXPECT_STREQ(CopiesMessage, body);
-    wchar_t shortBody[12];
-    FormatCopiesError(shortBody, 12);
-    EXPECT_STREQ(L"Invalid Num", shortBody);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_ops.h"
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 #include "wine_test_support.h"
 
 namespace {

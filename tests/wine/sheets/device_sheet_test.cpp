@@ -3,7 +3,7 @@
 
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheets/spooler_calls.h"
+#include "sheet_context/spooler_calls.h"
 #include "wine_test_support.h"
 
 namespace {

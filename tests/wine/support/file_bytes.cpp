@@ -1,10 +1,7 @@
 #include "file_bytes.h"
 
 #include <stdio.h>
-#include <stdlib.h>
 #include <windows.h>
-
-#include "labels/label_catalogue.h"
 
 bool FileExists(const std::wstring& path)
 {
@@ -39,22 +36,4 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
         return false;
     const bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return fclose(file) == 0 && written;
-}
-
-DefaultCatalogueGuard::DefaultCatalogueGuard()
-{
-    wchar_t* composed = GetLabelCataloguePath();
-    if (composed != nullptr)
-        path = composed;
-    free(composed);
-    existed = ReadFileBytes(path, &bytes);
-    DeleteFileW(path.c_str());
-}
-
-DefaultCatalogueGuard::~DefaultCatalogueGuard()
-{
-    if (existed)
-        WriteFileBytes(path, bytes);
-    else
-        DeleteFileW(path.c_str());
 }

@@ -1,7 +1,7 @@
 #include "sheet_test_support.h"
 
-#include "sheets/module_instance.h"
-#include "sheets/sheet_context.h"
+#include "resources/module_instance.h"
+#include "sheet_context/sheet_context.h"
 #include "wine_test_support.h"
 
 DemoPrinter::DemoPrinter()

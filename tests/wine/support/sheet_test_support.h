@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "settings/driver_devmode.h"
-#include "sheets/driver_ui_contract.h"
+#include "sheet_context/driver_ui_contract.h"
 
 /* The demo printer, opened for the length of a test. */
 class DemoPrinter {
