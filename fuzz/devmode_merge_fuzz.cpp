@@ -93,15 +93,19 @@ void CheckCapabilities(const void* record, int32_t mergeResult)
 {
     CatalogueLabels& labels = FuzzLabels();
     for (uint16_t index = 0; index <= 20; ++index) {
-        const uint32_t bytes = CapabilityOutputBytes(index, labels.Count);
+        // The paper lists hold the labels and perhaps the record's own paper:
+        // a caller sizes its buffer by the count asked first.
+        const int32_t without = QueryDeviceCapability(u"Fuzz", index, nullptr, record, &labels);
+        const uint32_t bytes = CapabilityOutputBytes(index, without);
         uint8_t* output = static_cast<uint8_t*>(malloc(bytes > 0 ? bytes : 1));
         Check(output != nullptr);
         int32_t withBuffer = QueryDeviceCapability(u"Fuzz", index, bytes > 0 ? output : nullptr,
                                                    record, &labels);
-        int32_t without = QueryDeviceCapability(u"Fuzz", index, nullptr, record, &labels);
         free(output);
         Check(withBuffer == without);
         if (mergeResult == 0 || index == 0 || index > CapCopies) Check(withBuffer == -1);
+        if (index == CapPapers && mergeResult == 1)
+            Check(without == labels.Count || without == labels.Count + 1);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
+#include "settings/fallback_paper.h"
 #include "settings/private_field_repairs.h"
 #include "text/code_page_text.h"
 
@@ -33,13 +34,34 @@ void WritePair(void* output, int32_t first, int32_t second)
     StoreU32(output, 4, static_cast<uint32_t>(second));
 }
 
-void WritePaperIds(uint8_t* output, const CatalogueLabels& labels)
+/* The record's own paper, listed after the labels when the record names
+   paper 256: applications find the record's paper by looking it up in these
+   lists.  A record without a usable size is listed with the paper the
+   driver would hand it out with. */
+struct OwnPaper {
+    bool Listed;
+    DriverDevMode Record;
+};
+
+OwnPaper OwnPaperOf(const DriverDevMode* merged)
+{
+    OwnPaper own;
+    own.Listed = merged->Public.dmPaperSize == PaperSizeUser;
+    own.Record = *merged;
+    if (own.Listed)
+        GiveRecordAUsablePaper(&own.Record);
+    return own;
+}
+
+void WritePaperIds(uint8_t* output, const CatalogueLabels& labels, const OwnPaper& own)
 {
     for (int i = 0; i < labels.Count; ++i)
         StoreU16(output, i * PaperIdBytes, static_cast<uint16_t>(labels.Labels[i].id));
+    if (own.Listed)
+        StoreU16(output, labels.Count * PaperIdBytes, static_cast<uint16_t>(PaperSizeUser));
 }
 
-void WritePaperSizes(uint8_t* output, const CatalogueLabels& labels)
+void WritePaperSizes(uint8_t* output, const CatalogueLabels& labels, const OwnPaper& own)
 {
     for (int i = 0; i < labels.Count; ++i) {
         const LabelEntry& label = labels.Labels[i];
@@ -47,16 +69,25 @@ void WritePaperSizes(uint8_t* output, const CatalogueLabels& labels)
         const int32_t length = LabelSizeInTenthsMm(label.length, label.units);
         WritePair(output + i * PaperSizeBytes, width, length);
     }
+    if (own.Listed)
+        WritePair(output + labels.Count * PaperSizeBytes, own.Record.Public.dmPaperWidth,
+                  own.Record.Public.dmPaperLength);
 }
 
 /* Each slot is written whole, the name and then zeros, through a local slot
    so a caller's buffer needs no particular alignment. */
-void WritePaperNames(uint8_t* output, const CatalogueLabels& labels)
+void WritePaperNames(uint8_t* output, const CatalogueLabels& labels, const OwnPaper& own)
 {
     for (int i = 0; i < labels.Count; ++i) {
         char16_t slot[PaperNameSlotChars] = {};
         WidenCodePageText(slot, PaperNameSlotChars, labels.Labels[i].name);
         memcpy(output + i * PaperNameBytes, slot, PaperNameBytes);
+    }
+    if (own.Listed) {
+        const char16_t* formName = own.Record.Public.dmFormName;
+        char16_t slot[PaperNameSlotChars] = {};
+        memcpy(slot, formName, TextLength(formName, FormNameChars) * sizeof(char16_t));
+        memcpy(output + labels.Count * PaperNameBytes, slot, PaperNameBytes);
     }
 }
 
@@ -67,23 +98,25 @@ void WriteBinName(uint8_t* output)
     memcpy(output, slot, FeederBinNameBytes);
 }
 
-bool IsLabelList(uint16_t index)
+bool IsPaperList(uint16_t index)
 {
     return index == CapPapers || index == CapPaperSize || index == CapPaperNames;
 }
 
-int32_t AnswerLabelList(uint16_t index, void* output, CatalogueLabels* labels)
+int32_t AnswerPaperList(const DriverDevMode* merged, uint16_t index, void* output,
+                        CatalogueLabels* labels)
 {
-    const int count = EnsureCatalogueLoaded(labels);
+    const OwnPaper own = OwnPaperOf(merged);
+    const int count = EnsureCatalogueLoaded(labels) + (own.Listed ? 1 : 0);
     if (output == nullptr || count <= 0)
         return count;
     uint8_t* bytes = static_cast<uint8_t*>(output);
     if (index == CapPapers)
-        WritePaperIds(bytes, *labels);
+        WritePaperIds(bytes, *labels, own);
     else if (index == CapPaperSize)
-        WritePaperSizes(bytes, *labels);
+        WritePaperSizes(bytes, *labels, own);
     else
-        WritePaperNames(bytes, *labels);
+        WritePaperNames(bytes, *labels, own);
     return count;
 }
 
@@ -115,8 +148,8 @@ uint32_t CapabilityOutputBytes(uint16_t index, int count)
 int32_t AnswerDeviceCapability(const DriverDevMode* merged, uint16_t index, void* output,
                                CatalogueLabels* labels)
 {
-    if (IsLabelList(index))
-        return AnswerLabelList(index, output, labels);
+    if (IsPaperList(index))
+        return AnswerPaperList(merged, index, output, labels);
 
     uint8_t* bytes = static_cast<uint8_t*>(output);
     switch (index) {

@@ -2,8 +2,10 @@
  * What the driver tells applications about the device, and whether the
  * spooler may print a queued job.  Both start from a fresh default record
  * merged with the caller's record; the labels are the catalogue's, read at
- * most once per call.  The exported entry points pass their arguments
- * straight through.
+ * most once per call.  The three paper lists hold the catalogue's labels
+ * and, when the merged record names paper 256, that paper after them, so
+ * the paper of every record the driver hands out is one of its papers.
+ * The exported entry points pass their arguments straight through.
  */
 #ifndef PDR_SETTINGS_DEVICE_CAPABILITIES_H
 #define PDR_SETTINGS_DEVICE_CAPABILITIES_H
@@ -47,8 +49,9 @@ enum : int32_t {
     ResolutionDpi = 300,
 };
 
-/* The bytes an answer with `count` labels writes for `index`: a caller's
- * buffer of this size is written exactly, never beyond. */
+/* The bytes an answer of `count` entries (papers for the paper lists)
+ * writes for `index`: a caller's buffer of this size is written exactly,
+ * never beyond. */
 uint32_t CapabilityOutputBytes(uint16_t index, int count);
 
 /* The answer for `index` from a record that has been merged already;

@@ -59,4 +59,10 @@ inline uint32_t RecordTotalSize(const void* record)
     return static_cast<uint32_t>(RecordSize(record)) + RecordExtraSize(record);
 }
 
+/* A record framed as this driver's current layout: 220 + 288 bytes. */
+inline bool IsCurrentLayout(const void* record)
+{
+    return RecordSize(record) == PublicPartSize && RecordExtraSize(record) == CurrentDriverExtraSize;
+}
+
 #endif

@@ -2,36 +2,22 @@
 
 #include <string.h>
 
-#include "text/number_text.h"
-#include "text/bounded_text.h"
+#include "settings/devmode_bytes.h"
 #include "settings/devmode_ops.h"
-#include "text/code_page_text.h"
+#include "settings/fallback_paper.h"
 #include "settings/private_field_repairs.h"
+#include "text/bounded_text.h"
+#include "text/code_page_text.h"
+#include "text/number_text.h"
 
 namespace {
 
 const char16_t CustomFormName[] = u"Custom";
-const char16_t FallbackFormName[] = u"Default";
-
-
-bool IsCurrentLayout(const DriverDevMode* record)
-{
-    return record->Public.dmSize == PublicPartSize &&
-           record->Public.dmDriverExtra == CurrentDriverExtraSize;
-}
 
 /* Bits of the incoming dmFields decide which members a caller meant to set. */
 bool Carries(const PublicDevMode& scratch, uint32_t field)
 {
     return (scratch.dmFields & field) != 0;
-}
-
-void UseFallbackPaper(PublicDevMode& target)
-{
-    target.dmPaperSize = PaperSizeUser;
-    CopyTextBounded(target.dmFormName, FormNameChars, FallbackFormName);
-    target.dmPaperWidth = FallbackPaperWidth;
-    target.dmPaperLength = FallbackPaperLength;
 }
 
 void ApplyLabel(DriverDevMode* target, const LabelEntry& label, bool privatePresent)
@@ -53,7 +39,7 @@ void ResolvePaperSize(DriverDevMode* target, const PublicDevMode& scratch, bool 
 {
     const int16_t paperSize = scratch.dmPaperSize;
     if (paperSize == PaperSizeUser) {
-        if (scratch.dmPaperWidth > 0 && scratch.dmPaperLength > 0) {
+        if (HasUsablePaperSize(scratch)) {
             target->Public.dmPaperSize = PaperSizeUser;
             CopyTextBounded(target->Public.dmFormName, FormNameChars, CustomFormName);
             target->Public.dmPaperWidth = scratch.dmPaperWidth;

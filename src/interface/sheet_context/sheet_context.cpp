@@ -2,6 +2,7 @@
 
 #include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
+#include "settings/fallback_paper.h"
 #include "sheet_context/printer_info.h"
 #include "sheet_context/spooler_calls.h"
 
@@ -29,6 +30,9 @@ SheetContext* CreateSheetContext(HANDLE printer, const DEVMODEW* callerRecord)
     // A refused record leaves the working record as it was; not a failure.
     MergeDevMode(&context->WorkingDevMode, info->pDevMode);
     MergeDevMode(&context->WorkingDevMode, callerRecord);
+    // With neither record the defaults' paper has no size; every record a
+    // sheet or a silent call hands out names a paper the driver lists.
+    GiveRecordAUsablePaper(&context->WorkingDevMode);
     GlobalFree(info);
     EnsureCustomForm(printer);
     return context;

@@ -1,6 +1,7 @@
 /* DrvConvertDevMode: records between layouts, and the driver's default. */
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_ops.h"
+#include "settings/fallback_paper.h"
 #include "sheet_context/driver_ui_contract.h"
 #include "sheet_context/printer_info.h"
 #include "sheet_context/spooler_calls.h"
@@ -56,8 +57,10 @@ BOOL WriteDriverDefault(LPWSTR printerName, DEVMODEW* out, LONG* size)
         Spooler().ClosePrinter(printer);
         return FALSE;
     }
-    BuildDefaultDevMode(reinterpret_cast<DriverDevMode*>(out),
-                        reinterpret_cast<const char16_t*>(info->pDriverName));
+    DriverDevMode* record = reinterpret_cast<DriverDevMode*>(out);
+    BuildDefaultDevMode(record, reinterpret_cast<const char16_t*>(info->pDriverName));
+    // Handed out, the default names a paper the paper lists contain.
+    GiveRecordAUsablePaper(record);
     GlobalFree(info);
     Spooler().ClosePrinter(printer);
     return TRUE;

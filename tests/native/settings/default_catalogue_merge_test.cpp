@@ -65,7 +65,7 @@ TEST_F(DefaultCatalogueFile, MergeResolvesALabelFromTheFile)
     EXPECT_EQ(-12, target.Extra.VerticalOffset);
 }
 
-TEST_F(DefaultCatalogueFile, NoFileMeansTheFallbackAndEmptyLists)
+TEST_F(DefaultCatalogueFile, NoFileMeansTheFallbackAndOnlyTheRecordsPaperListed)
 {
     DriverDevMode incoming = DefaultRecord();
     incoming.Public.dmPaperSize = 300;
@@ -76,8 +76,9 @@ TEST_F(DefaultCatalogueFile, NoFileMeansTheFallbackAndEmptyLists)
     uint16_t ids[4] = {0xAAAA, 0xAAAA, 0xAAAA, 0xAAAA};
     CatalogueLabels labels;
     ResetCatalogueLabels(&labels);
-    EXPECT_EQ(0, QueryDeviceCapability(nullptr, CapPapers, ids, nullptr, &labels));
-    EXPECT_EQ(0xAAAA, ids[0]);
+    EXPECT_EQ(1, QueryDeviceCapability(nullptr, CapPapers, ids, nullptr, &labels));
+    EXPECT_EQ(256, ids[0]);
+    EXPECT_EQ(0xAAAA, ids[1]);
 
     ResetCatalogueLabels(&labels);
     EXPECT_FALSE(DecideJobAcceptance(&incoming, &labels));
@@ -86,13 +87,14 @@ TEST_F(DefaultCatalogueFile, NoFileMeansTheFallbackAndEmptyLists)
 TEST_F(DefaultCatalogueFile, ListsAndJobsReadTheFileInOrder)
 {
     WriteCatalogue(TwoLabels);
-    uint16_t ids[3] = {0, 0, 0xAAAA};
+    uint16_t ids[4] = {0, 0, 0, 0xAAAA};
     CatalogueLabels labels;
     ResetCatalogueLabels(&labels);
-    EXPECT_EQ(2, QueryDeviceCapability(nullptr, CapPapers, ids, nullptr, &labels));
+    EXPECT_EQ(3, QueryDeviceCapability(nullptr, CapPapers, ids, nullptr, &labels));
     EXPECT_EQ(300, ids[0]);
     EXPECT_EQ(301, ids[1]);
-    EXPECT_EQ(0xAAAA, ids[2]);
+    EXPECT_EQ(256, ids[2]);  // the defaults' own paper, after the labels
+    EXPECT_EQ(0xAAAA, ids[3]);
 
     DriverDevMode job = DefaultRecord();
     job.Public.dmPaperSize = 301;

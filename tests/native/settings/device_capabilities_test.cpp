@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -77,17 +78,18 @@ Answer Ask(uint16_t index, size_t bufferBytes, const void* callerRecord, Catalog
     return answer;
 }
 
+/* With no caller's record the paper lists end with the defaults' paper,
+   handed out as "Default", 4 x 6 inches. */
 TEST(DeviceCapabilities, EveryIndexAnswersAndWritesExactly)
 {
-    const std::u16string feeder = u"Feeder";
     const struct {
         uint16_t index;
         int32_t result;
         std::vector<uint8_t> output;
     } rows[] = {
         {CapFields, 0x00015B03, {}},
-        {CapPapers, 3, U16s({257, 300, 32767})},
-        {CapPaperSize, 3, I32s({1016, 1524, 500, 10000, 1287, 30480})},
+        {CapPapers, 4, U16s({257, 300, 32767, 256})},
+        {CapPaperSize, 4, I32s({1016, 1524, 500, 10000, 1287, 30480, 1016, 1524})},
         {CapMinExtent, 0x00640064, I32s({100, 100})},
         {CapMaxExtent, 0x77100507, I32s({1287, 30480})},
         {CapBins, 1, U16s({256})},
@@ -101,14 +103,16 @@ TEST(DeviceCapabilities, EveryIndexAnswersAndWritesExactly)
         {CapEnumResolutions, 1, I32s({300, 300})},
         {CapFileDependencies, 0, {}},
         {CapTrueType, 1, {}},
-        {CapPaperNames, 3,
-         Slots({u"Shipping 4x6", u"Caf\u00E9 \u0080", std::u16string(LongName.begin(), LongName.end())}, 64)},
+        {CapPaperNames, 4,
+         Slots({u"Shipping 4x6", u"Caf\u00E9 \u0080", std::u16string(LongName.begin(), LongName.end()),
+                u"Default"},
+               64)},
         {CapOrientation, 90, {}},
         {CapCopies, 25000, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.index);
-        EXPECT_EQ(row.output.size(), CapabilityOutputBytes(row.index, 3));
+        EXPECT_EQ(row.output.size(), CapabilityOutputBytes(row.index, 4));
         CatalogueLabels labels = ThreeLabels();
         EXPECT_EQ(row.result, QueryDeviceCapability(nullptr, row.index, nullptr, nullptr, &labels));
 
@@ -129,14 +133,23 @@ TEST(DeviceCapabilities, UnansweredIndicesGiveMinusOneAndWriteNothing)
     }
 }
 
-TEST(DeviceCapabilities, ListsOfAnEmptyCatalogueAreEmpty)
+TEST(DeviceCapabilities, ListsOfAnEmptyCatalogueHoldTheRecordsPaperAlone)
 {
-    for (uint16_t index : {CapPapers, CapPaperSize, CapPaperNames}) {
-        SCOPED_TRACE(index);
-        Answer answer = Ask(index, 0, nullptr, LoadedLabels({}));
-        EXPECT_EQ(0, answer.result);
+    const struct {
+        uint16_t index;
+        std::vector<uint8_t> output;
+    } rows[] = {
+        {CapPapers, U16s({256})},
+        {CapPaperSize, I32s({1016, 1524})},
+        {CapPaperNames, Slots({u"Default"}, 64)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.index);
+        Answer answer = Ask(row.index, row.output.size(), nullptr, LoadedLabels({}));
+        EXPECT_EQ(1, answer.result);
+        EXPECT_EQ(row.output, answer.written);
         EXPECT_TRUE(answer.guardIntact);
-        EXPECT_EQ(0u, CapabilityOutputBytes(index, 0));
+        EXPECT_EQ(row.output.size(), CapabilityOutputBytes(row.index, 1));
     }
 }
 
@@ -191,9 +204,9 @@ TEST(DeviceCapabilities, PaperNamesMatchTheFormNamesAMergeGives)
         return written;
     });
     const CatalogueLabels labels = ThreeLabels();
-    Answer names = Ask(CapPaperNames, 3 * 128, nullptr, labels);
-    Answer ids = Ask(CapPapers, 3 * 2, nullptr, labels);
-    for (int i = 0; i < 2; ++i) {  // the third name is too long for a form name
+    Answer names = Ask(CapPaperNames, 4 * 128, nullptr, labels);
+    Answer ids = Ask(CapPapers, 4 * 2, nullptr, labels);
+    for (int i : {0, 1, 3}) {  // the third name is too long for a form name
         SCOPED_TRACE(i);
         DriverDevMode incoming = DefaultRecord();
         incoming.Public.dmPaperSize = static_cast<int16_t>(LoadU16(ids.written.data(), 2 * i));
@@ -205,6 +218,73 @@ TEST(DeviceCapabilities, PaperNamesMatchTheFormNamesAMergeGives)
     }
     EXPECT_EQ(0x20AC, LoadU16(names.written.data(), 128 + 2 * 5));
     SetCodePageWidener(nullptr);
+}
+
+struct PaperLists {
+    int32_t count;
+    Answer ids, sizes, names;
+};
+
+/* The three lists for one caller's record, each asked for its count first
+   and then into a buffer of exactly that many entries. */
+PaperLists ListsFor(const void* callerRecord, const CatalogueLabels& labels)
+{
+    CatalogueLabels copy = labels;
+    PaperLists lists;
+    lists.count = QueryDeviceCapability(nullptr, CapPapers, nullptr, callerRecord, &copy);
+    lists.ids = Ask(CapPapers, CapabilityOutputBytes(CapPapers, lists.count), callerRecord, labels);
+    lists.sizes = Ask(CapPaperSize, CapabilityOutputBytes(CapPaperSize, lists.count), callerRecord, labels);
+    lists.names = Ask(CapPaperNames, CapabilityOutputBytes(CapPaperNames, lists.count), callerRecord, labels);
+    return lists;
+}
+
+TEST(DeviceCapabilities, ARecordNamingPaper256AddsItsPaperAfterTheLabels)
+{
+    DriverDevMode userSize = DefaultRecord();
+    userSize.Public.dmPaperWidth = 500;
+    userSize.Public.dmPaperLength = 800;
+    DriverDevMode label = DefaultRecord();
+    label.Public.dmPaperSize = 300;
+    DriverDevMode removedLabel = DefaultRecord();
+    removedLabel.Public.dmPaperSize = 301;
+    const struct {
+        const char* what;
+        const DriverDevMode* record;
+        bool listed;
+        std::u16string name;
+        int32_t width, length;
+    } cases[] = {
+        {"no record", nullptr, true, u"Default", 1016, 1524},
+        {"user size", &userSize, true, u"Custom", 500, 800},
+        {"label no longer in the catalogue", &removedLabel, true, u"Default", 1016, 1524},
+        {"label", &label, false, u"", 0, 0},
+    };
+    const CatalogueLabels labels = ThreeLabels();
+    const PaperLists labelsOnly = ListsFor(&label, labels);
+    ASSERT_EQ(3, labelsOnly.count);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PaperLists lists = ListsFor(c.record, labels);
+        ASSERT_EQ(c.listed ? 4 : 3, lists.count);
+        for (const Answer* answer : {&lists.ids, &lists.sizes, &lists.names}) {
+            EXPECT_EQ(lists.count, answer->result);
+            EXPECT_TRUE(answer->guardIntact);
+        }
+        // The labels keep their entries and their order.
+        EXPECT_TRUE(std::equal(labelsOnly.ids.written.begin(), labelsOnly.ids.written.end(),
+                               lists.ids.written.begin()));
+        EXPECT_TRUE(std::equal(labelsOnly.sizes.written.begin(), labelsOnly.sizes.written.end(),
+                               lists.sizes.written.begin()));
+        EXPECT_TRUE(std::equal(labelsOnly.names.written.begin(), labelsOnly.names.written.end(),
+                               lists.names.written.begin()));
+        if (!c.listed)
+            continue;
+        EXPECT_EQ(256, LoadU16(lists.ids.written.data(), 3 * 2));
+        EXPECT_EQ(I32s({c.width, c.length}),
+                  std::vector<uint8_t>(lists.sizes.written.begin() + 3 * 8, lists.sizes.written.end()));
+        EXPECT_EQ(Slots({c.name}, 64),
+                  std::vector<uint8_t>(lists.names.written.begin() + 3 * 128, lists.names.written.end()));
+    }
 }
 
 TEST(JobAcceptance, PaperSizeAsTheJobCarriesIt)

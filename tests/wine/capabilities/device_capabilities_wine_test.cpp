@@ -94,16 +94,17 @@ TEST_F(DeviceCapabilitiesExport, ScalarIndicesWithAndWithoutABuffer)
     }
 }
 
+/* Without a caller's record the defaults' own paper follows the labels. */
 TEST_F(DeviceCapabilitiesExport, ListsComeFromTheCatalogueInFileOrder)
 {
-    EXPECT_EQ(3u, Capability(DC_PAPERS, nullptr));
-    EXPECT_EQ(3u, Capability(DC_PAPERSIZE, nullptr));
-    EXPECT_EQ(3u, Capability(DC_PAPERNAMES, nullptr));
+    EXPECT_EQ(4u, Capability(DC_PAPERS, nullptr));
+    EXPECT_EQ(4u, Capability(DC_PAPERSIZE, nullptr));
+    EXPECT_EQ(4u, Capability(DC_PAPERNAMES, nullptr));
 
-    Guarded ids(3 * 2), sizes(3 * 8), names(3 * 128);
-    ASSERT_EQ(3u, Capability(DC_PAPERS, ids.data()));
-    ASSERT_EQ(3u, Capability(DC_PAPERSIZE, sizes.data()));
-    ASSERT_EQ(3u, Capability(DC_PAPERNAMES, names.data()));
+    Guarded ids(4 * 2), sizes(4 * 8), names(4 * 128);
+    ASSERT_EQ(4u, Capability(DC_PAPERS, ids.data()));
+    ASSERT_EQ(4u, Capability(DC_PAPERSIZE, sizes.data()));
+    ASSERT_EQ(4u, Capability(DC_PAPERNAMES, names.data()));
     EXPECT_TRUE(ids.GuardIntact());
     EXPECT_TRUE(sizes.GuardIntact());
     EXPECT_TRUE(names.GuardIntact());
@@ -115,24 +116,45 @@ TEST_F(DeviceCapabilitiesExport, ListsComeFromTheCatalogueInFileOrder)
         EXPECT_EQ(AnsiToWide(TestLabelNames[i]), names.Slot(i, 64));
         EXPECT_TRUE(names.SlotTailZero(i, 64));
     }
+    EXPECT_EQ(256, ids.U16(3));
+    EXPECT_EQ(1016, sizes.I32(6));
+    EXPECT_EQ(1524, sizes.I32(7));
+    EXPECT_EQ(L"Default", names.Slot(3, 64));
+    EXPECT_TRUE(names.SlotTailZero(3, 64));
     if (GetACP() == 1252) {
         EXPECT_EQ(std::wstring(L"Caf\u00E9 \u20AC labels"), names.Slot(1, 64));
     }
 }
 
-TEST_F(DeviceCapabilitiesExport, EmptyOrMissingCatalogueGivesEmptyLists)
+TEST_F(DeviceCapabilitiesExport, EmptyOrMissingCatalogueListsTheRecordsPaperAlone)
 {
+    DriverDevMode userSize;
+    BuildDefaultDevMode(&userSize, nullptr);
+    userSize.Public.dmPaperWidth = 500;
+    userSize.Public.dmPaperLength = 800;
     for (bool missing : {false, true}) {
         SCOPED_TRACE(missing ? "missing" : "empty");
         if (missing)
             RemoveCatalogue();
         else
             PlaceCatalogue("[]");
-        for (WORD index : {DC_PAPERS, DC_PAPERSIZE, DC_PAPERNAMES}) {
-            SCOPED_TRACE(index);
-            Guarded out(0);
-            EXPECT_EQ(0u, Capability(index, out.data()));
-            EXPECT_TRUE(out.Untouched());
+        const struct {
+            const DriverDevMode* record;
+            const wchar_t* name;
+            int32_t width, length;
+        } cases[] = {{nullptr, L"Default", 1016, 1524}, {&userSize, L"Custom", 500, 800}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            Guarded ids(2), sizes(8), names(128);
+            EXPECT_EQ(1u, Capability(DC_PAPERS, ids.data(), c.record));
+            EXPECT_EQ(1u, Capability(DC_PAPERSIZE, sizes.data(), c.record));
+            EXPECT_EQ(1u, Capability(DC_PAPERNAMES, names.data(), c.record));
+            EXPECT_TRUE(ids.GuardIntact() && sizes.GuardIntact() && names.GuardIntact());
+            EXPECT_EQ(256, ids.U16(0));
+            EXPECT_EQ(c.width, sizes.I32(0));
+            EXPECT_EQ(c.length, sizes.I32(1));
+            EXPECT_EQ(c.name, names.Slot(0, 64));
+            EXPECT_TRUE(names.SlotTailZero(0, 64));
         }
     }
 }
@@ -144,7 +166,7 @@ TEST_F(DeviceCapabilitiesExport, CallersRecordIsMergedFirst)
     caller.Public.dmFields = 0;  // even with DM_COPIES clear, the defaults carry it
     EXPECT_EQ(0x00015B0Fu, Capability(DC_FIELDS, nullptr, &caller));
 
-    // A record naming a label still lists the whole catalogue.
+    // A record naming a label lists the whole catalogue and nothing else.
     caller.Public.dmPaperSize = 257;
     Guarded ids(3 * 2);
     EXPECT_EQ(3u, Capability(DC_PAPERS, ids.data(), &caller));
@@ -188,14 +210,16 @@ TEST_F(DeviceCapabilitiesExport, PaperListsAgreeWithEachOtherAndWithFormNames)
 TEST_F(DeviceCapabilitiesExport, TheSpoolerRoutesToTheSameAnswers)
 {
     const DWORD count = DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERS, nullptr, nullptr);
-    ASSERT_EQ(3u, count);
+    ASSERT_EQ(4u, count);
     std::vector<WORD> ids(count);
-    ASSERT_EQ(3, DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERS,
+    ASSERT_EQ(4, DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERS,
                                      reinterpret_cast<LPWSTR>(ids.data()), nullptr));
     for (int i = 0; i < 3; ++i) EXPECT_EQ(TestLabelIds[i], static_cast<short>(ids[i]));
+    EXPECT_EQ(256, ids[3]);
     std::vector<wchar_t> names(count * 64);
-    ASSERT_EQ(3, DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERNAMES, names.data(), nullptr));
+    ASSERT_EQ(4, DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERNAMES, names.data(), nullptr));
     EXPECT_EQ(AnsiToWide(TestLabelNames[1]), std::wstring(&names[64]));
+    EXPECT_EQ(L"Default", std::wstring(&names[3 * 64]));
 }
 
 }  // namespace

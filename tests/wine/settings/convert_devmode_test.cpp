@@ -6,6 +6,7 @@
 
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_ops.h"
+#include "settings/fallback_paper.h"
 #include "sheet_context/driver_ui_contract.h"
 #include "wine_test_support.h"
 
@@ -133,9 +134,17 @@ TEST_F(ConvertDevModeTest, DriverDefaultCarriesThePrintersDriverName)
     size = 600;
     ASSERT_TRUE(Convert(nullptr, big.data(), &size, CDM_DRIVER_DEFAULT));
     EXPECT_EQ(508, size);
+    // The default record, handed out with the paper the driver lists for it.
     DriverDevMode expected;
     BuildDefaultDevMode(&expected, u"PDR-7300 Zr");
+    GiveRecordAUsablePaper(&expected);
     EXPECT_EQ(0, memcmp(&expected, big.data(), sizeof(expected)));
+    const DriverDevMode* handedOut = reinterpret_cast<const DriverDevMode*>(big.data());
+    EXPECT_EQ(256, handedOut->Public.dmPaperSize);
+    EXPECT_EQ(0, memcmp(handedOut->Public.dmFormName, u"Default", sizeof u"Default"));
+    EXPECT_EQ(1016, handedOut->Public.dmPaperWidth);
+    EXPECT_EQ(1524, handedOut->Public.dmPaperLength);
+    EXPECT_EQ(0x00015B0Fu, handedOut->Public.dmFields);
     EXPECT_EQ(0xEE, big[508]);
 }
 

@@ -5,7 +5,9 @@
 
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_ops.h"
+#include "settings/fallback_paper.h"
 #include "document_sheet_fixture.h"
+#include "sheet_context/spooler_calls.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
 
@@ -90,6 +92,38 @@ TEST_F(SilentDocumentCall, SpoolerRoutesDocumentPropertiesHere)
     ASSERT_EQ(IDOK, DocumentPropertiesW(nullptr, printer.Handle(), const_cast<LPWSTR>(DemoPrinterName),
                                         out.get(), nullptr, DM_OUT_BUFFER));
     EXPECT_EQ(DriverSignature, out.record()->Extra.Signature);
+}
+
+/* The printer's information as for a printer that stores no record yet,
+   which is how AddPrinterW asks for a new printer's first record. */
+BOOL WINAPI GetPrinterWithoutRecord(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed)
+{
+    const BOOL read = GetPrinterW(printer, level, buffer, size, needed);
+    if (read && level == 2 && buffer != nullptr)
+        reinterpret_cast<PRINTER_INFO_2W*>(buffer)->pDevMode = nullptr;
+    return read;
+}
+
+TEST(SilentDocumentCallWithoutRecords, HandsOutTheDefaultsWithTheFallbackPaper)
+{
+    DemoPrinter printer;
+    Spooler().GetPrinter = GetPrinterWithoutRecord;
+    CallerRecord out(508);
+    DOCUMENTPROPERTYHEADER header = DocumentHeader(printer.Handle(), nullptr, out.get(), DM_COPY);
+    const LONG result = DrvDocumentPropertySheets(nullptr, reinterpret_cast<LPARAM>(&header));
+    RestoreSpoolerCalls();
+    ASSERT_EQ(1, result);
+
+    const PublicDevMode& paper = out.record()->Public;
+    EXPECT_EQ(256, paper.dmPaperSize);
+    EXPECT_EQ(0, memcmp(paper.dmFormName, u"Default", sizeof u"Default"));
+    EXPECT_EQ(1016, paper.dmPaperWidth);
+    EXPECT_EQ(1524, paper.dmPaperLength);
+    EXPECT_EQ(0x00015B0Fu, paper.dmFields);
+    DriverDevMode expected;
+    BuildDefaultDevMode(&expected, u"PDR-7300 Zr");
+    GiveRecordAUsablePaper(&expected);
+    EXPECT_EQ(0, memcmp(&expected, out.record(), sizeof expected));
 }
 
 }  // namespace

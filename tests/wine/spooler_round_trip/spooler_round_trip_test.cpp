@@ -182,4 +182,37 @@ TEST_F(SpoolerRoundTrip, PrivatePartCutInTheMiddleKeepsItsStartAndDefaultsTheRes
     EXPECT_EQ(expected, PrivatePart(ThroughSheet()));
 }
 
+/* AddPrinterW stores what the driver's silent call hands out for a printer
+ * that has no record yet: the defaults, with a paper of a size that the
+ * driver's paper list holds. */
+TEST_F(SpoolerRoundTrip, ANewPrintersRecordNamesAListedPaperWithASize)
+{
+    PRINTER_INFO_2W info = {};
+    info.pPrinterName = const_cast<LPWSTR>(L"PDR-7300 Zr (added by a test)");
+    info.pPortName = const_cast<LPWSTR>(L"FILE:");
+    info.pDriverName = const_cast<LPWSTR>(DemoPrinterName);
+    info.pPrintProcessor = const_cast<LPWSTR>(L"WinPrint");
+    info.pDatatype = const_cast<LPWSTR>(L"RAW");
+    HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
+    ASSERT_NE(nullptr, added);
+    std::vector<uint8_t> stored = ReadStoredRecord(added, 2);
+    EXPECT_TRUE(DeletePrinter(added));
+    ClosePrinter(added);
+    ASSERT_EQ(DriverDevModeSize, stored.size());
+
+    const DriverDevMode* record = reinterpret_cast<const DriverDevMode*>(stored.data());
+    EXPECT_EQ(256, record->Public.dmPaperSize);
+    EXPECT_EQ(0, memcmp(record->Public.dmFormName, u"Default", sizeof u"Default"));
+    EXPECT_EQ(1016, record->Public.dmPaperWidth);
+    EXPECT_EQ(1524, record->Public.dmPaperLength);
+    EXPECT_EQ(0x00015B0Fu, record->Public.dmFields);
+    const DEVMODEW* devMode = reinterpret_cast<const DEVMODEW*>(stored.data());
+    const int count = DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERS, nullptr, devMode);
+    ASSERT_GT(count, 0);
+    std::vector<WORD> ids(count);
+    ASSERT_EQ(count, DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERS,
+                                         reinterpret_cast<LPWSTR>(ids.data()), devMode));
+    EXPECT_EQ(256, ids.back());
+}
+
 }  // namespace
