@@ -95,7 +95,10 @@ public:
 private:
     bool CheckList(WORD index, Tally* tally)
     {
-        DWORD count = capabilities(nullptr, const_cast<PWSTR>(DemoPrinterName), index, buffer, nullptr);
+        // Asked with the job's record, which names a label, the lists are the
+        // catalogue's labels alone.
+        DWORD count = capabilities(nullptr, const_cast<PWSTR>(DemoPrinterName), index, buffer,
+                                   reinterpret_cast<DEVMODEW*>(&job));
         bool right = count == SmallCount || count == LargeCount;
         if (right && index == DC_PAPERS) {
             const WORD* ids = reinterpret_cast<const WORD*>(buffer);
