@@ -13,8 +13,9 @@ const uint8_t SecondGuard = 0x3A;
 /* Bytes after a buffer's end in which writes past it would show. */
 const size_t TailBytes = 64;
 const DWORD LastErrorBefore = 0xE0E0E0E0;
-/* Room for the longest list: 128 paper names of 64 characters. */
-const size_t CapabilityBufferBytes = 128 * 64 * sizeof(wchar_t);
+/* Room for the longest list: 128 labels' paper names of 64 characters, and
+ * one more for a record's own custom paper. */
+const size_t CapabilityBufferBytes = (128 + 1) * 64 * sizeof(wchar_t);
 const WORD CapabilityIndexes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
                                   12, 13, 14, 15, 16, 17, 18, 19, 20, 0xFFFF};
 wchar_t PrinterName[] = L"PDR-7300 Zr";

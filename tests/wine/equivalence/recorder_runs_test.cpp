@@ -110,13 +110,14 @@ TEST_F(RecorderRuns, ExportLinesHoldTheAnswersAndTheBytesWritten)
     EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=none caps index=5 no-buffer result=1997538567 buffer "
                              "result=1997538567 out=0705000010770000"));
     // The paper ids of the mixed catalogue: ids repaired to their position,
-    // the duplicate kept; 16 bits each and nothing behind them.
-    EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=default caps index=2 no-buffer result=9 buffer result=9 "
-                             "out=010102012c012c012d012e01070108010901"));
+    // the duplicate kept, then the custom paper (256) the record names; 16
+    // bits each and nothing behind them.
+    EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=default caps index=2 no-buffer result=10 buffer result=10 "
+                             "out=010102012c012c012d012e010701080109010001"));
     EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=default convert mode=2 count=299 result=0 count=300 "
                              "error=122 out=none"));
-    EXPECT_TRUE(HasLine(log, "exports catalogue=empty rec=default caps index=2 no-buffer result=0 buffer result=0 "
-                             "out=none"));
+    EXPECT_TRUE(HasLine(log, "exports catalogue=empty rec=default caps index=2 no-buffer result=1 buffer result=1 "
+                             "out=0001"));
     EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=none query result=1 needed=43981 out=none"));
     EXPECT_TRUE(HasLine(log, "exports catalogue=mixed printer-event event=5 result=1"));
     EXPECT_TRUE(LinesWith(log, "unstable").empty());
