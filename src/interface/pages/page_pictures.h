@@ -11,8 +11,9 @@
 
 /* At WM_INITDIALOG: every bitmap or icon static control of the page shows
  * its picture at the size PlacePicture gives it in the control's template
- * rectangle.  A stretched picture belongs to its control and is released
- * with it. */
+ * rectangle.  Every bitmap a control shows, the template's or a stretched
+ * one, and every stretched icon is the page's and is released once, with
+ * its control; the templates' icons are shared and stay the platform's. */
 void FitPagePictures(HWND page);
 
 #endif
