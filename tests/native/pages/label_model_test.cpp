@@ -1,13 +1,19 @@
 /* The Label page's model: what applying a label writes, and the Details
  * text of the longest and of non-ASCII texts. */
 #include <gtest/gtest.h>
+#include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
+#include <unistd.h>
 
 #include <string>
 
 #include "label_fixtures.h"
+#include "labels/catalogue_json.h"
 #include "pages/label_model.h"
 #include "settings/devmode_ops.h"
+#include "settings/stock_settings.h"
+#include "text/path_utf8.h"
 
 namespace {
 
@@ -48,6 +54,120 @@ TEST(LabelModel, DetailsWidenTheLabelsTextsThroughTheCodePage)
     EXPECT_EQ(L"Width: 1234567 mm\r\nLength: \u00B5\u00B5\u00B5\u00B5\u00B5\u00B5\u00B5 mm\r\n"
               L"Horizontal Offset: -1200.5\r\nVertical Offset: \u00E9\r\n",
               DetailsOf(&label));
+}
+
+LabelSettings SpeedAndCutter(int speed, int cutter)
+{
+    LabelSettings settings = {};
+    settings.PrintSpeed = speed;
+    settings.HasPrintSpeed = true;
+    settings.Cutter = cutter;
+    settings.HasCutter = true;
+    return settings;
+}
+
+TEST(LabelPageRules, APickedStockSetsItsSettingsAloneAndTheRecordGivesThemBack)
+{
+    DriverDevMode record;
+    BuildDefaultDevMode(&record, nullptr);
+    DriverDevMode expected = record;
+    ApplyLabelSettings(SpeedAndCutter(6, 1), &record.Extra);
+    expected.Extra.PrintSpeed = 6;
+    expected.Extra.CutterEnabled = 1;
+    EXPECT_EQ(0, memcmp(&expected, &record, sizeof record));
+    ApplyLabelSettings(LabelSettings{}, &record.Extra);
+    EXPECT_EQ(0, memcmp(&expected, &record, sizeof record));
+
+    // What a stock keeps is always valid: a field out of its range is left out.
+    record.Extra.HeadIntensity[2] = 33;
+    const LabelSettings captured = CaptureLabelSettings(record.Extra);
+    EXPECT_TRUE(captured.HasPrintSpeed && captured.HasTapeThrift && captured.HasCutter && captured.HasCutEvery &&
+                captured.HasCutOffset && captured.HasPullback);
+    EXPECT_FALSE(captured.HasHeadIntensity);
+    EXPECT_EQ(6, captured.PrintSpeed);
+}
+
+TEST(LabelModel, DetailsShowTheStocksSettingsAfterItsFourLines)
+{
+    const StockSettingWords words = {{L"Speed: ", L"Heads: ", L"Thrift: ", L"Cutter: ", L"Every: ", L"Offset: ",
+                                      L"Pullback: "},
+                                     L"ja",
+                                     L"nein"};
+    LabelEntry label = MakeLabel("S", "4.00", "6.00", Inches, 257);
+    const std::wstring fourLines = DetailsOf(&label);
+    wchar_t details[LabelDetailsChars];
+    ComposeLabelDetails(&label, details);
+    AppendStockSettingsDetails(label.settings, words, details);
+    EXPECT_EQ(fourLines, details);
+
+    label.settings = SpeedAndCutter(2, 0);
+    label.settings.HeadIntensity[0] = 1;
+    label.settings.HeadIntensity[1] = 2;
+    label.settings.HeadIntensity[2] = 3;
+    label.settings.HeadIntensity[3] = 32;
+    label.settings.HasHeadIntensity = true;
+    label.settings.CutOffset = -1200;
+    label.settings.HasCutOffset = true;
+    AppendStockSettingsDetails(label.settings, words, details);
+    EXPECT_EQ(fourLines + L"Speed: 2\r\nHeads: 1, 2, 3, 32\r\nCutter: nein\r\nOffset: -1200\r\n", details);
+}
+
+/* A catalogue file of its own for each test. */
+class StockSettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/pdr-stock-XXXXXX";
+        const int descriptor = mkstemp(pattern);
+        ASSERT_GE(descriptor, 0);
+        close(descriptor);
+        name_ = pattern;
+        path_ = WidenPathUtf8(pattern);
+    }
+    void TearDown() override
+    {
+        free(path_);
+        remove(name_.c_str());
+    }
+    void Write(const LabelEntry* labels, int count) { ASSERT_TRUE(SaveLabelCatalogue(labels, count, path_)); }
+    std::string Bytes() const
+    {
+        std::string bytes;
+        FILE* file = fopen(name_.c_str(), "rb");
+        for (int c; file != nullptr && (c = fgetc(file)) != EOF;) bytes += static_cast<char>(c);
+        if (file != nullptr) fclose(file);
+        return bytes;
+    }
+    std::string name_;
+    wchar_t* path_ = nullptr;
+};
+
+TEST_F(StockSettingsFile, SavingStoresIntoTheStockAloneAndRefusesWhatItCannotSaveWhole)
+{
+    LabelEntry labels[] = {MakeLabel("Kept", "4.00", "6.00", Inches, 257),
+                           MakeLabel("Target", "2.00", "1.00", Inches, 258)};
+    labels[0].settings = SpeedAndCutter(7, 1);
+    Write(labels, 2);
+    const LabelEntry shown = labels[1];
+    ASSERT_TRUE(SaveSettingsToStock(shown, SpeedAndCutter(2, 0), path_));
+    labels[1].settings = SpeedAndCutter(2, 0);
+    char* expected = RenderLabelCatalogue(labels, 2);
+    EXPECT_EQ(std::string(expected), Bytes());
+    ReleaseLabelCatalogueText(expected);
+
+    // Renamed since the page read it, or a file read only in part: the file stays.
+    LabelEntry renamed = shown;
+    renamed.name[0] = 't';
+    const std::string before = Bytes();
+    EXPECT_FALSE(SaveSettingsToStock(renamed, SpeedAndCutter(3, 1), path_));
+    EXPECT_EQ(before, Bytes());
+    FILE* file = fopen(name_.c_str(), "ab");
+    ASSERT_NE(nullptr, file);
+    fputs(" trailing", file);
+    fclose(file);
+    const std::string partly = Bytes();
+    EXPECT_FALSE(SaveSettingsToStock(shown, SpeedAndCutter(3, 1), path_));
+    EXPECT_EQ(partly, Bytes());
 }
 
 }  // namespace
