@@ -74,8 +74,8 @@ void ReportSettingRepair(const LabelRepairSink* repairs, LabelRepairKind kind, c
     if (repairs == nullptr)
         return;
     char found[FoundTextSize];
-    const bool shown = item != nullptr && cJSON_PrintPreallocated(const_cast<cJSON*>(item), found,
-                                                                  FoundTextSize, false);
+    const bool shown =
+        item != nullptr && cJSON_PrintPreallocated(const_cast<cJSON*>(item), found, FoundTextSize, false);
     LabelRepairNote note = {kind, position, key, shown ? found : nullptr, entry, 0};
     ReportLabelRepair(repairs, note);
 }

@@ -31,13 +31,13 @@ constexpr int StockHeadCount = 4;
 
 /* A plain record: a value means something only when its flag is set. */
 struct LabelSettings {
-    int32_t PrintSpeed;                     /* inches per second */
-    int32_t HeadIntensity[StockHeadCount];  /* head 1 to head 4 */
-    int32_t TapeThrift;                     /* ribbon saving: 0 off, 1 on */
-    int32_t Cutter;                         /* 0 off, 1 on */
-    int32_t CutEvery;                       /* labels between cuts */
+    int32_t PrintSpeed;                    /* inches per second */
+    int32_t HeadIntensity[StockHeadCount]; /* head 1 to head 4 */
+    int32_t TapeThrift;                    /* ribbon saving: 0 off, 1 on */
+    int32_t Cutter;                        /* 0 off, 1 on */
+    int32_t CutEvery;                      /* labels between cuts */
     int32_t CutOffset;
-    int32_t Pullback;                       /* 0 off, 1 on */
+    int32_t Pullback; /* 0 off, 1 on */
     bool HasPrintSpeed;
     bool HasHeadIntensity;
     bool HasTapeThrift;

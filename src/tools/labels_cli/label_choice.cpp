@@ -12,9 +12,11 @@ namespace {
 /* A whole number made of digits only, within the id range. */
 bool ParseLabelId(const std::string& text, int* id)
 {
-    if (text.empty() || text.size() > 5) return false;
+    if (text.empty() || text.size() > 5)
+        return false;
     for (char c : text)
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9')
+            return false;
     *id = atoi(text.c_str());
     return *id >= FirstLabelId && *id <= MaxLabelId;
 }
@@ -54,12 +56,14 @@ size_t LabelChoiceOperands(const ToolRequest& request)
 bool ReadLabelChoice(const ToolRequest& request, int* id, std::string* problem)
 {
     if (request.hasId) {
-        if (ParseLabelId(request.id, id)) return true;
+        if (ParseLabelId(request.id, id))
+            return true;
         *problem = "--id needs a label id from " + std::to_string(FirstLabelId) + " to " +
-            std::to_string(MaxLabelId);
+                   std::to_string(MaxLabelId);
         return false;
     }
-    if (request.operands[0].textUsable) return true;
+    if (request.operands[0].textUsable)
+        return true;
     *problem = "the name cannot be written in the system's code page, so no label has it";
     return false;
 }

@@ -8,8 +8,7 @@ namespace {
 
 /* What `set` is asked to change; a command that changes nothing is a
  * wrong command line. */
-bool ReadSettingChanges(const ToolRequest& request, LabelSettings* changes, int* status,
-                        std::string* problem)
+bool ReadSettingChanges(const ToolRequest& request, LabelSettings* changes, int* status, std::string* problem)
 {
     const SettingOptionsOutcome outcome = ReadSettingOptions(request, changes, problem);
     if (outcome != SettingOptionsOutcome::Read) {
@@ -37,21 +36,25 @@ int RunSetCommand(const ToolRequest& request, const ToolOutput& output)
     LabelSettings changes;
     int status = ToolSucceeded;
     if (!ReadSettingChanges(request, &changes, &status, &problem)) {
-        if (status == ToolUsageError) return ReportUsageError(output, problem, "set");
+        if (status == ToolUsageError)
+            return ReportUsageError(output, problem, "set");
         PrintError(output, problem);
         return status;
     }
     CataloguePath path;
     CatalogueReading catalogue;
-    if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status)) return status;
+    if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status))
+        return status;
     int position = -1;
     if (!FindRequestedLabel(request, id, catalogue, path, output, "nothing was changed", &position))
         return ToolRefused;
     LabelEntry& label = catalogue.list.Labels[position];
     /* Only what is given changes; --clear-settings first drops the rest. */
-    if (request.clearSettings) label.settings = LabelSettings();
+    if (request.clearSettings)
+        label.settings = LabelSettings();
     MergeLabelSettings(changes, &label.settings);
-    if (!SaveChangedCatalogue(catalogue.list, path, output)) return ToolFileError;
+    if (!SaveChangedCatalogue(catalogue.list, path, output))
+        return ToolFileError;
     const std::string settings = DescribeSettings(label.settings);
     fprintf(output.out, "set \"%s\" (id %d) in %s: %s\n", label.name, label.id, path.display.c_str(),
             settings.empty() ? "no settings" : settings.c_str());

@@ -69,9 +69,9 @@ SettingOptionsOutcome ReadHeads(const std::string& text, LabelSettings* changes,
         return SettingOptionsOutcome::Malformed;
     }
     for (int head = 0; head < StockHeadCount; ++head) {
-        const SettingOptionsOutcome outcome = ReadNumber("--intensity", parts[count == 1 ? 0 : head],
-                                                         StockHeadIntensityRange,
-                                                         &changes->HeadIntensity[head], problem);
+        const SettingOptionsOutcome outcome =
+            ReadNumber("--intensity", parts[count == 1 ? 0 : head], StockHeadIntensityRange,
+                       &changes->HeadIntensity[head], problem);
         if (outcome != SettingOptionsOutcome::Read)
             return outcome;
     }

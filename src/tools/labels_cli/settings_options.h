@@ -11,7 +11,8 @@
 #include "tool_request.h"
 
 /* The setting options `add` and `set` take. */
-#define SETTING_OPTION_NAMES "--speed", "--intensity", "--tapethrift", "--cutter", "--cut-offset", "--pullback"
+#define SETTING_OPTION_NAMES \
+    "--speed", "--intensity", "--tapethrift", "--cutter", "--cut-offset", "--pullback"
 
 enum class SettingOptionsOutcome {
     Read,

@@ -21,20 +21,8 @@ protected:
     void SetUp() override
     {
         LabelEntry glossy = MakeLabel("Glossy", "4.00", "6.00", Inches, 257);
-        LabelSettings& settings = glossy.settings;
-        settings.PrintSpeed = 2;
-        settings.HasPrintSpeed = true;
-        settings.HeadIntensity[0] = 20;
-        settings.HeadIntensity[1] = 21;
-        settings.HeadIntensity[2] = 22;
-        settings.HeadIntensity[3] = 23;
-        settings.HasHeadIntensity = true;
-        settings.TapeThrift = 0;
-        settings.HasTapeThrift = true;
-        settings.Cutter = 1;
-        settings.HasCutter = true;
-        settings.CutEvery = 10;
-        settings.HasCutEvery = true;
+        // Speed 2, heads 20 to 23, TapeThrift off, cutter on after every 10.
+        glossy.settings = {2, {20, 21, 22, 23}, 0, 1, 10, 0, 0, true, true, true, true, true, false, false};
         WriteDefaultCatalogue({MakeLabel("Plain", "2.00", "1.00", Inches, 258), glossy,
                                MakeLabel("Other", "2.00", "3.00", Inches, 259)});
     }
@@ -57,7 +45,7 @@ std::string SpeedShown(LabelSheet& sheet)
     return std::to_string(index + 2);
 }
 
-TEST_F(StockSettings, APickShowsThemOnPagesVisitedBeforeAndAfterAndOkWritesThem)
+TEST_F(StockSettings, APickShowsOnPagesVisitedBeforeAndAfterOkWritesThemAndALaterChangeWins)
 {
     LabelSheet sheet;
     ASSERT_TRUE(sheet.IsOpen());
@@ -77,36 +65,23 @@ TEST_F(StockSettings, APickShowsThemOnPagesVisitedBeforeAndAfterAndOkWritesThem)
     EXPECT_FALSE(sheet->IsChecked(IDC_FEATURES_TAPETHRIFT));
     EXPECT_TRUE(sheet->IsChecked(IDC_FEATURES_CUTTER));
     EXPECT_EQ("10", sheet->TextA(IDC_FEATURES_CUT_EVERY));
+
+    // What the user changes afterwards on a page wins.
+    sheet->Click(IDC_FEATURES_TAPETHRIFT);
+    sheet->SelectPage(IntensityPageIndex);
+    sheet->SetText(IDC_INTENSITY_HEAD1, L"5");
     sheet->PressOk();
     ASSERT_TRUE(sheet->WaitClosed());
     const DriverExtra& out = sheet.Out()->Extra;
     EXPECT_STREQ("Glossy", out.LabelName);
     EXPECT_EQ(2, out.PrintSpeed);
+    EXPECT_EQ(5, out.HeadIntensity[0]);
     EXPECT_EQ(21, out.HeadIntensity[1]);
-    EXPECT_EQ(0u, out.TapeThriftEnabled);
+    EXPECT_EQ(1u, out.TapeThriftEnabled);
     EXPECT_EQ(1u, out.CutterEnabled);
     EXPECT_EQ(10, out.CutEvery);
     // Not among the stock's settings: as the record had them.
     EXPECT_EQ(sheet.in.Extra.CutOffset, out.CutOffset);
-    EXPECT_EQ(sheet.in.Extra.PullbackEnabled, out.PullbackEnabled);
-}
-
-TEST_F(StockSettings, TheUsersLaterChangeOnItsPageWins)
-{
-    LabelSheet sheet;
-    ASSERT_TRUE(sheet.IsOpen());
-    sheet.ChooseLabel(1);
-    sheet->SelectPage(IntensityPageIndex);
-    sheet->SetText(IDC_INTENSITY_HEAD1, L"5");
-    sheet->SelectPage(FeaturesPageIndex);
-    sheet->Click(IDC_FEATURES_TAPETHRIFT);
-    sheet->PressOk();
-    ASSERT_TRUE(sheet->WaitClosed());
-    const DriverExtra& out = sheet.Out()->Extra;
-    EXPECT_EQ(5, out.HeadIntensity[0]);
-    EXPECT_EQ(21, out.HeadIntensity[1]);
-    EXPECT_EQ(1u, out.TapeThriftEnabled);
-    EXPECT_EQ(2, out.PrintSpeed);
 }
 
 TEST_F(StockSettings, AStockWithoutSettingsChangesNothingButTheLabel)
