@@ -165,13 +165,24 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
     return TRUE;
 }
 
+/* A selection the user made: a changed selection in the closed box, or
+ * an entry confirmed in the open list.  Moving through the open list with
+ * the arrow keys changes the selection too, but picks nothing yet. */
+bool IsStockPick(HWND page, int notification)
+{
+    if (notification == CBN_SELENDOK)
+        return true;
+    const bool listOpen = SendDlgItemMessageA(page, IDC_LABEL_COMBO, CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    return notification == CBN_SELCHANGE && !listOpen;
+}
+
 /* The combo box counts whatever it notifies, focus included, for the
- * Details; only a changed selection is a pick. */
+ * Details. */
 INT_PTR OnCommand(HWND page, int controlId, int notification)
 {
     switch (controlId) {
     case IDC_LABEL_COMBO:
-        if (notification == CBN_SELCHANGE) {
+        if (IsStockPick(page, notification)) {
             ApplyPickedStock(page, PageContext(page));
             EnableSaveSettings(page);
         }

@@ -104,6 +104,22 @@ TEST_F(StockSettings, AStockWithoutSettingsChangesNothingButTheLabel)
                         sizeof(DriverExtra) - offsetof(DriverExtra, ProcessColorSet)));
 }
 
+TEST_F(StockSettings, MovingThroughTheOpenListPicksNothing)
+{
+    LabelSheet sheet;
+    ASSERT_TRUE(sheet.IsOpen());
+    HWND combo = sheet->Control(IDC_LABEL_COMBO);
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    sheet.ChooseLabel(1);
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    sheet.ChooseLabel(2);
+    sheet->PressOk();
+    ASSERT_TRUE(sheet->WaitClosed());
+    EXPECT_STREQ("Other", sheet.Out()->Extra.LabelName);
+    EXPECT_EQ(sheet.in.Extra.PrintSpeed, sheet.Out()->Extra.PrintSpeed);
+    EXPECT_EQ(sheet.in.Extra.CutterEnabled, sheet.Out()->Extra.CutterEnabled);
+}
+
 TEST_F(StockSettings, SaveStoresTheSheetsValuesAndAManageLabelsEditKeepsThem)
 {
     LabelSheet sheet;
