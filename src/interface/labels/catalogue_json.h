@@ -34,10 +34,26 @@ void ReadLabelNumberText(char* field, size_t fieldSize, const cJSON* object,
 int ReadLabelInteger(const cJSON* object, const char* key, int minimum,
                      int maximum, int defaultValue);
 
-/* One label from `child` at 0-based file position `position`; each repair
-   is told to `repairs` when given. */
+/* One label from `child` at 0-based file position `position`, its
+   settings included; each repair is told to `repairs` when given. */
 void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position,
                     const LabelRepairSink* repairs = nullptr);
+
+/*
+ * The "settings" member of the label object `object` into `settings`: the
+ * settings of the right JSON type and within their ranges are kept; any
+ * other is left out, and a "settings" that is not an object leaves the
+ * label without settings, each told to `repairs` when given as a repair of
+ * the label `entry` at `position`.  No member (or no object) gives no
+ * settings and no repair.
+ */
+void ReadLabelSettingsMember(LabelSettings* settings, const cJSON* object, const LabelEntry* entry,
+                             int position, const LabelRepairSink* repairs);
+
+/* Adds the member "settings" with the settings present, in the order of
+ * LabelSettingRules, to the label object `object`; nothing when no setting
+ * is present.  False when memory ran out. */
+bool AddLabelSettingsMember(cJSON* object, const LabelSettings& settings);
 
 /*
  * Parses the NUL-terminated `text` into at most min(capacity, MaxLabels)

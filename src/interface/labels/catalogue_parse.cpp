@@ -141,9 +141,8 @@ public:
 
     void Report(LabelRepairKind kind, const char* key, const char* found, long long detail) const
     {
-        if (repairs_ == nullptr || repairs_->report == nullptr) return;
         LabelRepairNote note = {kind, position_, key, found, entry_, detail};
-        repairs_->report(repairs_->context, note);
+        ReportLabelRepair(repairs_, note);
     }
 
 private:
@@ -197,6 +196,7 @@ void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position,
     /* Deliberately not checked against the other labels' ids. */
     entry->id = id != 0 ? id : position + FirstLabelId;
     told.Member("id", idOutcome);
+    ReadLabelSettingsMember(&entry->settings, object, entry, position, object != nullptr ? repairs : nullptr);
     if (object == nullptr)
         RepairReporter(repairs, entry, position).Report(LabelRepairKind::NotAnObject, nullptr, nullptr, 0);
 }

@@ -64,7 +64,9 @@ bool AddLabelObject(cJSON* array, const LabelEntry& entry)
     for (const FileMember& member : FileMembers) {
         if (!AttachItem(object, member.key, CreateMemberItem(entry, member))) return false;
     }
-    return true;
+    /* Written only for a stock that has settings, so every other label
+       renders exactly as files without settings hold it. */
+    return AddLabelSettingsMember(object, entry.settings);
 }
 
 }  // namespace

@@ -1,5 +1,11 @@
 #include "labels/catalogue_repairs.h"
 
+void ReportLabelRepair(const LabelRepairSink* repairs, const LabelRepairNote& note)
+{
+    if (repairs != nullptr && repairs->report != nullptr)
+        repairs->report(repairs->context, note);
+}
+
 bool RepairIgnoresFileContent(LabelRepairKind kind)
 {
     switch (kind) {
@@ -17,6 +23,9 @@ bool RepairIgnoresFileContent(LabelRepairKind kind)
     case LabelRepairKind::TextTooLong:
     case LabelRepairKind::OutOfRange:
     case LabelRepairKind::NotWholeNumber:
+    case LabelRepairKind::SettingsNotAnObject:
+    case LabelRepairKind::SettingWrongType:
+    case LabelRepairKind::SettingOutOfRange:
         break;
     }
     return false;

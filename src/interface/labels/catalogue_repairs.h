@@ -25,6 +25,11 @@ enum class LabelRepairKind {
     TextTooLong,     /* `member`'s string does not fit its field: emptied, then checked */
     OutOfRange,      /* `member`'s value outside its range: its default */
     NotWholeNumber,  /* `member` has a fraction: its whole part */
+    /* The label's "settings" (labels/label_settings.h); the label itself
+     * and its other settings are kept. */
+    SettingsNotAnObject, /* "settings" is not an object: the label has no settings */
+    SettingWrongType,    /* setting `member` of another JSON type: left out */
+    SettingOutOfRange,   /* setting `member` not whole or outside its range: left out */
 };
 
 struct LabelRepairNote {
@@ -33,7 +38,8 @@ struct LabelRepairNote {
     int position;
     /* The member's key as the loader looks it up, or null. */
     const char* member;
-    /* The member's text when it was a string; valid during the report only. */
+    /* The member's text when it was a string, or for a setting the JSON
+     * text of its value when that is short; valid during the report only. */
     const char* found;
     /* The label as read so far: the reported member already holds the value
      * the loader gave it.  Null for the whole file. */
@@ -46,6 +52,9 @@ struct LabelRepairSink {
     void (*report)(void* context, const LabelRepairNote& note);
     void* context;
 };
+
+/* Tells `repairs`, when there is one, of one repair. */
+void ReportLabelRepair(const LabelRepairSink* repairs, const LabelRepairNote& note);
 
 /* True for the repairs after which part of the file was not read at all, so
  * that saving the loaded labels would drop it; the others put a default in

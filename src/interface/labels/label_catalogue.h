@@ -20,6 +20,8 @@
 #include <stdint.h>
 #include <stdio.h>
 
+#include "labels/label_settings.h"
+
 enum LabelUnits : int32_t {
     Millimetres = 0,
     Inches = 1,
@@ -54,6 +56,7 @@ struct LabelEntry {
     char vertOffset[LabelNumberTextSize]; /* -1200 .. 1200 */
     int32_t units;                        /* LabelUnits */
     int32_t id;                           /* FirstLabelId .. MaxLabelId */
+    LabelSettings settings;               /* the stock's print settings, each optional */
 };
 
 /* A catalogue in memory: Labels[0 .. Count-1] in file order. */

@@ -119,6 +119,16 @@ INT_PTR OnCommand(HWND page, WPARAM wParam)
     return TRUE;
 }
 
+/* Another page changed the working record (a picked stock's settings).  A
+ * locked option keeps the state the record gives it, as at the start. */
+INT_PTR OnQuerySiblings(HWND page, WPARAM wParam)
+{
+    const SheetContext* context = PageContext(page);
+    if (wParam == ShowWorkingRecordQuery && context != nullptr)
+        ShowFeatureChoice(page, FeatureChoiceFromRecord(context->WorkingDevMode.Extra), context->PrinterOptions);
+    return AnswerSiblingQuery(page);
+}
+
 /* Leaving and applying both store the choice only when it is valid. */
 bool StoreValidChoice(HWND page, SheetContext* context)
 {
@@ -154,6 +164,8 @@ INT_PTR CALLBACK FeaturesPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog(page, lParam);
+    case PSM_QUERYSIBLINGS:
+        return OnQuerySiblings(page, wParam);
     case WM_COMMAND:
         return OnCommand(page, wParam);
     case WM_NOTIFY:

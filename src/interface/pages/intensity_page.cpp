@@ -87,6 +87,15 @@ INT_PTR OnInitDialog(HWND page, LPARAM lParam)
     return TRUE;
 }
 
+/* Another page changed the working record (a picked stock's settings). */
+INT_PTR OnQuerySiblings(HWND page, WPARAM wParam)
+{
+    const SheetContext* context = PageContext(page);
+    if (wParam == ShowWorkingRecordQuery && context != nullptr)
+        ShowIntensityChoice(page, IntensityChoiceFromRecord(context->WorkingDevMode.Extra));
+    return AnswerSiblingQuery(page);
+}
+
 INT_PTR OnNotify(HWND page, LPARAM lParam)
 {
     SheetContext* context = PageContext(page);
@@ -105,11 +114,13 @@ INT_PTR OnNotify(HWND page, LPARAM lParam)
 
 }  // namespace
 
-INT_PTR CALLBACK IntensityPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
+INT_PTR CALLBACK IntensityPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog(page, lParam);
+    case PSM_QUERYSIBLINGS:
+        return OnQuerySiblings(page, wParam);
     case WM_COMMAND:
         // Nothing is watched while the user types.
         return TRUE;

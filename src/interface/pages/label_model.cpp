@@ -1,7 +1,11 @@
 #include "pages/label_model.h"
 
+#include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
+#include "labels/catalogue_json.h"
+#include "labels/catalogue_repairs.h"
 #include "settings/devmode_merge.h"
 #include "text/bounded_text.h"
 #include "text/code_page_text.h"
@@ -28,6 +32,54 @@ bool AppendDetailsLine(wchar_t (&details)[LabelDetailsChars], const wchar_t* cap
         (unitsWord == nullptr || (AppendTextBounded(details, LabelDetailsChars, L" ") &&
                                   AppendTextBounded(details, LabelDetailsChars, unitsWord))) &&
         AppendTextBounded(details, LabelDetailsChars, L"\r\n");
+}
+
+/* One settings line: caption, value, CR LF. */
+bool AppendSettingLine(wchar_t (&lines)[LabelDetailsChars], const StockSettingWords& words,
+                       const LabelSettings& settings, int rule)
+{
+    const LabelSettingRule& setting = LabelSettingRules[rule];
+    if (!AppendTextBounded(lines, LabelDetailsChars, words.Captions[rule]))
+        return false;
+    bool appended = false;
+    switch (setting.Kind) {
+    case LabelSettingKind::Number:
+        appended = AppendFormatBounded(lines, LabelDetailsChars, "%d", static_cast<int>(settings.*setting.Value));
+        break;
+    case LabelSettingKind::Switch:
+        appended = AppendTextBounded(lines, LabelDetailsChars, settings.*setting.Value != 0 ? words.On : words.Off);
+        break;
+    case LabelSettingKind::HeadList:
+        appended = AppendFormatBounded(lines, LabelDetailsChars, "%d, %d, %d, %d",
+                                       static_cast<int>(settings.HeadIntensity[0]),
+                                       static_cast<int>(settings.HeadIntensity[1]),
+                                       static_cast<int>(settings.HeadIntensity[2]),
+                                       static_cast<int>(settings.HeadIntensity[3]));
+        break;
+    }
+    return appended && AppendTextBounded(lines, LabelDetailsChars, L"\r\n");
+}
+
+static_assert(StockHeadCount == 4, "the Details line names every head");
+
+void NoteIgnoredContent(void* context, const LabelRepairNote& note)
+{
+    if (RepairIgnoresFileContent(note.kind))
+        *static_cast<bool*>(context) = true;
+}
+
+/* The catalogue at `path` as every load reads it; false when it cannot be
+ * opened or is read only in part, so that saving it would lose the rest. */
+bool ReadWholeCatalogue(const wchar_t* path, LabelList* list)
+{
+    FILE* file = OpenLabelCatalogueFile(path);
+    if (file == nullptr)
+        return false;
+    bool partOnly = false;
+    LabelRepairSink sink = {NoteIgnoredContent, &partOnly};
+    list->Count = ReadLabelCatalogueStream(file, list->Labels, MaxLabels, &sink);
+    fclose(file);
+    return !partOnly;
 }
 
 }  // namespace
@@ -73,4 +125,43 @@ void ApplyLabelToRecord(const LabelEntry& label, DriverDevMode* record)
     record->Public.dmPaperLength = LabelSizeInTenthsMm(label.length, label.units);
     ApplyOffset(label.horzOffset, &record->Extra.HorizontalOffset);
     ApplyOffset(label.vertOffset, &record->Extra.VerticalOffset);
+}
+
+void AppendStockSettingsDetails(const LabelSettings& settings, const StockSettingWords& words,
+                                wchar_t (&details)[LabelDetailsChars])
+{
+    wchar_t lines[LabelDetailsChars];
+    lines[0] = 0;
+    for (int rule = 0; rule < LabelSettingCount; ++rule) {
+        if (settings.*LabelSettingRules[rule].Present && !AppendSettingLine(lines, words, settings, rule))
+            return;
+    }
+    if (TextLength(details, LabelDetailsChars) + TextLength(lines, LabelDetailsChars) < LabelDetailsChars)
+        AppendTextBounded(details, LabelDetailsChars, lines);
+}
+
+int FindStockInCatalogue(const LabelList& list, const LabelEntry& stock)
+{
+    for (int i = 0; i < list.Count; ++i)
+        if (list.Labels[i].id == stock.id && strncmp(list.Labels[i].name, stock.name, LabelNameSize) == 0)
+            return i;
+    return -1;
+}
+
+bool SaveSettingsToStock(const LabelEntry& stock, const LabelSettings& settings, const wchar_t* path)
+{
+    wchar_t* defaultPath = path == nullptr ? GetLabelCataloguePath() : nullptr;
+    const wchar_t* file = path != nullptr ? path : defaultPath;
+    LabelList* list = file != nullptr ? static_cast<LabelList*>(malloc(sizeof(LabelList))) : nullptr;
+    bool saved = false;
+    if (list != nullptr && ReadWholeCatalogue(file, list)) {
+        const int index = FindStockInCatalogue(*list, stock);
+        if (index >= 0) {
+            list->Labels[index].settings = settings;
+            saved = SaveLabelCatalogue(list->Labels, list->Count, file);
+        }
+    }
+    free(list);
+    free(defaultPath);
+    return saved;
 }

@@ -9,8 +9,9 @@
 #include "labels/label_catalogue.h"
 #include "settings/driver_devmode.h"
 
-/* Wide characters of the Details text with its NUL. */
-constexpr int LabelDetailsChars = 256;
+/* Wide characters of the Details text with its NUL: the four lines of a
+ * label and the lines of its settings. */
+constexpr int LabelDetailsChars = 1024;
 
 /* The entry to select for a record naming `labelName`: the last label whose
  * name equals it byte for byte (letter case counts), else 0; -1 for an
@@ -30,6 +31,41 @@ const LabelEntry* LabelAt(const LabelList& list, int index);
  * page (AppendCodePageText).  Without a label (null) the text is empty.
  */
 void ComposeLabelDetails(const LabelEntry* label, wchar_t (&details)[LabelDetailsChars]);
+
+/* The interface language's words of the settings lines: one caption per
+ * setting in the order of LabelSettingRules (each ending in its language's
+ * ": "), and the words of a switch. */
+struct StockSettingWords {
+    const wchar_t* Captions[LabelSettingCount];
+    const wchar_t* On;
+    const wchar_t* Off;
+};
+
+/*
+ * Appends one line for each setting `settings` holds, in the order of
+ * LabelSettingRules, each ended by CR LF: the caption, then the value (a
+ * number, the four heads as "12, 12, 12, 12", or the word of a switch).
+ * Lines that would not fit behind the text already there are all left out,
+ * so the label's own lines always stay; no settings append nothing.
+ */
+void AppendStockSettingsDetails(const LabelSettings& settings, const StockSettingWords& words,
+                                wchar_t (&details)[LabelDetailsChars]);
+
+/* The first label of `list` with `stock`'s id and, byte for byte, its name:
+ * the stock the page showed, found again in a catalogue read since; -1
+ * when it is gone or was renamed. */
+int FindStockInCatalogue(const LabelList& list, const LabelEntry& stock);
+
+/*
+ * Gives the stock `stock` of the catalogue file at `path` (null: the
+ * default catalogue) the settings `settings` in place of its own, reading
+ * the file afresh so that every other label stays as the file holds it, and
+ * saving with the catalogue's crash-safe save.  False, with the file as it
+ * was, when the file cannot be read, the driver reads only part of it (so
+ * that saving would lose the rest), the stock is no longer in it, or the
+ * save failed.
+ */
+bool SaveSettingsToStock(const LabelEntry& stock, const LabelSettings& settings, const wchar_t* path);
 
 /*
  * Writes `label` into the record as a size of its own (paper size 256):

@@ -7,7 +7,7 @@
 namespace {
 
 /* The fields shown while the working list holds no label. */
-const LabelEntry EmptyCatalogueLabel = {"", "4.00", "6.00", "0", "0", Inches, 0};
+const LabelEntry EmptyCatalogueLabel = {"", "4.00", "6.00", "0", "0", Inches, 0, {}};
 
 NewLabelText GivenText(const char* text)
 {
@@ -56,6 +56,8 @@ void ReplaceLabelAt(LabelList* list, int index, LabelEntry label)
     if (index < 0 || index >= list->Count)
         return;
     label.id = list->Labels[index].id;
+    /* The dialog edits no settings, so the stock keeps its own. */
+    label.settings = list->Labels[index].settings;
     list->Labels[index] = label;
 }
 

@@ -49,8 +49,8 @@ bool HasRoomForLabel(const LabelList& list);
 /* Appends `label` with the id NextLabelId gives.  The list must have room. */
 void AppendNewLabel(LabelList* list, LabelEntry label);
 
-/* Puts `label` in the place of label `index`, which keeps its id.  An index
- * outside the list changes nothing. */
+/* Puts `label` in the place of label `index`, which keeps its id and its
+ * settings.  An index outside the list changes nothing. */
 void ReplaceLabelAt(LabelList* list, int index, LabelEntry label);
 
 /* A width or length text read in `fromUnits` and written in `toUnits` with

@@ -83,6 +83,19 @@ INT_PTR AnswerUncheckedNotify(HWND page, SheetContext* context, UINT code)
     }
 }
 
+void AskPagesToShowWorkingRecord(HWND page)
+{
+    HWND sheet = GetParent(page);
+    if (sheet != nullptr)
+        SendMessageW(sheet, PSM_QUERYSIBLINGS, ShowWorkingRecordQuery, 0);
+}
+
+INT_PTR AnswerSiblingQuery(HWND page)
+{
+    SetPageResult(page, 0);
+    return TRUE;
+}
+
 void LoadPageString(int id, wchar_t* buffer, int capacity)
 {
     if (LoadStringW(ModuleInstance(), id, buffer, capacity) <= 0)

@@ -48,6 +48,22 @@ INT_PTR AnswerCommonNotify(HWND page, SheetContext* context, UINT code);
  * default processing (FALSE). */
 INT_PTR AnswerUncheckedNotify(HWND page, SheetContext* context, UINT code);
 
+/*
+ * The sheet's sibling query (PSM_QUERYSIBLINGS) with this wParam asks every
+ * page already created to show its choice from the working record again,
+ * after a page changed fields of the record that other pages show (the
+ * Label page, when a picked stock brings its settings).  Pages not yet
+ * created read the record when they open.
+ */
+constexpr WPARAM ShowWorkingRecordQuery = 0x50445231;
+
+/* Sends that query through `page`'s sheet. */
+void AskPagesToShowWorkingRecord(HWND page);
+
+/* How a page answers the sibling query: 0, so that the sheet goes on to ask
+ * the next page. */
+INT_PTR AnswerSiblingQuery(HWND page);
+
 /* PSN_RESET: the host hears result 2. */
 void CancelPage(HWND page, SheetContext* context);
 

@@ -102,6 +102,18 @@
 #define IDS_BRIGHTNESS                  169  /* "Brightness" */
 #define IDS_CONTRAST                    170  /* "Contrast" */
 #define IDS_NAME_CONTROL_CHARACTERS     171  /* "The name must not contain control characters." */
+/* Label page Details: one caption per stock setting, in the order of
+ * LabelSettingRules (labels/label_settings.h), then the switch words. */
+#define IDS_STOCK_PRINT_SPEED           172  /* "Print speed (in/s): " */
+#define IDS_STOCK_HEAD_INTENSITY        173  /* "Head intensity: " */
+#define IDS_STOCK_TAPETHRIFT            174  /* "TapeThrift: " */
+#define IDS_STOCK_CUTTER                175  /* "Cutter: " */
+#define IDS_STOCK_CUT_EVERY             176  /* "Cut after every (labels): " */
+#define IDS_STOCK_CUT_OFFSET            177  /* "Cut offset: " */
+#define IDS_STOCK_PULLBACK              178  /* "Pullback: " */
+#define IDS_STOCK_SWITCH_ON             179  /* "on" */
+#define IDS_STOCK_SWITCH_OFF            180  /* "off" */
+#define IDS_STOCK_SAVE_FAILED           181  /* "Could not save the settings to the label. ..." */
 
 /* ------------------------------------------------------------------ */
 /* 128 Device page                                                    */
@@ -121,6 +133,7 @@
 #define IDC_LABEL_MANAGE                1101 /* push "Manage Labels..." */
 #define IDC_LABEL_DETAILS_LABEL         1102 /* text "Details:" */
 #define IDC_LABEL_DETAILS               1103 /* read-only multi-line edit */
+#define IDC_LABEL_SAVE_SETTINGS         1104 /* push "Save settings to label" */
 
 /* ------------------------------------------------------------------ */
 /* 143 Layout page                                                    */

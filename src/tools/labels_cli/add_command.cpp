@@ -1,6 +1,7 @@
 #include "catalogue_change.h"
 #include "labels/label_edit_rules.h"
 #include "new_label_arguments.h"
+#include "settings_options.h"
 #include "tool_commands.h"
 #include "tool_messages.h"
 #include "units_words.h"
@@ -22,9 +23,17 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
 {
     std::string problem;
     int units = Inches;
-    if (!CheckRequestShape(request, {"--units", "--offsets", "--file"}, 3, 3, &problem) ||
+    if (!CheckRequestShape(request, {"--units", "--offsets", "--file", SETTING_OPTION_NAMES}, 3, 3,
+                           &problem) ||
         !ReadUnitsOption(request, &units, &problem))
         return ReportUsageError(output, problem, "add");
+    LabelSettings settings;
+    const SettingOptionsOutcome read = ReadSettingOptions(request, &settings, &problem);
+    if (read == SettingOptionsOutcome::Malformed) return ReportUsageError(output, problem, "add");
+    if (read == SettingOptionsOutcome::OutOfRange) {
+        PrintError(output, problem);
+        return ToolRefused;
+    }
     CataloguePath path;
     int status = ToolSucceeded;
     CatalogueReading catalogue;
@@ -50,6 +59,7 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
         return ToolRefused;
     }
     label.id = NextLabelId(labels);
+    label.settings = settings;
     labels.Labels[labels.Count++] = label;
     if (!SaveChangedCatalogue(labels, path, output)) return ToolFileError;
     fprintf(output.out, "added \"%s\" (id %d) to %s\n", label.name, label.id, path.display.c_str());

@@ -31,9 +31,10 @@ struct MergeCounts {
 /*
  * Labels of a name the catalogue has take that label's place and keep its
  * id, as the dialog's Modify keeps it, so documents that chose the label
- * still find it.  New labels are appended and keep the id they have in the
- * import when it is free, so one stock list deployed to many machines gives
- * them the same paper numbers; otherwise the next id by the editors' rule.
+ * still find it, and keeps each setting the import does not give.  New
+ * labels are appended and keep the id they have in the import when it is
+ * free, so one stock list deployed to many machines gives them the same
+ * paper numbers; otherwise the next id by the editors' rule.
  * False when the result would hold more than MaxLabels labels.
  */
 bool MergeLabels(const LabelList& imported, LabelList* labels, MergeCounts* counts)
@@ -43,6 +44,11 @@ bool MergeLabels(const LabelList& imported, LabelList* labels, MergeCounts* coun
         const int existing = FindLabelNamed(*labels, label.name, -1);
         if (existing >= 0) {
             label.id = labels->Labels[existing].id;
+            /* The imported stock's settings go over the label's own, so a
+               stock list that does not give them keeps what was set here. */
+            LabelSettings settings = labels->Labels[existing].settings;
+            MergeLabelSettings(label.settings, &settings);
+            label.settings = settings;
             labels->Labels[existing] = label;
             ++counts->replaced;
             continue;

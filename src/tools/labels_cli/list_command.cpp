@@ -2,24 +2,42 @@
 
 #include "catalogue_source.h"
 #include "labels/catalogue_json.h"
+#include "settings_options.h"
 #include "tool_commands.h"
 #include "tool_messages.h"
 #include "units_words.h"
 
 namespace {
 
+bool AnyHasSettings(const LabelList& labels)
+{
+    for (int i = 0; i < labels.Count; ++i)
+        if (HasLabelSettings(labels.Labels[i].settings)) return true;
+    return false;
+}
+
+/* The settings column only when some label has settings, so a catalogue
+ * without any lists as it always has. */
 void PrintTable(const LabelList& labels, FILE* out)
 {
     size_t nameWidth = strlen("NAME");
     for (int i = 0; i < labels.Count; ++i)
         if (strlen(labels.Labels[i].name) > nameWidth) nameWidth = strlen(labels.Labels[i].name);
     const int name = static_cast<int>(nameWidth);
-    fprintf(out, "%-5s  %-*s  %-7s  %-7s  %-5s  %-8s  %-8s\n", "ID", name, "NAME", "WIDTH", "LENGTH",
-            "UNITS", "H-OFFSET", "V-OFFSET");
+    const bool withSettings = AnyHasSettings(labels);
+    fprintf(out, "%-5s  %-*s  %-7s  %-7s  %-5s  %-8s  %-8s%s\n", "ID", name, "NAME", "WIDTH", "LENGTH",
+            "UNITS", "H-OFFSET", "V-OFFSET", withSettings ? "  SETTINGS" : "");
     for (int i = 0; i < labels.Count; ++i) {
         const LabelEntry& label = labels.Labels[i];
-        fprintf(out, "%-5d  %-*s  %-7s  %-7s  %-5s  %-8s  %s\n", label.id, name, label.name, label.width,
-                label.length, UnitsWord(label.units), label.horzOffset, label.vertOffset);
+        if (!withSettings) {
+            fprintf(out, "%-5d  %-*s  %-7s  %-7s  %-5s  %-8s  %s\n", label.id, name, label.name, label.width,
+                    label.length, UnitsWord(label.units), label.horzOffset, label.vertOffset);
+            continue;
+        }
+        const std::string settings = DescribeSettings(label.settings);
+        fprintf(out, "%-5d  %-*s  %-7s  %-7s  %-5s  %-8s  %-8s  %s\n", label.id, name, label.name,
+                label.width, label.length, UnitsWord(label.units), label.horzOffset, label.vertOffset,
+                settings.empty() ? "-" : settings.c_str());
     }
 }
 

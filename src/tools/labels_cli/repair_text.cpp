@@ -75,8 +75,47 @@ std::string FileProblem(const LabelRepairNote& note)
     }
 }
 
+const LabelSettingRule* FindSettingRule(const char* key)
+{
+    for (const LabelSettingRule& rule : LabelSettingRules)
+        if (strcmp(rule.Key, key) == 0) return &rule;
+    return nullptr;
+}
+
+/* What a setting must be, as the file writes it. */
+std::string SettingForm(const LabelSettingRule& rule)
+{
+    const std::string range = "from " + Number(rule.Range.Minimum) + " to " + Number(rule.Range.Maximum);
+    switch (rule.Kind) {
+    case LabelSettingKind::Number: return "a whole number " + range;
+    case LabelSettingKind::Switch: return "true or false";
+    case LabelSettingKind::HeadList: break;
+    }
+    return "a list of " + Number(StockHeadCount) + " whole numbers " + range;
+}
+
+/* A bad setting is left out; the label and its other settings stay. */
+std::string SettingProblem(const LabelRepairNote& note)
+{
+    const std::string found = note.found != nullptr ? std::string(" ") + note.found : "";
+    const LabelSettingRule* rule = note.kind == LabelRepairKind::SettingsNotAnObject
+        ? nullptr : FindSettingRule(note.member);
+    if (rule == nullptr)
+        return "\"settings\"" + found + " is not an object; the driver reads the label without settings";
+    return "setting " + Quoted(rule->Key) + found + " is not " + SettingForm(*rule) +
+        "; the driver leaves it out";
+}
+
 std::string MemberProblem(const LabelRepairNote& note)
 {
+    switch (note.kind) {
+    case LabelRepairKind::SettingsNotAnObject:
+    case LabelRepairKind::SettingWrongType:
+    case LabelRepairKind::SettingOutOfRange:
+        return SettingProblem(note);
+    default:
+        break;
+    }
     const LabelEntry& entry = *note.entry;
     const char* member = note.member;
     if (member == nullptr)

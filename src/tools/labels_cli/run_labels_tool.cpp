@@ -37,6 +37,7 @@ int RunLabelsTool(const std::vector<ToolArgument>& arguments, const ToolOutput& 
     case ToolCommand::List: return RunListCommand(request, output);
     case ToolCommand::Check: return RunCheckCommand(request, output);
     case ToolCommand::Add: return RunAddCommand(request, output);
+    case ToolCommand::Set: return RunSetCommand(request, output);
     case ToolCommand::Remove: return RunRemoveCommand(request, output);
     case ToolCommand::Import: return RunImportCommand(request, output);
     case ToolCommand::Export: return RunExportCommand(request, output);

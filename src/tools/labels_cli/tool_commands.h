@@ -9,6 +9,7 @@
 int RunListCommand(const ToolRequest& request, const ToolOutput& output);
 int RunCheckCommand(const ToolRequest& request, const ToolOutput& output);
 int RunAddCommand(const ToolRequest& request, const ToolOutput& output);
+int RunSetCommand(const ToolRequest& request, const ToolOutput& output);
 int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output);
 int RunImportCommand(const ToolRequest& request, const ToolOutput& output);
 int RunExportCommand(const ToolRequest& request, const ToolOutput& output);

@@ -4,6 +4,18 @@
 
 namespace {
 
+/* The options that give one of a stock's settings, each with one value. */
+const char* const SettingOptionNames[] = {"--speed",      "--intensity", "--tapethrift",
+                                          "--cutter",     "--cut-offset", "--pullback"};
+
+bool IsSettingOption(const std::string& option)
+{
+    for (const char* name : SettingOptionNames)
+        if (option == name)
+            return true;
+    return false;
+}
+
 struct CommandWord {
     const char* word;
     ToolCommand command;
@@ -12,6 +24,7 @@ struct CommandWord {
 const CommandWord CommandWords[] = {
     {"help", ToolCommand::Help},     {"list", ToolCommand::List},
     {"check", ToolCommand::Check},   {"add", ToolCommand::Add},
+    {"set", ToolCommand::Set},
     {"remove", ToolCommand::Remove}, {"import", ToolCommand::Import},
     {"export", ToolCommand::Export},
 };
@@ -78,6 +91,13 @@ bool ReadOption(const std::string& option, ArgumentCursor* cursor, ToolRequest* 
             return false;
         request->hasId = true;
         request->id = value.text;
+    } else if (IsSettingOption(option)) {
+        /* Taken as it comes: a cut offset may well begin with '-'. */
+        if (!TakeValue(cursor, option, &value, problem))
+            return false;
+        request->settingOptions.emplace_back(option, value.text);
+    } else if (option == "--clear-settings") {
+        request->clearSettings = true;
     } else if (option == "--offsets") {
         /* Taken as they come: a vertical offset may well begin with '-'. */
         if (!TakeValue(cursor, option, &request->horizontalOffset, problem) ||

@@ -5,11 +5,12 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tool_context.h"
 
-enum class ToolCommand { None, Help, List, Check, Add, Remove, Import, Export };
+enum class ToolCommand { None, Help, List, Check, Add, Set, Remove, Import, Export };
 
 enum class ImportMode { Replace, Merge };
 
@@ -29,6 +30,10 @@ struct ToolRequest {
     std::string id;
     bool hasImportMode = false;
     ImportMode importMode = ImportMode::Replace;
+    /* The stock's settings as typed, one per option given (--speed,
+       --intensity, ...), in the order given; read by settings_options.h. */
+    std::vector<std::pair<std::string, std::string>> settingOptions;
+    bool clearSettings = false;
     /* The options given, by name, so a command can refuse those it does
        not take. */
     std::vector<std::string> options;

@@ -77,7 +77,8 @@ protected:
         CommonAppDataTest::SetUp();
         catalogue_ = CataloguePath();
     }
-    ToolRun Run(std::initializer_list<std::string> words)
+    ToolRun Run(std::initializer_list<std::string> words) { return Run(std::vector<std::string>(words)); }
+    ToolRun Run(const std::vector<std::string>& words)
     {
         std::vector<ToolArgument> arguments;
         for (const std::string& word : words) {
@@ -301,6 +302,98 @@ TEST_F(LabelsTool, TheNativeStoreKeepsTheFilesModeAndTakesUtf8Paths)
     EXPECT_NE(Run({"list", "--file", file}).out.find("258    B"), std::string::npos);
     // Only the catalogue itself is left in the folder: no temporary files.
     ASSERT_EQ(system(("test $(ls -A '" + folder_ + "' | wc -l) -eq 1").c_str()), 0);
+}
+
+/* The "settings" member of the label named `name` in `text`, or "". */
+std::string SettingsOf(const std::string& text, const char* name)
+{
+    LabelEntry labels[MaxLabels];
+    const int count = ParseLabelCatalogue(text.c_str(), labels, MaxLabels);
+    for (int i = 0; i < count; ++i) {
+        if (strcmp(labels[i].name, name) != 0) continue;
+        labels[i].id = FirstLabelId;
+        const std::string rendered = Rendered(&labels[i], 1);
+        const size_t from = rendered.find("\"settings\"");
+        return from == std::string::npos ? "" : rendered.substr(from);
+    }
+    return "<no label>";
+}
+
+TEST_F(LabelsTool, SettingOptionsAreReadIntoTheStockAndListed)
+{
+    ToolRun run = Run({"add", "Tag", "2", "1", "--speed", "2", "--intensity", "20", "--tapethrift", "off",
+                       "--cutter", "every:10", "--cut-offset", "-5", "--pullback", "on"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ("\"settings\":\t{\n\t\t\t\"printSpeed\":\t2,\n\t\t\t\"headIntensity\":\t[20, 20, 20, 20],\n"
+              "\t\t\t\"tapeThrift\":\tfalse,\n\t\t\t\"cutter\":\ttrue,\n\t\t\t\"cutEvery\":\t10,\n"
+              "\t\t\t\"cutOffset\":\t-5,\n\t\t\t\"pullback\":\ttrue\n\t\t}\n\t}]",
+              SettingsOf(FileText(catalogue_), "Tag"));
+    ASSERT_EQ(Run({"add", "Bare", "2", "1"}).status, 0);
+    ASSERT_EQ(Run({"set", "--id", "258", "--intensity", "1,2,3,32", "--cutter", "off"}).status, 0);
+    const std::string table = Run({"list"}).out;
+    EXPECT_NE(table.find("  speed 2, intensity 20,20,20,20, tapethrift off, cutter every:10, cut-offset -5, "
+                         "pullback on\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("  intensity 1,2,3,32, cutter off\n"), std::string::npos) << table;
+    ASSERT_EQ(Run({"set", "tag", "--clear-settings", "--speed", "7"}).status, 0);
+    EXPECT_NE(Run({"list"}).out.find("  speed 7\n"), std::string::npos);
+
+    // A value out of range is refused, a malformed one is a wrong command line.
+    const std::string before = FileText(catalogue_);
+    EXPECT_EQ(1, Run({"add", "New", "2", "1", "--intensity", "1,2,3,33"}).status);
+    EXPECT_EQ(2, Run({"set", "Tag", "--cutter", "on"}).status);
+    EXPECT_EQ(2, Run({"set", "Tag"}).status);
+    EXPECT_EQ(1, Run({"set", "Nobody", "--speed", "3"}).status);
+    EXPECT_EQ(before, FileText(catalogue_));
+}
+
+TEST_F(LabelsTool, EveryCommandKeepsTheSettingsOfLabelsItDoesNotTouch)
+{
+    const std::string stock = folder_ + "/stock.kmr";
+    WriteText(stock, "[{\"name\":\"Kept\",\"width\":\"4\",\"length\":\"6\",\"horzOffset\":\"0\","
+                     "\"vertOffset\":\"0\",\"units\":1,\"id\":257,\"settings\":{\"printSpeed\":2,"
+                     "\"headIntensity\":[9,9,9,9],\"cutter\":true,\"cutEvery\":3,\"pullback\":false}},"
+                     "{\"name\":\"Other\",\"width\":\"4\",\"length\":\"6\",\"horzOffset\":\"0\","
+                     "\"vertOffset\":\"0\",\"units\":1,\"id\":258,\"settings\":{\"tapeThrift\":false}}]");
+    ASSERT_EQ(Run({"import", stock}).status, 0);
+    const std::string kept = SettingsOf(FileText(catalogue_), "Kept");
+    ASSERT_NE(std::string::npos, kept.find("\"cutEvery\":\t3"));
+    const std::string merged = folder_ + "/merged.kmr";
+    WriteText(merged, "[{\"name\":\"OTHER\",\"width\":\"2\",\"units\":1,\"settings\":{\"printSpeed\":5}},"
+                      "{\"name\":\"Fresh\",\"id\":600}]");
+    const std::string exported = folder_ + "/exported.kmr";
+    const std::vector<std::vector<std::string>> commands = {
+        {"add", "Added", "2", "1"},      {"set", "Other", "--speed", "4"}, {"import", merged, "--merge"},
+        {"remove", "Added"},             {"export", exported},             {"import", exported},
+        {"list"},                        {"check"},                        {"list", "--json"},
+    };
+    for (const std::vector<std::string>& command : commands) {
+        ToolRun run = Run(command);
+        ASSERT_LE(run.status, 1) << command[0] << ": " << run.err;
+        EXPECT_EQ(kept, SettingsOf(FileText(catalogue_), "Kept")) << command[0];
+    }
+    // The merged stock takes the import's speed and keeps its own TapeThrift.
+    EXPECT_EQ("\"settings\":\t{\n\t\t\t\"printSpeed\":\t5,\n\t\t\t\"tapeThrift\":\tfalse\n\t\t}\n\t}]",
+              SettingsOf(FileText(catalogue_), "OTHER"));
+    EXPECT_EQ(FileText(exported), FileText(catalogue_));
+}
+
+TEST_F(LabelsTool, CheckReportsBadSettingsAsRepairs)
+{
+    const std::string file = folder_ + "/bad.kmr";
+    WriteText(file, "[{\"name\":\"A\",\"width\":\"4\",\"length\":\"6\",\"horzOffset\":\"0\","
+                    "\"vertOffset\":\"0\",\"units\":1,\"id\":257,\"settings\":{\"printSpeed\":9,"
+                    "\"pullback\":\"on\",\"cutOffset\":3}},"
+                    "{\"name\":\"B\",\"width\":\"4\",\"length\":\"6\",\"horzOffset\":\"0\","
+                    "\"vertOffset\":\"0\",\"units\":1,\"id\":258,\"settings\":7}]");
+    ToolRun run = Run({"check", file});
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ(file + ": label 1: setting \"printSpeed\" 9 is not a whole number from 2 to 7; the driver "
+                     "leaves it out\n" +
+                  file + ": label 1: setting \"pullback\" \"on\" is not true or false; the driver leaves it out\n" +
+                  file + ": label 2: \"settings\" 7 is not an object; the driver reads the label without "
+                         "settings\n" +
+                  file + ": 2 labels, 3 repairs needed\n",
+              run.out);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include <atomic>
 #include <thread>
@@ -398,6 +399,43 @@ TEST_F(ManageLabels, ExportAsksBeforeOverwritingAndWritesUnsavedEdits)
     PressButton(dialog, IDCANCEL);
     EXPECT_TRUE(WaitGone(dialog));
     EXPECT_EQ(Texts{"Kept"}, NamesOf(ReadCatalogue()));
+}
+
+TEST_F(ManageLabels, AddDeleteExportAndImportKeepEveryStocksSettings)
+{
+    LabelEntry stock = MakeLabel("Stock", "4.00", "6.00", Inches, 257);
+    stock.settings.PrintSpeed = 6;
+    stock.settings.HasPrintSpeed = true;
+    stock.settings.Pullback = 1;
+    stock.settings.HasPullback = true;
+    ASSERT_NO_FATAL_FAILURE(Open({stock, MakeLabel("Plain", "2.00", "3.00", Inches, 258)}));
+    const std::string original = FileBytes(guard.Path());
+    ASSERT_NE(std::string::npos, original.find("\"settings\""));
+    TemporaryFile exported(L"pdr-export-settings.kmr");
+    PressButtonLater(dialog, IDC_MANAGE_EXPORT);
+    HWND files = WaitForThreadDialog(dialog, L"Save As");
+    ASSERT_NE(nullptr, files);
+    ConfirmFileDialog(files, exported.path);
+    ASSERT_TRUE(WaitGone(files));
+    Settle(200);
+    EXPECT_EQ(original, FileBytes(exported.path));
+
+    // Add and Delete around the stock, then the export imported back.
+    FillLabelFields(dialog, "New", "2.00", "3.00");
+    PressButton(dialog, IDC_MANAGE_ADD);
+    SelectListEntry(dialog, 1);
+    PressButton(dialog, IDC_MANAGE_DELETE);
+    PressOkAndWait();
+    std::vector<LabelEntry> saved = ReadCatalogue();
+    ASSERT_EQ((Texts{"Stock", "New"}), NamesOf(saved));
+    EXPECT_EQ(0, memcmp(&stock.settings, &saved[0].settings, sizeof stock.settings));
+    EXPECT_FALSE(HasLabelSettings(saved[1].settings));
+
+    dialog = sheet->OpenManageLabels();
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_NO_FATAL_FAILURE(Import(dialog, exported.path));
+    PressOkAndWait();
+    EXPECT_EQ(original, FileBytes(guard.Path()));
 }
 
 TEST_F(ManageLabels, FailingSaveKeepsTheDialogOpen)
