@@ -1,0 +1,16 @@
+/* Seeding the machine's catalogue at driver installation, on Windows. */
+#ifndef PDR_LABELS_CATALOGUE_SEED_WIN32_H
+#define PDR_LABELS_CATALOGUE_SEED_WIN32_H
+
+#include "labels/catalogue_seed.h"
+
+/*
+ * Creates the catalogue's folder and, when the machine has no catalogue yet,
+ * fills it from the stock file in `driverFolder` as DecideCatalogueSeed
+ * allows, through the catalogue's crash-safe save.  Returns what it decided,
+ * and in `saved` whether the catalogue was written (a Seed whose save failed
+ * leaves no catalogue behind).
+ */
+SeedDecision SeedLabelCatalogue(const wchar_t* driverFolder, bool* saved);
+
+#endif
