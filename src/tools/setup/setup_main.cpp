@@ -9,9 +9,10 @@
  * own.  Each failure is said on the error output with exit status 1, and
  * whatever the run had done by then is undone; 2 means a wrong command line.
  */
-#include <stdio.h>
 #include <windows.h>
 #include <setupapi.h>
+#include <stdio.h>
+#include <wchar.h>
 
 #include <string>
 
@@ -23,9 +24,8 @@
 namespace {
 
 const wchar_t InfFileName[] = L"pdr7300.inf";
-const wchar_t Usage[] =
-    L"usage: pdr-setup [--package FOLDER] [--printer NAME] [--port PORT]\n"
-    L"       pdr-setup --remove [--printer NAME]\n";
+const wchar_t Usage[] = L"usage: pdr-setup [--package FOLDER] [--printer NAME] [--port PORT]\n"
+                        L"       pdr-setup --remove [--printer NAME]\n";
 
 struct SetupRequest {
     std::wstring package;
@@ -51,7 +51,8 @@ bool ParseRequest(int argc, wchar_t** argv, SetupRequest* request)
             request->remove = true;
             continue;
         }
-        if (index + 1 >= argc || argv[index + 1][0] == L'\0') return false;
+        if (index + 1 >= argc || argv[index + 1][0] == L'\0')
+            return false;
         std::wstring value = argv[++index];
         if (option == L"--package")
             request->package = value;
@@ -95,9 +96,11 @@ int InstallDriver(HINF inf, const SetupRequest& request, const InfDriver& driver
     std::wstring problem;
     std::wstring missing = FirstMissingFile(request.package, driver.files);
     if (!missing.empty())
-        return Fail(L"the package lacks " + missing + L", which " + InfFileName + L" installs; nothing was changed");
+        return Fail(L"the package lacks " + missing + L", which " + InfFileName +
+                    L" installs; nothing was changed");
     std::wstring driverFolder;
-    if (!FindDriverFolder(&driverFolder, &problem)) return Fail(problem);
+    if (!FindDriverFolder(&driverFolder, &problem))
+        return Fail(problem);
     bool driverExisted = DriverIsInstalled(ModelName);
     if (!CopyInstallSectionFiles(inf, driver.installSection, request.package, driverFolder, &problem)) {
         RemoveStagedFiles(driverFolder, driver.files);
@@ -106,14 +109,17 @@ int InstallDriver(HINF inf, const SetupRequest& request, const InfDriver& driver
     bool registered = RegisterDriver(ModelName, driver, &problem);
     /* The spooler keeps its own copies in its version folder. */
     RemoveStagedFiles(driverFolder, driver.files);
-    if (!registered) return Fail(problem + L"; nothing was installed");
-    wprintf(L"installed the driver \"%ls\" (%ls, %ls, %zu files) from %ls\n", ModelName, driver.driverFile.c_str(),
-            driver.configFile.c_str(), driver.files.size(), request.package.c_str());
+    if (!registered)
+        return Fail(problem + L"; nothing was installed");
+    wprintf(L"installed the driver \"%ls\" (%ls, %ls, %zu files) from %ls\n", ModelName,
+            driver.driverFile.c_str(), driver.configFile.c_str(), driver.files.size(),
+            request.package.c_str());
     bool added = false;
     if (!AddPrinterOnPort(request.printer, request.port, ModelName, &added, &problem)) {
         std::wstring undo;
         bool removed = false;
-        if (!driverExisted && !DeleteDriverNamed(ModelName, &removed, &undo)) return Fail(problem + L"; " + undo);
+        if (!driverExisted && !DeleteDriverNamed(ModelName, &removed, &undo))
+            return Fail(problem + L"; " + undo);
         return Fail(problem + (driverExisted ? L"" : L"; the driver was removed again"));
     }
     if (added)
@@ -127,7 +133,8 @@ int Install(const SetupRequest& request)
 {
     std::wstring problem;
     HINF inf = OpenPrinterInf(request.package + L"\\" + InfFileName, &problem);
-    if (inf == INVALID_HANDLE_VALUE) return Fail(problem);
+    if (inf == INVALID_HANDLE_VALUE)
+        return Fail(problem);
     InfDriver driver;
     int status = ReadInfDriver(inf, ModelName, &driver, &problem) ? InstallDriver(inf, request, driver)
                                                                   : Fail(problem + L"; nothing was changed");
@@ -140,12 +147,15 @@ int Remove(const SetupRequest& request)
 {
     std::wstring problem;
     bool printerRemoved = false;
-    if (!DeletePrinterNamed(request.printer, &printerRemoved, &problem)) return Fail(problem);
+    if (!DeletePrinterNamed(request.printer, &printerRemoved, &problem))
+        return Fail(problem);
     wprintf(printerRemoved ? L"removed the printer \"%ls\"\n" : L"there is no printer \"%ls\"\n",
             request.printer.c_str());
     bool driverRemoved = false;
-    if (!DeleteDriverNamed(ModelName, &driverRemoved, &problem)) return Fail(problem);
-    wprintf(driverRemoved ? L"removed the driver \"%ls\"\n" : L"the driver \"%ls\" is not installed\n", ModelName);
+    if (!DeleteDriverNamed(ModelName, &driverRemoved, &problem))
+        return Fail(problem);
+    wprintf(driverRemoved ? L"removed the driver \"%ls\"\n" : L"the driver \"%ls\" is not installed\n",
+            ModelName);
     wprintf(L"the label catalogue stays\n");
     return 0;
 }
@@ -154,6 +164,10 @@ int Remove(const SetupRequest& request)
 
 int wmain(int argc, wchar_t** argv)
 {
+    if (argc == 2 && (wcscmp(argv[1], L"--help") == 0 || wcscmp(argv[1], L"-h") == 0)) {
+        wprintf(L"%ls", Usage);
+        return 0;
+    }
     SetupRequest request;
     if (!ParseRequest(argc, argv, &request)) {
         fwprintf(stderr, L"%ls", Usage);
