@@ -17,8 +17,10 @@ void NoteIgnoredContent(void* context, const LabelRepairNote& note)
 
 SeedDecision DecideCatalogueSeed(bool catalogueExists, FILE* stock, LabelList* list)
 {
-    if (catalogueExists) return SeedDecision::CatalogueExists;
-    if (stock == nullptr) return SeedDecision::NoStockFile;
+    if (catalogueExists)
+        return SeedDecision::CatalogueExists;
+    if (stock == nullptr)
+        return SeedDecision::NoStockFile;
     bool readInPart = false;
     LabelRepairSink sink = {NoteIgnoredContent, &readInPart};
     list->Count = ReadLabelCatalogueStream(stock, list->Labels, MaxLabels, &sink);

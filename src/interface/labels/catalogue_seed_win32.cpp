@@ -22,8 +22,7 @@ bool ComposeStockPath(wchar_t* path, const wchar_t* driverFolder)
    it is the site's, and only the site replaces it. */
 bool CatalogueExists(const wchar_t* catalogue)
 {
-    return GetFileAttributesW(catalogue) != INVALID_FILE_ATTRIBUTES ||
-           GetLastError() != ERROR_FILE_NOT_FOUND;
+    return GetFileAttributesW(catalogue) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace
@@ -41,10 +40,12 @@ SeedDecision SeedLabelCatalogue(const wchar_t* driverFolder, bool* saved)
     bool exists = CatalogueExists(catalogue);
     FILE* stock = exists ? nullptr : OpenLabelCatalogueFile(stockPath);
     LabelList* list = static_cast<LabelList*>(calloc(1, sizeof(LabelList)));
-    SeedDecision decision = list != nullptr ? DecideCatalogueSeed(exists, stock, list)
-                                            : SeedDecision::NoStockFile;
-    if (stock != nullptr) fclose(stock);
-    if (decision == SeedDecision::Seed) *saved = SaveLabelCatalogue(list->Labels, list->Count, catalogue);
+    SeedDecision decision =
+        list != nullptr ? DecideCatalogueSeed(exists, stock, list) : SeedDecision::NoStockFile;
+    if (stock != nullptr)
+        fclose(stock);
+    if (decision == SeedDecision::Seed)
+        *saved = SaveLabelCatalogue(list->Labels, list->Count, catalogue);
     free(list);
     free(catalogue);
     return decision;

@@ -22,10 +22,12 @@ bool FindDriverFolder(DWORD level, const BYTE* driverInfo, wchar_t* folder, size
     const auto* info = reinterpret_cast<const DRIVER_INFO_2W*>(driverInfo);
     const wchar_t* configFile = level >= 2 && info != nullptr ? info->pConfigFile : nullptr;
     if (configFile != nullptr && wcschr(configFile, L'\\') != nullptr) {
-        if (!CopyTextBounded(folder, size, configFile)) return false;
+        if (!CopyTextBounded(folder, size, configFile))
+            return false;
     } else {
         DWORD length = GetModuleFileNameW(ModuleInstance(), folder, static_cast<DWORD>(size));
-        if (length == 0 || length >= size) return false;
+        if (length == 0 || length >= size)
+            return false;
     }
     *wcsrchr(folder, L'\\') = L'\0';
     return true;
@@ -35,7 +37,8 @@ void SeedCatalogueFromPackage(DWORD level, const BYTE* driverInfo)
 {
     wchar_t folder[MAX_PATH];
     bool saved = false;
-    if (FindDriverFolder(level, driverInfo, folder, MAX_PATH)) SeedLabelCatalogue(folder, &saved);
+    if (FindDriverFolder(level, driverInfo, folder, MAX_PATH))
+        SeedLabelCatalogue(folder, &saved);
 }
 
 }  // namespace
@@ -46,6 +49,7 @@ extern "C" BOOL WINAPI DrvDriverEvent(DWORD event, DWORD level, LPBYTE driverInf
 {
     /* On removal the catalogue stays: it is the site's data, and the next
      * installation finds it. */
-    if (event == DRIVER_EVENT_INITIALIZE) SeedCatalogueFromPackage(level, driverInfo);
+    if (event == DRIVER_EVENT_INITIALIZE)
+        SeedCatalogueFromPackage(level, driverInfo);
     return TRUE;
 }

@@ -11,14 +11,19 @@ const wchar_t Amd64Decoration[] = L"NTamd64";
 bool ReadField(INFCONTEXT* line, DWORD index, std::wstring* text)
 {
     DWORD needed = 0;
-    if (!SetupGetStringFieldW(line, index, nullptr, 0, &needed) || needed == 0) return false;
+    if (!SetupGetStringFieldW(line, index, nullptr, 0, &needed) || needed == 0)
+        return false;
     std::vector<wchar_t> buffer(needed);
-    if (!SetupGetStringFieldW(line, index, buffer.data(), needed, nullptr)) return false;
+    if (!SetupGetStringFieldW(line, index, buffer.data(), needed, nullptr))
+        return false;
     *text = buffer.data();
     return true;
 }
 
-bool SameText(const std::wstring& a, const wchar_t* b) { return _wcsicmp(a.c_str(), b) == 0; }
+bool SameText(const std::wstring& a, const wchar_t* b)
+{
+    return _wcsicmp(a.c_str(), b) == 0;
+}
 
 /* "[Manufacturer]" names the models section and its decorations; the one
  * for 64-bit Windows is the section name, a dot and that decoration. */
@@ -44,14 +49,15 @@ bool FindModelsSection(HINF inf, std::wstring* section, std::wstring* problem)
 }
 
 /* The model's line names its install section. */
-bool FindInstallSection(HINF inf, const std::wstring& models, const wchar_t* model,
-                        std::wstring* section, std::wstring* problem)
+bool FindInstallSection(HINF inf, const std::wstring& models, const wchar_t* model, std::wstring* section,
+                        std::wstring* problem)
 {
     INFCONTEXT line;
     bool more = SetupFindFirstLineW(inf, models.c_str(), nullptr, &line) != FALSE;
     for (; more; more = SetupFindNextLine(&line, &line) != FALSE) {
         std::wstring name;
-        if (ReadField(&line, 0, &name) && SameText(name, model) && ReadField(&line, 1, section)) return true;
+        if (ReadField(&line, 0, &name) && SameText(name, model) && ReadField(&line, 1, section))
+            return true;
     }
     *problem = L"the INF has no model \"" + std::wstring(model) + L"\" in [" + models + L"]";
     return false;
@@ -61,7 +67,8 @@ bool ReadEntry(HINF inf, const std::wstring& section, const wchar_t* key, std::w
                std::wstring* problem)
 {
     INFCONTEXT line;
-    if (SetupFindFirstLineW(inf, section.c_str(), key, &line) && ReadField(&line, 1, value)) return true;
+    if (SetupFindFirstLineW(inf, section.c_str(), key, &line) && ReadField(&line, 1, value))
+        return true;
     *problem = L"[" + section + L"] has no " + key;
     return false;
 }
@@ -98,10 +105,12 @@ bool ReadCopyFiles(HINF inf, const std::wstring& section, std::vector<std::wstri
         DWORD fields = SetupGetFieldCount(&line);
         for (DWORD index = 1; index <= fields; ++index) {
             std::wstring list;
-            if (ReadField(&line, index, &list) && !ReadCopyList(inf, list, files, problem)) return false;
+            if (ReadField(&line, index, &list) && !ReadCopyList(inf, list, files, problem))
+                return false;
         }
     }
-    if (!files->empty()) return true;
+    if (!files->empty())
+        return true;
     *problem = L"[" + section + L"] copies no files";
     return false;
 }

@@ -23,7 +23,8 @@ UINT CALLBACK WatchCopy(PVOID context, UINT notification, UINT_PTR first, UINT_P
          * described), it only needs the answer that the file is there. */
         const auto* media = reinterpret_cast<const SOURCE_MEDIA_W*>(first);
         std::wstring source = std::wstring(media->SourcePath) + L"\\" + media->SourceFile;
-        if (GetFileAttributesW(source.c_str()) != INVALID_FILE_ATTRIBUTES) return FILEOP_DOIT;
+        if (GetFileAttributesW(source.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return FILEOP_DOIT;
         watch->failure = std::wstring(L"the package lacks ") + media->SourceFile;
         return FILEOP_ABORT;
     }
@@ -37,12 +38,18 @@ UINT CALLBACK WatchCopy(PVOID context, UINT notification, UINT_PTR first, UINT_P
 
 bool CommitQueue(HSPFILEQ queue, std::wstring* problem)
 {
-    CopyWatch watch = {SetupInitDefaultQueueCallbackEx(nullptr, static_cast<HWND>(INVALID_HANDLE_VALUE), 0, 0, nullptr), L""};
-    bool committed = watch.defaultContext != nullptr && SetupCommitFileQueueW(nullptr, queue, WatchCopy, &watch);
+    CopyWatch watch = {
+        SetupInitDefaultQueueCallbackEx(nullptr, static_cast<HWND>(INVALID_HANDLE_VALUE), 0, 0, nullptr),
+        L""};
+    bool committed =
+        watch.defaultContext != nullptr && SetupCommitFileQueueW(nullptr, queue, WatchCopy, &watch);
     DWORD error = GetLastError();
-    if (watch.defaultContext != nullptr) SetupTermDefaultQueueCallback(watch.defaultContext);
-    if (committed) return true;
-    *problem = !watch.failure.empty() ? watch.failure : L"copying the driver's files failed: " + ErrorText(error);
+    if (watch.defaultContext != nullptr)
+        SetupTermDefaultQueueCallback(watch.defaultContext);
+    if (committed)
+        return true;
+    *problem =
+        !watch.failure.empty() ? watch.failure : L"copying the driver's files failed: " + ErrorText(error);
     return false;
 }
 
@@ -52,7 +59,8 @@ std::wstring FirstMissingFile(const std::wstring& folder, const std::vector<std:
 {
     for (const std::wstring& file : files) {
         DWORD attributes = GetFileAttributesW((folder + L"\\" + file).c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return file;
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            return file;
     }
     return L"";
 }
@@ -72,7 +80,8 @@ bool CopyInstallSectionFiles(HINF inf, const std::wstring& installSection, const
     bool copied = false;
     if (!SetupInstallFilesFromInfSectionW(inf, nullptr, queue, installSection.c_str(), packageFolder.c_str(),
                                           SP_COPY_NOSKIP | SP_COPY_NOBROWSE))
-        *problem = L"setupapi cannot queue the files of [" + installSection + L"]: " + ErrorText(GetLastError());
+        *problem =
+            L"setupapi cannot queue the files of [" + installSection + L"]: " + ErrorText(GetLastError());
     else
         copied = CommitQueue(queue, problem);
     SetupCloseFileQueue(queue);
@@ -81,5 +90,6 @@ bool CopyInstallSectionFiles(HINF inf, const std::wstring& installSection, const
 
 void RemoveStagedFiles(const std::wstring& driverFolder, const std::vector<std::wstring>& files)
 {
-    for (const std::wstring& file : files) DeleteFileW((driverFolder + L"\\" + file).c_str());
+    for (const std::wstring& file : files)
+        DeleteFileW((driverFolder + L"\\" + file).c_str());
 }

@@ -23,7 +23,10 @@ std::wstring MultiText(const std::vector<std::wstring>& texts)
     return joined;
 }
 
-wchar_t* Writable(const std::wstring& text) { return const_cast<wchar_t*>(text.c_str()); }
+wchar_t* Writable(const std::wstring& text)
+{
+    return const_cast<wchar_t*>(text.c_str());
+}
 
 }  // namespace
 
@@ -46,12 +49,13 @@ bool DriverIsInstalled(const wchar_t* driverName)
     DWORD count = 0;
     EnumPrinterDriversW(nullptr, const_cast<wchar_t*>(DriverEnvironment), 1, nullptr, 0, &needed, &count);
     std::vector<BYTE> buffer(needed);
-    if (needed == 0 || !EnumPrinterDriversW(nullptr, const_cast<wchar_t*>(DriverEnvironment), 1, buffer.data(),
-                                            needed, &needed, &count))
+    if (needed == 0 || !EnumPrinterDriversW(nullptr, const_cast<wchar_t*>(DriverEnvironment), 1,
+                                            buffer.data(), needed, &needed, &count))
         return false;
     const auto* drivers = reinterpret_cast<const DRIVER_INFO_1W*>(buffer.data());
     for (DWORD index = 0; index < count; ++index)
-        if (_wcsicmp(drivers[index].pName, driverName) == 0) return true;
+        if (_wcsicmp(drivers[index].pName, driverName) == 0)
+            return true;
     return false;
 }
 
@@ -66,7 +70,8 @@ bool RegisterDriver(const wchar_t* driverName, const InfDriver& driver, std::wst
     info.pDataFile = Writable(driver.dataFile);
     info.pConfigFile = Writable(driver.configFile);
     info.pDependentFiles = Writable(dependent);
-    if (AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&info), APD_COPY_NEW_FILES)) return true;
+    if (AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&info), APD_COPY_NEW_FILES))
+        return true;
     *problem = L"the spooler refused the driver: " + ErrorText(GetLastError());
     return false;
 }
@@ -102,27 +107,32 @@ bool DeletePrinterNamed(const std::wstring& printer, bool* removed, std::wstring
     PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
     HANDLE handle = nullptr;
     *removed = false;
-    if (!OpenPrinterW(Writable(printer), &handle, &access)) return true;
+    if (!OpenPrinterW(Writable(printer), &handle, &access))
+        return true;
     bool deleted = DeletePrinter(handle) != FALSE;
     *removed = deleted;
     DWORD error = GetLastError();
     ClosePrinter(handle);
-    if (!deleted) *problem = L"the spooler kept the printer \"" + printer + L"\": " + ErrorText(error);
+    if (!deleted)
+        *problem = L"the spooler kept the printer \"" + printer + L"\": " + ErrorText(error);
     return deleted;
 }
 
 bool DeleteDriverNamed(const wchar_t* driverName, bool* removed, std::wstring* problem)
 {
     *removed = DriverIsInstalled(driverName);
-    if (!*removed) return true;
+    if (!*removed)
+        return true;
     auto* environment = const_cast<wchar_t*>(DriverEnvironment);
     auto* name = const_cast<wchar_t*>(driverName);
-    if (DeletePrinterDriverExW(nullptr, environment, name, DPD_DELETE_UNUSED_FILES, 0)) return true;
+    if (DeletePrinterDriverExW(nullptr, environment, name, DPD_DELETE_UNUSED_FILES, 0))
+        return true;
     /* Wine's spooler takes no deletion flags (error 87): there the driver's
      * registration goes and its files stay in the version folder. */
     if (GetLastError() == ERROR_INVALID_PARAMETER && DeletePrinterDriverExW(nullptr, environment, name, 0, 0))
         return true;
     *removed = false;
-    *problem = L"the spooler kept the driver \"" + std::wstring(driverName) + L"\": " + ErrorText(GetLastError());
+    *problem =
+        L"the spooler kept the driver \"" + std::wstring(driverName) + L"\": " + ErrorText(GetLastError());
     return false;
 }

@@ -18,7 +18,10 @@ struct StockFile {
         fwrite(text.data(), 1, text.size(), file);
         rewind(file);
     }
-    ~StockFile() { fclose(file); }
+    ~StockFile()
+    {
+        fclose(file);
+    }
 };
 
 std::string Labels(int count)
@@ -31,8 +34,9 @@ std::string Labels(int count)
 
 TEST(CatalogueSeed, SeedsFromAStockFileTheLoaderReadsWhole)
 {
-    StockFile stock("  [{\"name\": \"Shipping 4x6\", \"width\": \"4.00\", \"length\": \"6.00\", \"units\": 1, "
-                    "\"id\": 300}, {\"NAME\": \"Vial\", \"width\": 4}]\n");
+    StockFile stock(
+        "  [{\"name\": \"Shipping 4x6\", \"width\": \"4.00\", \"length\": \"6.00\", \"units\": 1, "
+        "\"id\": 300}, {\"NAME\": \"Vial\", \"width\": 4}]\n");
     LabelList list = {};
     ASSERT_EQ(DecideCatalogueSeed(false, stock.file, &list), SeedDecision::Seed);
     ASSERT_EQ(list.Count, 2);
@@ -61,9 +65,9 @@ TEST(CatalogueSeed, AnExistingCatalogueOrNoStockFileSeedsNothing)
 TEST(CatalogueSeed, AStockFileReadInPartSeedsNothing)
 {
     const std::string readInPart[] = {
-        Labels(2) + " trailing",        /* text after the array */
-        "{\"name\": \"one label\"}",    /* not an array */
-        Labels(MaxLabels + 1),          /* more labels than the catalogue holds */
+        Labels(2) + " trailing",                      /* text after the array */
+        "{\"name\": \"one label\"}",                  /* not an array */
+        Labels(MaxLabels + 1),                        /* more labels than the catalogue holds */
         std::string(MaxLabelCatalogueBytes + 1, ' '), /* too large */
         "not json",
         " \n\t",

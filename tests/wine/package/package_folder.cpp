@@ -10,4 +10,7 @@ std::wstring PackageFolder()
     return folder.substr(0, folder.find_last_of(L"\\/")) + L"\\..\\package";
 }
 
-std::wstring PackageInfPath() { return PackageFolder() + L"\\pdr7300.inf"; }
+std::wstring PackageInfPath()
+{
+    return PackageFolder() + L"\\pdr7300.inf";
+}

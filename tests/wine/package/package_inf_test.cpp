@@ -1,8 +1,8 @@
 /* The built driver package: setupapi reads its INF as a Windows NT printer
  * INF of the packaged DLL's version, and the INF installs only files that
  * it declares and the package holds. */
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <setupapi.h>
 
 #include <algorithm>
@@ -23,7 +23,8 @@ struct OpenInf {
     }
     ~OpenInf()
     {
-        if (handle != INVALID_HANDLE_VALUE) SetupCloseInfFile(handle);
+        if (handle != INVALID_HANDLE_VALUE)
+            SetupCloseInfFile(handle);
     }
 };
 
@@ -33,7 +34,8 @@ DWORD InfStyle(HINF inf)
     SetupGetInfInformationW(inf, INFINFO_INF_SPEC_IS_HINF, nullptr, 0, &size);
     std::vector<BYTE> buffer(size);
     auto* info = reinterpret_cast<SP_INF_INFORMATION*>(buffer.data());
-    if (size == 0 || !SetupGetInfInformationW(inf, INFINFO_INF_SPEC_IS_HINF, info, size, nullptr)) return 0;
+    if (size == 0 || !SetupGetInfInformationW(inf, INFINFO_INF_SPEC_IS_HINF, info, size, nullptr))
+        return 0;
     return info->InfStyle;
 }
 
@@ -59,8 +61,9 @@ std::wstring FileVersion(const std::wstring& path)
     if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, block.data()) ||
         !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length))
         return L"(none)";
-    return std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(fixed->dwFileVersionMS)) +
-           L"." + std::to_wstring(HIWORD(fixed->dwFileVersionLS)) + L"." +
+    return std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+           std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." +
+           std::to_wstring(HIWORD(fixed->dwFileVersionLS)) + L"." +
            std::to_wstring(LOWORD(fixed->dwFileVersionLS));
 }
 
@@ -89,10 +92,12 @@ TEST(DriverPackageInf, InstallsOnlyDeclaredFilesThePackageHolds)
     EXPECT_EQ(driver.configFile, L"pdr7300ui.dll");
     std::vector<std::wstring> named = {driver.driverFile, driver.configFile, driver.dataFile};
     for (const std::wstring& file : named)
-        EXPECT_NE(std::find(driver.files.begin(), driver.files.end(), file), driver.files.end()) << file.c_str();
+        EXPECT_NE(std::find(driver.files.begin(), driver.files.end(), file), driver.files.end())
+            << file.c_str();
     for (const std::wstring& file : driver.files) {
         INFCONTEXT line;
-        EXPECT_TRUE(SetupFindFirstLineW(inf.handle, L"SourceDisksFiles", file.c_str(), &line)) << file.c_str();
+        EXPECT_TRUE(SetupFindFirstLineW(inf.handle, L"SourceDisksFiles", file.c_str(), &line))
+            << file.c_str();
         EXPECT_NE(GetFileAttributesW((PackageFolder() + L"\\" + file).c_str()), INVALID_FILE_ATTRIBUTES)
             << file.c_str();
     }

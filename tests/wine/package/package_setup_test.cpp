@@ -3,10 +3,10 @@
  * a fresh copy of the bare prefix (tools/wine/run-in-fresh-prefix.sh), so
  * it starts with no driver, no printer and no label catalogue.
  */
-#include <gtest/gtest.h>
 #include <windows.h>
-#include <setupapi.h>
 #include <winspool.h>
+#include <gtest/gtest.h>
+#include <setupapi.h>
 
 #include <stdlib.h>
 
@@ -24,15 +24,22 @@ namespace {
 
 const wchar_t Environment[] = L"Windows x64";
 
-std::string Said(const SetupRun& run) { return "out: " + run.out + "\nerr: " + run.err; }
+std::string Said(const SetupRun& run)
+{
+    return "out: " + run.out + "\nerr: " + run.err;
+}
 
 std::wstring Lower(std::wstring text)
 {
-    for (wchar_t& c : text) c = towlower(c);
+    for (wchar_t& c : text)
+        c = towlower(c);
     return text;
 }
 
-std::wstring BaseName(const std::wstring& path) { return Lower(path.substr(path.find_last_of(L'\\') + 1)); }
+std::wstring BaseName(const std::wstring& path)
+{
+    return Lower(path.substr(path.find_last_of(L'\\') + 1));
+}
 
 /* The INF's files as pdr-setup reads them, lower case and sorted. */
 std::vector<std::wstring> InfFiles(const std::wstring& package)
@@ -40,10 +47,13 @@ std::vector<std::wstring> InfFiles(const std::wstring& package)
     InfDriver driver;
     std::wstring problem;
     HINF inf = SetupOpenInfFileW((package + L"\\pdr7300.inf").c_str(), L"Printer", INF_STYLE_WIN4, nullptr);
-    if (inf != INVALID_HANDLE_VALUE) ReadInfDriver(inf, ModelName, &driver, &problem);
-    if (inf != INVALID_HANDLE_VALUE) SetupCloseInfFile(inf);
+    if (inf != INVALID_HANDLE_VALUE)
+        ReadInfDriver(inf, ModelName, &driver, &problem);
+    if (inf != INVALID_HANDLE_VALUE)
+        SetupCloseInfFile(inf);
     std::vector<std::wstring> files;
-    for (const std::wstring& file : driver.files) files.push_back(Lower(file));
+    for (const std::wstring& file : driver.files)
+        files.push_back(Lower(file));
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -60,19 +70,21 @@ InstalledDriver FindInstalledDriver()
     DWORD needed = 0, count = 0;
     EnumPrinterDriversW(nullptr, const_cast<wchar_t*>(Environment), 3, nullptr, 0, &needed, &count);
     std::vector<BYTE> buffer(needed);
-    if (needed == 0 || !EnumPrinterDriversW(nullptr, const_cast<wchar_t*>(Environment), 3, buffer.data(), needed,
-                                            &needed, &count))
+    if (needed == 0 || !EnumPrinterDriversW(nullptr, const_cast<wchar_t*>(Environment), 3, buffer.data(),
+                                            needed, &needed, &count))
         return result;
     const auto* drivers = reinterpret_cast<const DRIVER_INFO_3W*>(buffer.data());
     for (DWORD index = 0; index < count; ++index) {
         const DRIVER_INFO_3W& info = drivers[index];
-        if (wcscmp(info.pName, ModelName) != 0) continue;
+        if (wcscmp(info.pName, ModelName) != 0)
+            continue;
         result.found = true;
         result.driverPath = info.pDriverPath;
         result.configFile = info.pConfigFile;
         result.dataFile = info.pDataFile;
         result.files = {info.pDriverPath, info.pConfigFile, info.pDataFile};
-        for (const wchar_t* file = info.pDependentFiles; file != nullptr && *file != 0; file += wcslen(file) + 1)
+        for (const wchar_t* file = info.pDependentFiles; file != nullptr && *file != 0;
+             file += wcslen(file) + 1)
             result.files.push_back(file);
     }
     return result;
@@ -81,7 +93,8 @@ InstalledDriver FindInstalledDriver()
 std::vector<std::wstring> SortedBaseNames(const std::vector<std::wstring>& paths)
 {
     std::vector<std::wstring> names;
-    for (const std::wstring& path : paths) names.push_back(BaseName(path));
+    for (const std::wstring& path : paths)
+        names.push_back(BaseName(path));
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
@@ -90,7 +103,8 @@ std::vector<std::wstring> SortedBaseNames(const std::vector<std::wstring>& paths
 bool PrinterExists(const wchar_t* name)
 {
     HANDLE printer = nullptr;
-    if (!OpenPrinterW(const_cast<wchar_t*>(name), &printer, nullptr)) return false;
+    if (!OpenPrinterW(const_cast<wchar_t*>(name), &printer, nullptr))
+        return false;
     ClosePrinter(printer);
     return true;
 }
@@ -111,8 +125,9 @@ std::vector<std::string> LoadedLabels(const wchar_t* path)
     std::vector<std::string> labels;
     for (int index = 0; index < count; ++index) {
         const LabelEntry& label = entries[index];
-        labels.push_back(std::to_string(label.id) + " " + label.name + " " + label.width + " " + label.length + " " +
-                         label.horzOffset + " " + label.vertOffset + " " + std::to_string(label.units));
+        labels.push_back(std::to_string(label.id) + " " + label.name + " " + label.width + " " +
+                         label.length + " " + label.horzOffset + " " + label.vertOffset + " " +
+                         std::to_string(label.units));
     }
     return labels;
 }
@@ -143,7 +158,8 @@ public:
         CreateDirectoryW(folder.c_str(), nullptr);
         WIN32_FIND_DATAW found;
         HANDLE search = FindFirstFileW((PackageFolder() + L"\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return;
+        if (search == INVALID_HANDLE_VALUE)
+            return;
         do {
             if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
                 CopyFileW((PackageFolder() + L"\\" + found.cFileName).c_str(),
@@ -151,7 +167,10 @@ public:
         } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    std::wstring Path(const wchar_t* file) const { return folder + L"\\" + file; }
+    std::wstring Path(const wchar_t* file) const
+    {
+        return folder + L"\\" + file;
+    }
     std::wstring folder;
 };
 

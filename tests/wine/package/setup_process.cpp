@@ -29,7 +29,8 @@ SetupRun RunSetup(const std::wstring& package, const std::vector<std::wstring>& 
     SetupRun run;
     const std::wstring program = package + L"\\pdr-setup.exe";
     std::wstring line = L"\"" + program + L"\"";
-    for (const std::wstring& argument : arguments) line += L" \"" + argument + L"\"";
+    for (const std::wstring& argument : arguments)
+        line += L" \"" + argument + L"\"";
     std::wstring outPath = TemporaryFile();
     std::wstring errPath = TemporaryFile();
     HANDLE out = InheritableOutput(outPath);
