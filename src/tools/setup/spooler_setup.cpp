@@ -8,6 +8,8 @@
 
 const wchar_t DriverEnvironment[] = L"Windows x64";
 
+SpoolerInstallCalls SpoolerInstall = {AddPrinterDriverExW, AddPrinterW};
+
 namespace {
 
 /* Dependent files as the spooler takes them: each name ended by a NUL, the
@@ -70,7 +72,7 @@ bool RegisterDriver(const wchar_t* driverName, const InfDriver& driver, std::wst
     info.pDataFile = Writable(driver.dataFile);
     info.pConfigFile = Writable(driver.configFile);
     info.pDependentFiles = Writable(dependent);
-    if (AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&info), APD_COPY_NEW_FILES))
+    if (SpoolerInstall.addPrinterDriverEx(nullptr, 3, reinterpret_cast<BYTE*>(&info), APD_COPY_NEW_FILES))
         return true;
     *problem = L"the spooler refused the driver: " + ErrorText(GetLastError());
     return false;
@@ -91,7 +93,7 @@ bool AddPrinterOnPort(const std::wstring& printer, const std::wstring& port, con
     info.pDriverName = const_cast<wchar_t*>(driverName);
     info.pPrintProcessor = const_cast<wchar_t*>(L"WinPrint");
     info.pDatatype = const_cast<wchar_t*>(L"RAW");
-    handle = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
+    handle = SpoolerInstall.addPrinter(nullptr, 2, reinterpret_cast<BYTE*>(&info));
     if (handle == nullptr) {
         *problem = L"the spooler refused the printer \"" + printer + L"\" on " + port + L": " +
                    ErrorText(GetLastError());

@@ -6,7 +6,17 @@
 
 #include "inf_driver.h"
 
+#include <windows.h>
+
 extern const wchar_t DriverEnvironment[];
+
+/* The two spooler calls that install something, replaceable so that tests
+ * can make the spooler refuse them. */
+struct SpoolerInstallCalls {
+    BOOL(WINAPI* addPrinterDriverEx)(LPWSTR server, DWORD level, LPBYTE info, DWORD flags);
+    HANDLE(WINAPI* addPrinter)(LPWSTR server, DWORD level, LPBYTE info);
+};
+extern SpoolerInstallCalls SpoolerInstall;
 
 /* The spooler's staging folder for this environment's driver files. */
 bool FindDriverFolder(std::wstring* folder, std::wstring* problem);

@@ -18,13 +18,20 @@
 #include "inf_driver.h"
 #include "labels/label_catalogue.h"
 #include "package_folder.h"
-#include "setup_process.h"
+#include "setup_run.h"
+#include "spooler_setup.h"
+#include "tool_process.h"
 
 namespace {
 
 const wchar_t Environment[] = L"Windows x64";
 
-std::string Said(const SetupRun& run)
+ToolResult RunSetup(const std::wstring& package, const std::vector<std::wstring>& arguments)
+{
+    return RunToolProcess(package + L"\\pdr-setup.exe", arguments);
+}
+
+std::string Said(const ToolResult& run)
 {
     return "out: " + run.out + "\nerr: " + run.err;
 }
@@ -60,7 +67,7 @@ std::vector<std::wstring> InfFiles(const std::wstring& package)
 
 struct InstalledDriver {
     bool found = false;
-    std::wstring driverPath, configFile, dataFile;
+    std::wstring configFile;
     std::vector<std::wstring> files; /* every file, full paths */
 };
 
@@ -79,9 +86,7 @@ InstalledDriver FindInstalledDriver()
         if (wcscmp(info.pName, ModelName) != 0)
             continue;
         result.found = true;
-        result.driverPath = info.pDriverPath;
         result.configFile = info.pConfigFile;
-        result.dataFile = info.pDataFile;
         result.files = {info.pDriverPath, info.pConfigFile, info.pDataFile};
         for (const wchar_t* file = info.pDependentFiles; file != nullptr && *file != 0;
              file += wcslen(file) + 1)
@@ -177,7 +182,7 @@ public:
 TEST(PackageSetup, InstallSeedsTheCatalogueAndLaterRunsKeepIt)
 {
     const std::wstring package = PackageFolder();
-    SetupRun first = RunSetup(package, {L"--package", package});
+    ToolResult first = RunSetup(package, {L"--package", package});
     ASSERT_EQ(first.exitCode, 0u) << Said(first);
 
     InstalledDriver installed = FindInstalledDriver();
@@ -198,14 +203,14 @@ TEST(PackageSetup, InstallSeedsTheCatalogueAndLaterRunsKeepIt)
     int count = LoadLabelCatalogue(entries.data(), MaxLabels, nullptr);
     ASSERT_TRUE(SaveLabelCatalogue(entries.data(), count - 1, nullptr));
     std::string edited = FileBytes(CataloguePath());
-    SetupRun second = RunSetup(package, {L"--printer", L"Second PDR"});
+    ToolResult second = RunSetup(package, {L"--printer", L"Second PDR"});
     ASSERT_EQ(second.exitCode, 0u) << Said(second);
     EXPECT_TRUE(PrinterExists(L"Second PDR"));
     EXPECT_EQ(FileBytes(CataloguePath()), edited);
 
-    SetupRun removal = RunSetup(package, {L"--remove", L"--printer", L"Second PDR"});
+    ToolResult removal = RunSetup(package, {L"--remove", L"--printer", L"Second PDR"});
     ASSERT_EQ(removal.exitCode, 0u) << Said(removal);
-    SetupRun last = RunSetup(package, {L"--remove"});
+    ToolResult last = RunSetup(package, {L"--remove"});
     ASSERT_EQ(last.exitCode, 0u) << Said(last);
     EXPECT_FALSE(PrinterExists(ModelName));
     EXPECT_FALSE(PrinterExists(L"Second PDR"));
@@ -218,7 +223,7 @@ TEST(PackageSetup, MissingFileInstallsNothing)
     PackageCopy package;
     std::vector<std::wstring> files = InfFiles(package.folder);
     ASSERT_TRUE(DeleteFileW(package.Path(L"pdr-labels.exe").c_str()));
-    SetupRun run = RunSetup(package.folder, {});
+    ToolResult run = RunSetup(package.folder, {});
     EXPECT_EQ(run.exitCode, 1u) << Said(run);
     EXPECT_NE(run.err.find("lacks pdr-labels.exe"), std::string::npos) << Said(run);
     ExpectNothingInstalled(files);
@@ -233,7 +238,7 @@ TEST(PackageSetup, InfWithoutTheModelInstallsNothing)
     ASSERT_NE(model, std::string::npos);
     inf.insert(model, ";");
     ASSERT_TRUE(WriteFileBytes(package.Path(L"pdr7300.inf"), inf));
-    SetupRun run = RunSetup(package.folder, {});
+    ToolResult run = RunSetup(package.folder, {});
     EXPECT_EQ(run.exitCode, 1u) << Said(run);
     EXPECT_NE(run.err.find("no model \"PDR-7300 Zr\""), std::string::npos) << Said(run);
     ExpectNothingInstalled(files);
@@ -244,11 +249,49 @@ TEST(PackageSetup, StockFileReadInPartInstallsWithoutACatalogue)
     PackageCopy package;
     std::string stock = FileBytes(package.Path(L"label-stock.kmr"));
     ASSERT_TRUE(WriteFileBytes(package.Path(L"label-stock.kmr"), stock + "\n{\"name\": \"dropped\"}"));
-    SetupRun run = RunSetup(package.folder, {});
+    ToolResult run = RunSetup(package.folder, {});
     EXPECT_EQ(run.exitCode, 0u) << Said(run);
     EXPECT_TRUE(FindInstalledDriver().found);
     EXPECT_TRUE(PrinterExists(ModelName));
     EXPECT_FALSE(FileExists(CataloguePath()));
+}
+
+BOOL WINAPI RefuseDriver(LPWSTR, DWORD, LPBYTE, DWORD)
+{
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+
+HANDLE WINAPI RefusePrinter(LPWSTR, DWORD, LPBYTE)
+{
+    SetLastError(ERROR_ACCESS_DENIED);
+    return nullptr;
+}
+
+int RunSetupInProcess(const std::wstring& package)
+{
+    std::vector<std::wstring> arguments = {L"pdr-setup", L"--package", package};
+    std::vector<wchar_t*> argv;
+    for (std::wstring& argument : arguments)
+        argv.push_back(&argument[0]);
+    return RunSetupProgram(static_cast<int>(argv.size()), argv.data());
+}
+
+/* Wine's spooler refuses neither call, so the refusals are made here. */
+TEST(PackageSetup, SpoolerRefusalsLeaveNoDriver)
+{
+    const std::wstring package = PackageFolder();
+    std::vector<std::wstring> files = InfFiles(package);
+    SpoolerInstall.addPrinterDriverEx = RefuseDriver;
+    EXPECT_EQ(RunSetupInProcess(package), 1);
+    ExpectNothingInstalled(files);
+
+    /* The printer refused after the driver went in: the driver goes again. */
+    SpoolerInstall = {AddPrinterDriverExW, RefusePrinter};
+    EXPECT_EQ(RunSetupInProcess(package), 1);
+    EXPECT_FALSE(FindInstalledDriver().found);
+    EXPECT_FALSE(PrinterExists(ModelName));
+    SpoolerInstall.addPrinter = AddPrinterW;
 }
 
 }  // namespace
