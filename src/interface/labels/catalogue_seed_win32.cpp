@@ -27,15 +27,14 @@ bool CatalogueExists(const wchar_t* catalogue)
 
 }  // namespace
 
-SeedDecision SeedLabelCatalogue(const wchar_t* driverFolder, bool* saved)
+bool SeedLabelCatalogue(const wchar_t* driverFolder)
 {
-    *saved = false;
     /* Composing the path creates the catalogue's folder. */
     wchar_t* catalogue = GetLabelCataloguePath();
     wchar_t stockPath[StockPathSize];
     if (catalogue == nullptr || !ComposeStockPath(stockPath, driverFolder)) {
         free(catalogue);
-        return SeedDecision::NoStockFile;
+        return false;
     }
     bool exists = CatalogueExists(catalogue);
     FILE* stock = exists ? nullptr : OpenLabelCatalogueFile(stockPath);
@@ -44,9 +43,8 @@ SeedDecision SeedLabelCatalogue(const wchar_t* driverFolder, bool* saved)
         list != nullptr ? DecideCatalogueSeed(exists, stock, list) : SeedDecision::NoStockFile;
     if (stock != nullptr)
         fclose(stock);
-    if (decision == SeedDecision::Seed)
-        *saved = SaveLabelCatalogue(list->Labels, list->Count, catalogue);
+    bool saved = decision == SeedDecision::Seed && SaveLabelCatalogue(list->Labels, list->Count, catalogue);
     free(list);
     free(catalogue);
-    return decision;
+    return saved;
 }

@@ -7,10 +7,9 @@
 /*
  * Creates the catalogue's folder and, when the machine has no catalogue yet,
  * fills it from the stock file in `driverFolder` as DecideCatalogueSeed
- * allows, through the catalogue's crash-safe save.  Returns what it decided,
- * and in `saved` whether the catalogue was written (a Seed whose save failed
- * leaves no catalogue behind).
+ * allows, through the catalogue's crash-safe save.  True when it wrote the
+ * catalogue; a save that failed leaves no catalogue behind.
  */
-SeedDecision SeedLabelCatalogue(const wchar_t* driverFolder, bool* saved);
+bool SeedLabelCatalogue(const wchar_t* driverFolder);
 
 #endif

@@ -36,9 +36,8 @@ bool FindDriverFolder(DWORD level, const BYTE* driverInfo, wchar_t* folder, size
 void SeedCatalogueFromPackage(DWORD level, const BYTE* driverInfo)
 {
     wchar_t folder[MAX_PATH];
-    bool saved = false;
     if (FindDriverFolder(level, driverInfo, folder, MAX_PATH))
-        SeedLabelCatalogue(folder, &saved);
+        SeedLabelCatalogue(folder);
 }
 
 }  // namespace
