@@ -22,16 +22,21 @@ function(pdr_wine_test name)
     if(NOT WIN32)
         return()
     endif()
-    add_executable(${name} ${ARGN} $<TARGET_OBJECTS:pdr_shell> $<TARGET_OBJECTS:pdr_resources>)
-    target_link_libraries(${name} PRIVATE pdr_core pdr_wine_test_support gtest gtest_main
-                          ${PDR_WIN32_LIBS})
-    target_link_options(${name} PRIVATE -static)
-    add_dependencies(${name} pdr7300ui)
+    pdr_wine_program(${name} ${ARGN})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         FIXTURES_REQUIRED wine_prefix
         RESOURCE_LOCK wine_prefix
         TIMEOUT 600)
+endfunction()
+
+# The program of a pdr_wine_test alone, for tests that run it their own way.
+function(pdr_wine_program name)
+    add_executable(${name} ${ARGN} $<TARGET_OBJECTS:pdr_shell> $<TARGET_OBJECTS:pdr_resources>)
+    target_link_libraries(${name} PRIVATE pdr_core pdr_wine_test_support gtest gtest_main
+                          ${PDR_WIN32_LIBS})
+    target_link_options(${name} PRIVATE -static)
+    add_dependencies(${name} pdr7300ui)
 endfunction()
 
 # A Google Benchmark program; the test run only checks that it runs.

@@ -1,7 +1,8 @@
 #!/bin/bash
-# The main job: builds the driver, installs it with the demo printer
-# "PDR-7300 Zr", a small label catalogue and the driver's version value into
-# a private Wine prefix (build/demo/wineprefix), and opens the printing
+# The main job: builds the driver package, installs it with pdr-setup.exe
+# and the demo printer "PDR-7300 Zr" (the installation seeds the label
+# catalogue from the package's sample stock file), sets the driver's version
+# value in a private Wine prefix (build/demo/wineprefix), and opens the printing
 # preferences and then the printer properties the way a Windows program
 # does.  After OK it prints the settings record that came out.
 #
@@ -12,7 +13,8 @@
 # PDR_DEMO_DPI=144 (or 120, 192, ...) a screen of that many dots per inch.
 # PDR_DEMO_PREFIX and PDR_DEMO_PAGES put the prefix and the pages elsewhere;
 # PDR_DEMO_PROGRAMS=<folder> runs the programs already built there, with no
-# setup and no build.
+# setup and no build, and installs the package beside it (<folder>/../package,
+# or PDR_DEMO_PACKAGE).
 #
 # Each run sets the prefix's screen up for itself, whatever an earlier run
 # left behind, and leaves it headless at 96 dpi, as the tests expect it.
@@ -37,18 +39,17 @@ else
     windows_build=${PDR_WINDOWS_BUILD:-build/windows}
     cmake --no-warn-unused-cli -S . -B "$windows_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-    cmake --build "$windows_build" -j "$(nproc)" --target pdr7300ui pdr7300-render-standin \
-        pdr-install-printer pdr-preferences >/dev/null
+    cmake --build "$windows_build" -j "$(nproc)" --target pdr_driver_package pdr-preferences >/dev/null
     bindir=$(realpath "$windows_build/bin")
 fi
+package=$(realpath "${PDR_DEMO_PACKAGE:-$bindir/../package}")
 
 prefix=$(realpath -m "${PDR_DEMO_PREFIX:-build/demo/wineprefix}")
-tools/wine/prepare-prefix.sh "$prefix" "$bindir" >/dev/null
+# The demo shows the driver as freshly installed: without a catalogue, the
+# installation seeds it from the package's stock file (the sample catalogue).
+rm -f "$prefix/drive_c/ProgramData/PDR7300Zr/label-list.kmr"
+tools/wine/prepare-prefix.sh "$prefix" "$package" >/dev/null
 source tools/wine/wine-env.sh "$prefix"
-
-catalogue="$prefix/drive_c/ProgramData/PDR7300Zr"
-mkdir -p "$catalogue"
-cp tools/demo/sample-labels.kmr "$catalogue/label-list.kmr"
 
 case "$language" in
     de) export LC_ALL=de_DE.UTF-8 ;;

@@ -1,8 +1,12 @@
 #!/bin/bash
 # Creates (once) the private Wine prefix of a build tree and installs the
-# freshly built driver with its demo printer into it.
+# freshly built driver package with its demo printer into it, the way an
+# administrator does: pdr-setup.exe from the package.
 #
-#   prepare-prefix.sh <prefix directory> <folder with the built programs>
+#   prepare-prefix.sh <prefix directory> <driver package folder>
+#
+# The prefix starts as a copy of a bare one (Wine set up, no driver) kept
+# beside it as <prefix>-bare, which the installation tests copy as well.
 #
 # Wine's helper processes (services, explorer, the spooler's RPC server)
 # outlive the programs that start them and inherit their descriptors.  Every
@@ -11,8 +15,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$(realpath -m "$1")
-bindir=$(realpath "$2")
-source "$here/wine-env.sh" "$prefix"
+package=$(realpath "$2")
 
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
@@ -25,28 +28,18 @@ quietly() {
     fi
 }
 
-create_prefix() {
-    rm -rf "$prefix"
-    mkdir -p "$prefix"
-    quietly wineboot -i
-    quietly wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
-    quietly wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
-    # A crash prints two lines instead of a long backtrace.
-    quietly wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-        /v Debugger /d '' /f
-    quietly wineserver -w
-    # Debian's Wine does not find its own fonts; dialogs need "MS Shell Dlg".
-    cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
-    touch "$prefix/.pdr-ready"
-}
-
 mkdir -p "$(dirname "$prefix")"
 (
     flock 9
-    [ -f "$prefix/.pdr-ready" ] || create_prefix
+    if [ ! -f "$prefix/.pdr-ready" ]; then
+        "$here/bare-prefix.sh" "$prefix-bare" 9>&-
+        rm -rf "$prefix"
+        cp -a "$prefix-bare" "$prefix"
+    fi
+    source "$here/wine-env.sh" "$prefix"
     # Keep one server up for the whole run; one may already be running.
     wineserver -p 9>&- </dev/null >/dev/null 2>&1 || true
     # Wine shows the Unix root as drive Z:.
-    quietly wine "$bindir/pdr-install-printer.exe" "Z:${bindir//\//\\}"
+    quietly wine "$package/pdr-setup.exe" --package "Z:${package//\//\\}"
 ) 9>"$prefix.lock"
 echo "Wine prefix ready: $prefix"

@@ -18,7 +18,8 @@ std::wstring OwnFolder()
 bool CreateOutputPipe(HANDLE* read, HANDLE* write)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    if (!CreatePipe(read, write, &inherit, 0)) return false;
+    if (!CreatePipe(read, write, &inherit, 0))
+        return false;
     SetHandleInformation(*read, HANDLE_FLAG_INHERIT, 0);
     return true;
 }
@@ -28,7 +29,8 @@ std::string ReadToEnd(HANDLE pipe)
     std::string bytes;
     char chunk[4096];
     DWORD got = 0;
-    while (ReadFile(pipe, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    while (ReadFile(pipe, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        bytes.append(chunk, got);
     return bytes;
 }
 
@@ -36,7 +38,8 @@ std::string ReadToEnd(HANDLE pipe)
 std::wstring CommandLine(const std::wstring& program, const std::vector<std::wstring>& arguments)
 {
     std::wstring line = L"\"" + program + L"\"";
-    for (const std::wstring& argument : arguments) line += L" \"" + argument + L"\"";
+    for (const std::wstring& argument : arguments)
+        line += L" \"" + argument + L"\"";
     return line;
 }
 
@@ -44,10 +47,15 @@ std::wstring CommandLine(const std::wstring& program, const std::vector<std::wst
 
 ToolResult RunLabelsToolProcess(const std::vector<std::wstring>& arguments)
 {
+    return RunToolProcess(OwnFolder() + L"\\pdr-labels.exe", arguments);
+}
+
+ToolResult RunToolProcess(const std::wstring& program, const std::vector<std::wstring>& arguments)
+{
     ToolResult result;
-    const std::wstring program = OwnFolder() + L"\\pdr-labels.exe";
     HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
-    if (!CreateOutputPipe(&outRead, &outWrite)) return result;
+    if (!CreateOutputPipe(&outRead, &outWrite))
+        return result;
     if (!CreateOutputPipe(&errRead, &errWrite)) {
         CloseHandle(outRead);
         CloseHandle(outWrite);

@@ -1,5 +1,5 @@
-/* Runs the built pdr-labels.exe from the test program's folder as its own
- * process and keeps what it printed. */
+/* Runs a built program (pdr-labels.exe, pdr-setup.exe) as its own process
+ * and keeps what it printed. */
 #ifndef PDR_TESTS_WINE_TOOL_PROCESS_H
 #define PDR_TESTS_WINE_TOOL_PROCESS_H
 
@@ -13,6 +13,9 @@ struct ToolResult {
     std::string err;
 };
 
+ToolResult RunToolProcess(const std::wstring& program, const std::vector<std::wstring>& arguments);
+
+/* pdr-labels.exe from the test program's own folder. */
 ToolResult RunLabelsToolProcess(const std::vector<std::wstring>& arguments);
 
 #endif

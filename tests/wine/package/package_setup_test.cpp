@@ -1,0 +1,297 @@
+/*
+ * Installing from the built package with pdr-setup.exe.  Each case runs in
+ * a fresh copy of the bare prefix (tools/wine/run-in-fresh-prefix.sh), so
+ * it starts with no driver, no printer and no label catalogue.
+ */
+#include <windows.h>
+#include <winspool.h>
+#include <gtest/gtest.h>
+#include <setupapi.h>
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "file_bytes.h"
+#include "inf_driver.h"
+#include "labels/label_catalogue.h"
+#include "package_folder.h"
+#include "setup_run.h"
+#include "spooler_setup.h"
+#include "tool_process.h"
+
+namespace {
+
+const wchar_t Environment[] = L"Windows x64";
+
+ToolResult RunSetup(const std::wstring& package, const std::vector<std::wstring>& arguments)
+{
+    return RunToolProcess(package + L"\\pdr-setup.exe", arguments);
+}
+
+std::string Said(const ToolResult& run)
+{
+    return "out: " + run.out + "\nerr: " + run.err;
+}
+
+std::wstring Lower(std::wstring text)
+{
+    for (wchar_t& c : text)
+        c = towlower(c);
+    return text;
+}
+
+std::wstring BaseName(const std::wstring& path)
+{
+    return Lower(path.substr(path.find_last_of(L'\\') + 1));
+}
+
+/* The INF's files as pdr-setup reads them, lower case and sorted. */
+std::vector<std::wstring> InfFiles(const std::wstring& package)
+{
+    InfDriver driver;
+    std::wstring problem;
+    HINF inf = SetupOpenInfFileW((package + L"\\pdr7300.inf").c_str(), L"Printer", INF_STYLE_WIN4, nullptr);
+    if (inf != INVALID_HANDLE_VALUE)
+        ReadInfDriver(inf, ModelName, &driver, &problem);
+    if (inf != INVALID_HANDLE_VALUE)
+        SetupCloseInfFile(inf);
+    std::vector<std::wstring> files;
+    for (const std::wstring& file : driver.files)
+        files.push_back(Lower(file));
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+struct InstalledDriver {
+    bool found = false;
+    std::wstring configFile;
+    std::vector<std::wstring> files; /* every file, full paths */
+};
+
+InstalledDriver FindInstalledDriver()
+{
+    InstalledDriver result;
+    DWORD needed = 0, count = 0;
+    EnumPrinterDriversW(nullptr, const_cast<wchar_t*>(Environment), 3, nullptr, 0, &needed, &count);
+    std::vector<BYTE> buffer(needed);
+    if (needed == 0 || !EnumPrinterDriversW(nullptr, const_cast<wchar_t*>(Environment), 3, buffer.data(),
+                                            needed, &needed, &count))
+        return result;
+    const auto* drivers = reinterpret_cast<const DRIVER_INFO_3W*>(buffer.data());
+    for (DWORD index = 0; index < count; ++index) {
+        const DRIVER_INFO_3W& info = drivers[index];
+        if (wcscmp(info.pName, ModelName) != 0)
+            continue;
+        result.found = true;
+        result.configFile = info.pConfigFile;
+        result.files = {info.pDriverPath, info.pConfigFile, info.pDataFile};
+        for (const wchar_t* file = info.pDependentFiles; file != nullptr && *file != 0;
+             file += wcslen(file) + 1)
+            result.files.push_back(file);
+    }
+    return result;
+}
+
+std::vector<std::wstring> SortedBaseNames(const std::vector<std::wstring>& paths)
+{
+    std::vector<std::wstring> names;
+    for (const std::wstring& path : paths)
+        names.push_back(BaseName(path));
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+bool PrinterExists(const wchar_t* name)
+{
+    HANDLE printer = nullptr;
+    if (!OpenPrinterW(const_cast<wchar_t*>(name), &printer, nullptr))
+        return false;
+    ClosePrinter(printer);
+    return true;
+}
+
+std::wstring CataloguePath()
+{
+    wchar_t* composed = GetLabelCataloguePath();
+    std::wstring path = composed != nullptr ? composed : L"";
+    free(composed);
+    return path;
+}
+
+/* Each label as the loader reads it, one line a label. */
+std::vector<std::string> LoadedLabels(const wchar_t* path)
+{
+    std::vector<LabelEntry> entries(MaxLabels);
+    int count = LoadLabelCatalogue(entries.data(), MaxLabels, path);
+    std::vector<std::string> labels;
+    for (int index = 0; index < count; ++index) {
+        const LabelEntry& label = entries[index];
+        labels.push_back(std::to_string(label.id) + " " + label.name + " " + label.width + " " +
+                         label.length + " " + label.horzOffset + " " + label.vertOffset + " " +
+                         std::to_string(label.units));
+    }
+    return labels;
+}
+
+/* Nothing of the driver on the machine: not registered, no printer, no file
+ * waiting in the spooler's driver folder, no catalogue. */
+void ExpectNothingInstalled(const std::vector<std::wstring>& infFiles)
+{
+    EXPECT_FALSE(FindInstalledDriver().found);
+    EXPECT_FALSE(PrinterExists(ModelName));
+    wchar_t folder[MAX_PATH] = L"";
+    DWORD needed = 0;
+    ASSERT_TRUE(GetPrinterDriverDirectoryW(nullptr, const_cast<wchar_t*>(Environment), 1,
+                                           reinterpret_cast<BYTE*>(folder), sizeof folder, &needed));
+    for (const std::wstring& file : infFiles)
+        EXPECT_FALSE(FileExists(std::wstring(folder) + L"\\" + file)) << file.c_str();
+    EXPECT_FALSE(FileExists(CataloguePath()));
+}
+
+/* A copy of the built package in a temporary folder, to be changed. */
+class PackageCopy {
+public:
+    PackageCopy()
+    {
+        wchar_t temp[MAX_PATH] = L"";
+        GetTempPathW(MAX_PATH, temp);
+        folder = std::wstring(temp) + L"pdr-package";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((PackageFolder() + L"\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return;
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                CopyFileW((PackageFolder() + L"\\" + found.cFileName).c_str(),
+                          (folder + L"\\" + found.cFileName).c_str(), FALSE);
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    std::wstring Path(const wchar_t* file) const
+    {
+        return folder + L"\\" + file;
+    }
+    std::wstring folder;
+};
+
+TEST(PackageSetup, InstallSeedsTheCatalogueAndLaterRunsKeepIt)
+{
+    const std::wstring package = PackageFolder();
+    ToolResult first = RunSetup(package, {L"--package", package});
+    ASSERT_EQ(first.exitCode, 0u) << Said(first);
+
+    InstalledDriver installed = FindInstalledDriver();
+    ASSERT_TRUE(installed.found);
+    EXPECT_EQ(SortedBaseNames(installed.files), InfFiles(package));
+    EXPECT_EQ(BaseName(installed.configFile), L"pdr7300ui.dll");
+    for (const std::wstring& file : installed.files)
+        EXPECT_EQ(FileBytes(file), FileBytes(package + L"\\" + BaseName(file))) << file.c_str();
+    EXPECT_TRUE(PrinterExists(ModelName));
+
+    std::wstring stock = package + L"\\label-stock.kmr";
+    std::vector<std::string> stockLabels = LoadedLabels(stock.c_str());
+    ASSERT_FALSE(stockLabels.empty());
+    EXPECT_EQ(LoadedLabels(nullptr), stockLabels);
+
+    /* The site edits its catalogue; installing again keeps the edit. */
+    std::vector<LabelEntry> entries(MaxLabels);
+    int count = LoadLabelCatalogue(entries.data(), MaxLabels, nullptr);
+    ASSERT_TRUE(SaveLabelCatalogue(entries.data(), count - 1, nullptr));
+    std::string edited = FileBytes(CataloguePath());
+    ToolResult second = RunSetup(package, {L"--printer", L"Second PDR"});
+    ASSERT_EQ(second.exitCode, 0u) << Said(second);
+    EXPECT_TRUE(PrinterExists(L"Second PDR"));
+    EXPECT_EQ(FileBytes(CataloguePath()), edited);
+
+    ToolResult removal = RunSetup(package, {L"--remove", L"--printer", L"Second PDR"});
+    ASSERT_EQ(removal.exitCode, 0u) << Said(removal);
+    ToolResult last = RunSetup(package, {L"--remove"});
+    ASSERT_EQ(last.exitCode, 0u) << Said(last);
+    EXPECT_FALSE(PrinterExists(ModelName));
+    EXPECT_FALSE(PrinterExists(L"Second PDR"));
+    EXPECT_FALSE(FindInstalledDriver().found);
+    EXPECT_EQ(FileBytes(CataloguePath()), edited);
+}
+
+TEST(PackageSetup, MissingFileInstallsNothing)
+{
+    PackageCopy package;
+    std::vector<std::wstring> files = InfFiles(package.folder);
+    ASSERT_TRUE(DeleteFileW(package.Path(L"pdr-labels.exe").c_str()));
+    ToolResult run = RunSetup(package.folder, {});
+    EXPECT_EQ(run.exitCode, 1u) << Said(run);
+    EXPECT_NE(run.err.find("lacks pdr-labels.exe"), std::string::npos) << Said(run);
+    ExpectNothingInstalled(files);
+}
+
+TEST(PackageSetup, InfWithoutTheModelInstallsNothing)
+{
+    PackageCopy package;
+    std::vector<std::wstring> files = InfFiles(package.folder);
+    std::string inf = FileBytes(package.Path(L"pdr7300.inf"));
+    size_t model = inf.find("%ModelName%=");
+    ASSERT_NE(model, std::string::npos);
+    inf.insert(model, ";");
+    ASSERT_TRUE(WriteFileBytes(package.Path(L"pdr7300.inf"), inf));
+    ToolResult run = RunSetup(package.folder, {});
+    EXPECT_EQ(run.exitCode, 1u) << Said(run);
+    EXPECT_NE(run.err.find("no model \"PDR-7300 Zr\""), std::string::npos) << Said(run);
+    ExpectNothingInstalled(files);
+}
+
+TEST(PackageSetup, StockFileReadInPartInstallsWithoutACatalogue)
+{
+    PackageCopy package;
+    std::string stock = FileBytes(package.Path(L"label-stock.kmr"));
+    ASSERT_TRUE(WriteFileBytes(package.Path(L"label-stock.kmr"), stock + "\n{\"name\": \"dropped\"}"));
+    ToolResult run = RunSetup(package.folder, {});
+    EXPECT_EQ(run.exitCode, 0u) << Said(run);
+    EXPECT_TRUE(FindInstalledDriver().found);
+    EXPECT_TRUE(PrinterExists(ModelName));
+    EXPECT_FALSE(FileExists(CataloguePath()));
+}
+
+BOOL WINAPI RefuseDriver(LPWSTR, DWORD, LPBYTE, DWORD)
+{
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+
+HANDLE WINAPI RefusePrinter(LPWSTR, DWORD, LPBYTE)
+{
+    SetLastError(ERROR_ACCESS_DENIED);
+    return nullptr;
+}
+
+int RunSetupInProcess(const std::wstring& package)
+{
+    std::vector<std::wstring> arguments = {L"pdr-setup", L"--package", package};
+    std::vector<wchar_t*> argv;
+    for (std::wstring& argument : arguments)
+        argv.push_back(&argument[0]);
+    return RunSetupProgram(static_cast<int>(argv.size()), argv.data());
+}
+
+/* Wine's spooler refuses neither call, so the refusals are made here. */
+TEST(PackageSetup, SpoolerRefusalsLeaveNoDriver)
+{
+    const std::wstring package = PackageFolder();
+    std::vector<std::wstring> files = InfFiles(package);
+    SpoolerInstall.addPrinterDriverEx = RefuseDriver;
+    EXPECT_EQ(RunSetupInProcess(package), 1);
+    ExpectNothingInstalled(files);
+
+    /* The printer refused after the driver went in: the driver goes again. */
+    SpoolerInstall = {AddPrinterDriverExW, RefusePrinter};
+    EXPECT_EQ(RunSetupInProcess(package), 1);
+    EXPECT_FALSE(FindInstalledDriver().found);
+    EXPECT_FALSE(PrinterExists(ModelName));
+    SpoolerInstall.addPrinter = AddPrinterW;
+}
+
+}  // namespace
