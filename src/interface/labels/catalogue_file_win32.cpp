@@ -9,7 +9,9 @@
 #include <string.h>
 #include <wchar.h>
 
+#include "labels/catalogue_file_win32.h"
 #include "labels/catalogue_json.h"
+#include "labels/catalogue_snapshot_win32.h"
 #include "labels/label_catalogue.h"
 #include "text/bounded_text.h"
 
@@ -25,8 +27,14 @@ constexpr size_t TemporaryPathSize = 1024;
  * another count is only needed beside a file that a save which died left. */
 constexpr unsigned TemporaryNameTries = 100;
 
-bool CreateCatalogueFolder(const wchar_t* folder)
+/* Only those who write make the folder: a reader finds no file there. */
+bool CreateCatalogueFolder(const wchar_t* catalogue)
 {
+    wchar_t folder[LabelCataloguePathSize];
+    if (!CopyTextBounded(folder, LabelCataloguePathSize, catalogue)) return false;
+    wchar_t* last = wcsrchr(folder, L'\\');
+    if (last == nullptr) return false;
+    *last = L'\0';
     return CreateDirectoryW(folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
@@ -37,6 +45,22 @@ const wchar_t* ResolveCataloguePath(const wchar_t* path, wchar_t** owned)
     if (path != nullptr) return path;
     *owned = GetLabelCataloguePath();
     return *owned;
+}
+
+/* Published once; a thread that loses the race frees its own copy. */
+wchar_t* volatile KeptDefaultPath = nullptr;
+
+wchar_t* ComposeDefaultCataloguePath()
+{
+    wchar_t* path = static_cast<wchar_t*>(malloc(LabelCataloguePathSize * sizeof(wchar_t)));
+    if (path == nullptr) return nullptr;
+    path[0] = L'\0';
+    bool composed = SHGetSpecialFolderPathW(nullptr, path, CSIDL_COMMON_APPDATA, FALSE) &&
+        AppendTextBounded(path, LabelCataloguePathSize, CatalogueFolderName) &&
+        AppendTextBounded(path, LabelCataloguePathSize, CatalogueFileName);
+    if (composed) return path;
+    free(path);
+    return nullptr;
 }
 
 /*
@@ -73,31 +97,6 @@ bool IsPassingConflict(DWORD error)
 {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
            error == ERROR_ACCESS_DENIED;
-}
-
-/*
- * Readers share the file for reading, writing and deletion, so that they
- * never stop a rename where the file system lets one replace an open file;
- * Wine's does not, whatever is shared, and there the save waits for a
- * moment without readers.  A reader goes on reading the text it opened,
- * whole; the next one opens the new text.  The catalogue is only ever
- * replaced by a rename, so it is never missing while a save runs: a missing
- * file is an empty catalogue.
- */
-HANDLE OpenCatalogueForReading(const wchar_t* path)
-{
-    RetryClock clock = ReaderRetryClock();
-    for (;;) {
-        HANDLE file = CreateFileW(path, GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) return file;
-        DWORD error = GetLastError();
-        if (!IsPassingConflict(error) || !WaitBeforeRetry(&clock)) {
-            SetLastError(error);
-            return INVALID_HANDLE_VALUE;
-        }
-    }
 }
 
 /* The open file as a C stream in byte mode; the stream owns the handle. */
@@ -202,18 +201,56 @@ bool ReplaceCatalogueFile(const wchar_t* target, const char* text)
 
 }  // namespace
 
+/*
+ * Readers share the file for reading, writing and deletion, so that they
+ * never stop a rename where the file system lets one replace an open file;
+ * Wine's does not, whatever is shared, and there the save waits for a
+ * moment without readers.  A reader goes on reading the text it opened,
+ * whole; the next one opens the new text.  The catalogue is only ever
+ * replaced by a rename, so it is never missing while a save runs: a missing
+ * file is an empty catalogue.
+ */
+HANDLE OpenCatalogueForReading(const wchar_t* path)
+{
+    RetryClock clock = ReaderRetryClock();
+    for (;;) {
+        HANDLE file = CreateFileW(path, GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        DWORD error = GetLastError();
+        if (!IsPassingConflict(error) || !WaitBeforeRetry(&clock)) {
+            SetLastError(error);
+            return INVALID_HANDLE_VALUE;
+        }
+    }
+}
+
+const wchar_t* DefaultCataloguePath()
+{
+    wchar_t* kept = KeptDefaultPath;
+    if (kept != nullptr) return kept;
+    wchar_t* composed = ComposeDefaultCataloguePath();
+    if (composed == nullptr) return nullptr;
+    void* before = InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&KeptDefaultPath),
+                                                     composed, nullptr);
+    if (before == nullptr) return composed;
+    free(composed);
+    return static_cast<wchar_t*>(before);
+}
+
+void ForgetDefaultCataloguePath()
+{
+    free(InterlockedExchangePointer(reinterpret_cast<void* volatile*>(&KeptDefaultPath), nullptr));
+}
+
 wchar_t* GetLabelCataloguePath()
 {
+    const wchar_t* kept = DefaultCataloguePath();
+    if (kept == nullptr || !CreateCatalogueFolder(kept)) return nullptr;
     wchar_t* path = static_cast<wchar_t*>(malloc(LabelCataloguePathSize * sizeof(wchar_t)));
-    if (path == nullptr) return nullptr;
-    path[0] = L'\0';
-    bool composed = SHGetSpecialFolderPathW(nullptr, path, CSIDL_COMMON_APPDATA, FALSE) &&
-        AppendTextBounded(path, LabelCataloguePathSize, CatalogueFolderName) &&
-        CreateCatalogueFolder(path) &&
-        AppendTextBounded(path, LabelCataloguePathSize, CatalogueFileName);
-    if (composed) return path;
-    free(path);
-    return nullptr;
+    if (path != nullptr) CopyTextBounded(path, LabelCataloguePathSize, kept);
+    return path;
 }
 
 FILE* OpenLabelCatalogueFile(const wchar_t* path)
@@ -224,10 +261,10 @@ FILE* OpenLabelCatalogueFile(const wchar_t* path)
 
 int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
 {
-    wchar_t* owned = nullptr;
-    const wchar_t* source = ResolveCataloguePath(path, &owned);
+    if (path == nullptr && capacity >= MaxLabels)
+        return CopyDefaultCatalogue(entries, CatalogueUse::Current, 0);
+    const wchar_t* source = path != nullptr ? path : DefaultCataloguePath();
     FILE* file = source != nullptr ? OpenLabelCatalogueFile(source) : nullptr;
-    free(owned);
     if (file == nullptr) return 0;
     int count = ReadLabelCatalogueStream(file, entries, capacity);
     fclose(file);

@@ -106,17 +106,19 @@ TEST_F(DefaultCatalogue, PathIsInTheMachinesCommonApplicationDataFolder)
     free(path);
 }
 
-TEST_F(DefaultCatalogue, FirstLoadCreatesTheFolderAndFindsNoLabels)
+/* Readers find no labels and leave the machine as it was; the first save
+ * makes the folder. */
+TEST_F(DefaultCatalogue, OnlyASaveCreatesTheFolder)
 {
     RemoveDirectoryW(CatalogueFolder().c_str());
     ASSERT_FALSE(FileExists(CatalogueFolder()));
     LabelEntry entries[MaxLabels];
     EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+    EXPECT_FALSE(FileExists(CatalogueFolder()));
+    EXPECT_TRUE(SaveLabelCatalogue(nullptr, 0, nullptr));
     DWORD attributes = GetFileAttributesW(CatalogueFolder().c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_FALSE(FileExists(CataloguePath()));
-    // A second load finds the folder there already.
     EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
 }
 
