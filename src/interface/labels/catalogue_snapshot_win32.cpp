@@ -25,7 +25,8 @@ volatile LONG64 KnownSettledAge = 0;
 ULONGLONG SettledAgeOn(const wchar_t* path)
 {
     const LONG64 known = KnownSettledAge;
-    if (known != 0) return static_cast<ULONGLONG>(known);
+    if (known != 0)
+        return static_cast<ULONGLONG>(known);
     wchar_t volume[MAX_PATH];
     wchar_t system[MAX_PATH] = L"";
     ULONGLONG age = CoarseSettledAge;
@@ -72,12 +73,15 @@ volatile LONG TlsSlot = static_cast<LONG>(TLS_OUT_OF_INDEXES);
 DWORD ThreadSlot()
 {
     const DWORD slot = static_cast<DWORD>(TlsSlot);
-    if (slot != TLS_OUT_OF_INDEXES) return slot;
+    if (slot != TLS_OUT_OF_INDEXES)
+        return slot;
     const DWORD mine = TlsAlloc();
-    if (mine == TLS_OUT_OF_INDEXES) return mine;
-    const LONG before = InterlockedCompareExchange(&TlsSlot, static_cast<LONG>(mine),
-                                                   static_cast<LONG>(TLS_OUT_OF_INDEXES));
-    if (before == static_cast<LONG>(TLS_OUT_OF_INDEXES)) return mine;
+    if (mine == TLS_OUT_OF_INDEXES)
+        return mine;
+    const LONG before =
+        InterlockedCompareExchange(&TlsSlot, static_cast<LONG>(mine), static_cast<LONG>(TLS_OUT_OF_INDEXES));
+    if (before == static_cast<LONG>(TLS_OUT_OF_INDEXES))
+        return mine;
     TlsFree(mine);
     return static_cast<DWORD>(before);
 }
@@ -85,38 +89,46 @@ DWORD ThreadSlot()
 ThreadCatalogue* ClaimFreeEntry()
 {
     for (ThreadCatalogue* entry = Registry; entry != nullptr; entry = entry->next)
-        if (InterlockedCompareExchange(&entry->taken, 1, 0) == 0) return entry;
+        if (InterlockedCompareExchange(&entry->taken, 1, 0) == 0)
+            return entry;
     return nullptr;
 }
 
 ThreadCatalogue* AddEntry()
 {
     auto* entry = static_cast<ThreadCatalogue*>(calloc(1, sizeof(ThreadCatalogue)));
-    if (entry == nullptr) return nullptr;
+    if (entry == nullptr)
+        return nullptr;
     entry->taken = 1;
     void* head;
     do {
         head = Registry;
         entry->next = static_cast<ThreadCatalogue*>(head);
-    } while (InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&Registry), entry, head) != head);
+    } while (InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&Registry), entry, head) !=
+             head);
     return entry;
 }
 
 ThreadCatalogue* ThisThreadCatalogue()
 {
     const DWORD slot = ThreadSlot();
-    if (slot == TLS_OUT_OF_INDEXES) return nullptr;
+    if (slot == TLS_OUT_OF_INDEXES)
+        return nullptr;
     auto* entry = static_cast<ThreadCatalogue*>(TlsGetValue(slot));
-    if (entry != nullptr) return entry;
+    if (entry != nullptr)
+        return entry;
     entry = ClaimFreeEntry();
-    if (entry == nullptr) entry = AddEntry();
-    if (entry != nullptr) TlsSetValue(slot, entry);
+    if (entry == nullptr)
+        entry = AddEntry();
+    if (entry != nullptr)
+        TlsSetValue(slot, entry);
     return entry;
 }
 
 void Drop(Snapshot* snapshot)
 {
-    if (snapshot != nullptr && --snapshot->holders == 0) free(snapshot);
+    if (snapshot != nullptr && --snapshot->holders == 0)
+        free(snapshot);
 }
 
 void ReleaseEntry(ThreadCatalogue* entry)
@@ -140,7 +152,8 @@ uint64_t HashBytes(const char* bytes, size_t length)
         memcpy(&word, bytes + at, 8);
         hash = (hash ^ word) * prime;
     }
-    for (; at < length; ++at) hash = (hash ^ static_cast<unsigned char>(bytes[at])) * prime;
+    for (; at < length; ++at)
+        hash = (hash ^ static_cast<unsigned char>(bytes[at])) * prime;
     return hash ^ length;
 }
 
@@ -171,7 +184,8 @@ ULONGLONG Now()
  * the last-write time. */
 bool IsSettled(const FILETIME& lastWrite, ULONGLONG now, ULONGLONG settledAge)
 {
-    const ULONGLONG written = (static_cast<ULONGLONG>(lastWrite.dwHighDateTime) << 32) | lastWrite.dwLowDateTime;
+    const ULONGLONG written =
+        (static_cast<ULONGLONG>(lastWrite.dwHighDateTime) << 32) | lastWrite.dwLowDateTime;
     return now > written && now - written > settledAge;
 }
 
@@ -182,7 +196,8 @@ Snapshot* BlankSnapshot(ThreadCatalogue* thread)
     Snapshot* snapshot = thread->current;
     if (snapshot == nullptr || snapshot->holders != 1) {
         snapshot = static_cast<Snapshot*>(malloc(sizeof(Snapshot)));
-        if (snapshot == nullptr) return nullptr;
+        if (snapshot == nullptr)
+            return nullptr;
         snapshot->holders = 1;
     }
     snapshot->list.Count = 0;
@@ -216,7 +231,8 @@ char* ReadWholeFile(HANDLE file, DWORD* got, bool* tooLarge)
         return nullptr;
     }
     *tooLarge = size.QuadPart > MaxLabelCatalogueBytes;
-    if (!*tooLarge) text = static_cast<char*>(malloc(static_cast<size_t>(size.QuadPart) + 1));
+    if (!*tooLarge)
+        text = static_cast<char*>(malloc(static_cast<size_t>(size.QuadPart) + 1));
     const DWORD wanted = static_cast<DWORD>(size.QuadPart);
     while (text != nullptr && *got < wanted) {
         DWORD read = 0;
@@ -230,7 +246,8 @@ char* ReadWholeFile(HANDLE file, DWORD* got, bool* tooLarge)
         }
     }
     CloseHandle(file);
-    if (text != nullptr) text[*got] = '\0';
+    if (text != nullptr)
+        text[*got] = '\0';
     return text;
 }
 
@@ -241,15 +258,19 @@ Snapshot* SnapshotOfText(ThreadCatalogue* thread, const wchar_t* path, const cha
 {
     const uint64_t hash = HashBytes(text, length);
     Snapshot* current = thread->current;
-    Snapshot* snapshot = current != nullptr && current->identified && current->hash == hash ? current : nullptr;
+    Snapshot* snapshot =
+        current != nullptr && current->identified && current->hash == hash ? current : nullptr;
     if (snapshot == nullptr) {
         snapshot = BlankSnapshot(thread);
-        if (snapshot == nullptr) return nullptr;
-        snapshot->list.Count = ParseLabelCatalogueReporting(text, length, snapshot->list.Labels, MaxLabels, nullptr);
+        if (snapshot == nullptr)
+            return nullptr;
+        snapshot->list.Count =
+            ParseLabelCatalogueReporting(text, length, snapshot->list.Labels, MaxLabels, nullptr);
         snapshot->hash = hash;
     }
     snapshot->identified = identity != nullptr;
-    if (identity != nullptr) snapshot->identity = *identity;
+    if (identity != nullptr)
+        snapshot->identity = *identity;
     snapshot->settled = identity != nullptr && IsSettled(identity->lastWrite, now, SettledAgeOn(path));
     return Install(thread, snapshot);
 }
@@ -280,11 +301,13 @@ Snapshot* Refresh(ThreadCatalogue* thread, const wchar_t* path)
         SameIdentity(current->identity, identity))
         return current;
     HANDLE file = OpenCatalogueForReading(path);
-    if (file == INVALID_HANDLE_VALUE) return EmptySnapshot(thread);
+    if (file == INVALID_HANDLE_VALUE)
+        return EmptySnapshot(thread);
     DWORD length = 0;
     bool tooLarge = false;
     char* text = ReadWholeFile(file, &length, &tooLarge);
-    if (text == nullptr) return tooLarge ? EmptySnapshot(thread) : nullptr;
+    if (text == nullptr)
+        return tooLarge ? EmptySnapshot(thread) : nullptr;
     Snapshot* snapshot = SnapshotOfText(thread, path, text, length, described ? &identity : nullptr, now);
     free(text);
     return snapshot;
@@ -293,7 +316,8 @@ Snapshot* Refresh(ThreadCatalogue* thread, const wchar_t* path)
 int CopyOut(const Snapshot* snapshot, LabelEntry* entries)
 {
     const int count = snapshot->list.Count;
-    if (count > 0) memcpy(entries, snapshot->list.Labels, static_cast<size_t>(count) * sizeof(LabelEntry));
+    if (count > 0)
+        memcpy(entries, snapshot->list.Labels, static_cast<size_t>(count) * sizeof(LabelEntry));
     return count;
 }
 
@@ -302,9 +326,11 @@ int CopyOut(const Snapshot* snapshot, LabelEntry* entries)
 int CopyDefaultCatalogue(LabelEntry* entries, CatalogueUse use, int slot)
 {
     const wchar_t* path = DefaultCataloguePath();
-    if (path == nullptr) return 0;
+    if (path == nullptr)
+        return 0;
     ThreadCatalogue* thread = ThisThreadCatalogue();
-    if (thread == nullptr) return LoadLabelCatalogue(entries, MaxLabels, path);
+    if (thread == nullptr)
+        return LoadLabelCatalogue(entries, MaxLabels, path);
     const bool slotted = slot >= 0 && slot < CatalogueCountSlots;
     if (slotted && use == CatalogueUse::Fill && thread->counted[slot] != nullptr) {
         Snapshot* counted = thread->counted[slot];
@@ -330,9 +356,11 @@ int CopyDefaultCatalogue(LabelEntry* entries, CatalogueUse use, int slot)
 void ReleaseThreadCatalogueSnapshots()
 {
     const DWORD slot = static_cast<DWORD>(TlsSlot);
-    if (slot == TLS_OUT_OF_INDEXES) return;
+    if (slot == TLS_OUT_OF_INDEXES)
+        return;
     auto* entry = static_cast<ThreadCatalogue*>(TlsGetValue(slot));
-    if (entry == nullptr) return;
+    if (entry == nullptr)
+        return;
     ReleaseEntry(entry);
     TlsSetValue(slot, nullptr);
     InterlockedExchange(&entry->taken, 0);
@@ -348,7 +376,9 @@ void ReleaseAllCatalogueSnapshots()
         free(entry);
         entry = next;
     }
-    const DWORD slot = static_cast<DWORD>(InterlockedExchange(&TlsSlot, static_cast<LONG>(TLS_OUT_OF_INDEXES)));
-    if (slot != TLS_OUT_OF_INDEXES) TlsFree(slot);
+    const DWORD slot =
+        static_cast<DWORD>(InterlockedExchange(&TlsSlot, static_cast<LONG>(TLS_OUT_OF_INDEXES)));
+    if (slot != TLS_OUT_OF_INDEXES)
+        TlsFree(slot);
     ForgetDefaultCataloguePath();
 }

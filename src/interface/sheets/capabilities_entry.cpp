@@ -42,8 +42,8 @@ void LoadListLabels(WORD capability, const void* output, CatalogueLabels* labels
 {
     const int slot = CountedListSlot(capability);
     if (slot < 0) return;
-    labels->Count = CopyDefaultCatalogue(labels->Labels, output == nullptr ? CatalogueUse::Count : CatalogueUse::Fill,
-                                         slot);
+    const CatalogueUse use = output == nullptr ? CatalogueUse::Count : CatalogueUse::Fill;
+    labels->Count = CopyDefaultCatalogue(labels->Labels, use, slot);
     labels->Loaded = true;
 }
 

@@ -37,10 +37,14 @@ struct ListBuffer {
     bool GuardIntact() const
     {
         for (size_t i = size; i < bytes.size(); ++i)
-            if (bytes[i] != 0xA5) return false;
+            if (bytes[i] != 0xA5)
+                return false;
         return true;
     }
-    std::wstring FirstName() const { return reinterpret_cast<const wchar_t*>(bytes.data()); }
+    std::wstring FirstName() const
+    {
+        return reinterpret_cast<const wchar_t*>(bytes.data());
+    }
     size_t size;
     std::vector<uint8_t> bytes;
 };
@@ -54,8 +58,8 @@ protected:
     {
         PlaceCatalogue(text);
         HANDLE file = CreateFileW(DefaultCataloguePath().c_str(), FILE_WRITE_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
         const FILETIME tick = {0, 0x02000000}; /* in the 2050s */
         EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &tick));

@@ -60,12 +60,16 @@ LabelList StockList(bool withExtra)
         list.Labels[i] = MakeLabel(name, "4.00", "6.00", Inches, FirstLabelId + i);
     }
     list.Count = BaseCount;
-    if (withExtra) list.Labels[list.Count++] = MakeLabel("Extra", "4", "6", Inches, FirstLabelId + BaseCount);
+    if (withExtra)
+        list.Labels[list.Count++] = MakeLabel("Extra", "4", "6", Inches, FirstLabelId + BaseCount);
     return list;
 }
 
 /* Save n (from 1) adds "Extra" when n is odd and removes it when even. */
-bool HasExtraAfter(LONG64 saves) { return saves % 2 == 1; }
+bool HasExtraAfter(LONG64 saves)
+{
+    return saves % 2 == 1;
+}
 
 std::string Rendered(const LabelList& list)
 {
@@ -75,7 +79,10 @@ std::string Rendered(const LabelList& list)
     return result;
 }
 
-std::string RenderedAfter(LONG64 saves) { return Rendered(StockList(HasExtraAfter(saves))); }
+std::string RenderedAfter(LONG64 saves)
+{
+    return Rendered(StockList(HasExtraAfter(saves)));
+}
 
 /*
  * What the writer has done, shared with the readers: twice the number of
@@ -94,14 +101,19 @@ LONG64 ReadProgress(const SharedProgress* shared)
     return InterlockedCompareExchange64(const_cast<volatile LONG64*>(&shared->value), 0, 0);
 }
 
-void SetProgress(SharedProgress* shared, LONG64 value) { InterlockedExchange64(&shared->value, value); }
+void SetProgress(SharedProgress* shared, LONG64 value)
+{
+    InterlockedExchange64(&shared->value, value);
+}
 
 /* A reader's step between two reads: stand still while asked to. */
 void StandStillWhileHeld(SharedProgress* shared)
 {
-    if (InterlockedCompareExchange(&shared->hold, 0, 0) == 0) return;
+    if (InterlockedCompareExchange(&shared->hold, 0, 0) == 0)
+        return;
     InterlockedIncrement(&shared->holding);
-    while (InterlockedCompareExchange(&shared->hold, 0, 0) != 0) Sleep(1);
+    while (InterlockedCompareExchange(&shared->hold, 0, 0) != 0)
+        Sleep(1);
     InterlockedDecrement(&shared->holding);
 }
 
@@ -154,15 +166,21 @@ public:
     }
     ~SharedMemory()
     {
-        if (view != nullptr) UnmapViewOfFile(view);
-        if (mapping != nullptr) CloseHandle(mapping);
+        if (view != nullptr)
+            UnmapViewOfFile(view);
+        if (mapping != nullptr)
+            CloseHandle(mapping);
     }
-    SharedProgress* Progress() const { return view; }
+    SharedProgress* Progress() const
+    {
+        return view;
+    }
 
 private:
     bool Map()
     {
-        if (mapping == nullptr) return false;
+        if (mapping == nullptr)
+            return false;
         view = static_cast<SharedProgress*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
         return view != nullptr;
     }
@@ -195,14 +213,18 @@ public:
         return started && WaitForSingleObject(ready, 120000) == WAIT_OBJECT_0;
     }
 
-    bool HasEnded() const { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }
+    bool HasEnded() const
+    {
+        return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+    }
 
     /* 0 when the reader saw nothing wrong. */
     DWORD Finish()
     {
         SetEvent(stop);
         DWORD code = 1;
-        if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 2);
+        if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0)
+            TerminateProcess(process.hProcess, 2);
         GetExitCodeProcess(process.hProcess, &code);
         return code;
     }
@@ -213,8 +235,10 @@ public:
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
         }
-        if (ready != nullptr) CloseHandle(ready);
-        if (stop != nullptr) CloseHandle(stop);
+        if (ready != nullptr)
+            CloseHandle(ready);
+        if (stop != nullptr)
+            CloseHandle(stop);
     }
 
 private:
@@ -242,10 +266,12 @@ std::string CatalogueBytes(const std::wstring& path)
 {
     std::string bytes;
     FILE* file = OpenLabelCatalogueFile(path.c_str());
-    if (file == nullptr) return "<unreadable>";
+    if (file == nullptr)
+        return "<unreadable>";
     char chunk[4096];
     size_t got;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
     fclose(file);
     return bytes;
 }
@@ -255,10 +281,12 @@ int FilesBeside(const std::wstring& path)
 {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((path + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
     int count = 0;
     do {
-        if (_wcsicmp(found.cFileName, path.substr(path.find_last_of(L'\\') + 1).c_str()) != 0) ++count;
+        if (_wcsicmp(found.cFileName, path.substr(path.find_last_of(L'\\') + 1).c_str()) != 0)
+            ++count;
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return count;
@@ -289,26 +317,32 @@ SaveReport SaveNumber(LONG64 n, bool inThisProcess)
     const char* line = add ? "added \"Extra\"" : "removed \"Extra\"";
     report.done = result.started && result.exitCode == 0 && result.out.find(line) != std::string::npos;
     report.busy = result.started && result.exitCode == 3;
-    report.detail = !result.started ? "pdr-labels did not start"
-                                    : "exit " + std::to_string(result.exitCode) + ": " + result.out + result.err;
+    report.detail = !result.started
+                        ? "pdr-labels did not start"
+                        : "exit " + std::to_string(result.exitCode) + ": " + result.out + result.err;
     return report;
 }
 
 /* What went wrong on the writer's side, with the first case told. */
 struct WriterTally {
     long saves = 0;
-    long retried = 0;  /* failed while the file was busy and left it whole */
-    long unseen = 0;   /* reported done, yet the next read found the old list */
-    long lost = 0;     /* of those, still not in the file a moment later */
-    long other = 0;    /* refused or broken: a stale read, a changed file after a failure, a file left */
+    long retried = 0; /* failed while the file was busy and left it whole */
+    long unseen = 0;  /* reported done, yet the next read found the old list */
+    long lost = 0;    /* of those, still not in the file a moment later */
+    long other = 0;   /* refused or broken: a stale read, a changed file after a failure, a file left */
     std::string first;
 
-    long Problems() const { return unseen + other; }
+    long Problems() const
+    {
+        return unseen + other;
+    }
 
     void Note(std::string what)
     {
-        if (first.empty()) first = what;
-        if (Problems() <= 20) printf("%s\n", what.c_str());
+        if (first.empty())
+            first = what;
+        if (Problems() <= 20)
+            printf("%s\n", what.c_str());
     }
 };
 
@@ -323,7 +357,10 @@ public:
         while (InterlockedCompareExchange(&shared_->holding, 0, 0) < ReaderCount - (other.HasEnded() ? 1 : 0))
             Sleep(1);
     }
-    ~ReadersHeld() { InterlockedExchange(&shared_->hold, 0); }
+    ~ReadersHeld()
+    {
+        InterlockedExchange(&shared_->hold, 0);
+    }
 
 private:
     SharedProgress* shared_;
@@ -375,10 +412,12 @@ bool MakeSave(LONG64 n, bool inThisProcess, const std::wstring& path, SharedProg
             continue;
         } else {
             ++tally->other;
-            tally->Note(label + (held != nullptr ? " failed with the readers standing still: " : " refused: ") +
+            tally->Note(label +
+                        (held != nullptr ? " failed with the readers standing still: " : " refused: ") +
                         report.detail);
         }
-        if (held == nullptr) held.reset(new ReadersHeld(shared, other));
+        if (held == nullptr)
+            held.reset(new ReadersHeld(shared, other));
         PutBack(n);
         return false;
     }
@@ -404,7 +443,8 @@ TEST(SavesUnderReaders, EverySaveIsWhatTheNextReaderSees)
     std::atomic<bool> stop(false);
     std::thread reader([&] {
         static LabelEntry seen[MaxLabels];
-        while (!stop.load()) ReadOnce(shared.Progress(), seen, &tally);
+        while (!stop.load())
+            ReadOnce(shared.Progress(), seen, &tally);
     });
     WriterTally writer;
     const ULONGLONG start = GetTickCount64();
@@ -420,12 +460,13 @@ TEST(SavesUnderReaders, EverySaveIsWhatTheNextReaderSees)
     stop = true;
     reader.join();
     const DWORD otherResult = other.Finish();
-    printf("%ld saves (%s) in %llu s, %ld made again with the readers still after failing on a busy file: %ld reported done but not what the next "
+    printf("%ld saves (%s) in %llu s, %ld made again with the readers still after failing on a busy file: "
+           "%ld reported done but not what the next "
            "reader saw (%ld still not after 200 ms), %ld other problems; this process's reader: %ld reads, "
            "%ld wrong, %ld stale; other process %s\n",
            writer.saves, inThisProcess ? "SaveLabelCatalogue" : "pdr-labels", took / 1000, writer.retried,
-           writer.unseen, writer.lost, writer.other, tally.reads.load(), tally.wrong.load(), tally.stale.load(),
-           otherResult == 0 ? "clean" : "saw wrong or stale lists");
+           writer.unseen, writer.lost, writer.other, tally.reads.load(), tally.wrong.load(),
+           tally.stale.load(), otherResult == 0 ? "clean" : "saw wrong or stale lists");
     EXPECT_EQ(writer.Problems(), 0) << writer.first;
     EXPECT_EQ(tally.wrong.load(), 0);
     EXPECT_EQ(tally.stale.load(), 0);
@@ -445,9 +486,10 @@ TEST(SavesUnderReaders, ReadsInAnotherProcess)
     static LabelEntry seen[MaxLabels];
     ReaderTally tally;
     SetEvent(ready);
-    while (WaitForSingleObject(stop, 0) == WAIT_TIMEOUT) ReadOnce(shared.Progress(), seen, &tally);
-    printf("other process's reader: %ld reads, %ld wrong, %ld stale\n", tally.reads.load(), tally.wrong.load(),
-           tally.stale.load());
+    while (WaitForSingleObject(stop, 0) == WAIT_TIMEOUT)
+        ReadOnce(shared.Progress(), seen, &tally);
+    printf("other process's reader: %ld reads, %ld wrong, %ld stale\n", tally.reads.load(),
+           tally.wrong.load(), tally.stale.load());
     EXPECT_EQ(tally.wrong.load(), 0);
     EXPECT_EQ(tally.stale.load(), 0);
     CloseHandle(ready);
