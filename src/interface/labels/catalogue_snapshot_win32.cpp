@@ -378,6 +378,8 @@ void ReleaseAllCatalogueSnapshots()
     }
     const DWORD slot =
         static_cast<DWORD>(InterlockedExchange(&TlsSlot, static_cast<LONG>(TLS_OUT_OF_INDEXES)));
+    /* TlsFree empties the slot in every thread, so a thread that called the
+       unloaded module finds nothing of it once the module is loaded again. */
     if (slot != TLS_OUT_OF_INDEXES)
         TlsFree(slot);
     ForgetDefaultCataloguePath();

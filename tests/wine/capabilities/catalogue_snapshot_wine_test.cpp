@@ -3,6 +3,8 @@
  * reaches the next call. */
 #include <stdio.h>
 
+#include <thread>
+
 #include "capabilities_test_support.h"
 #include "label_fixtures.h"
 #include "labels/catalogue_json.h"
@@ -127,6 +129,33 @@ TEST_F(CatalogueSnapshots, EveryChangeReachesTheNextCall)
     PlaceCatalogue(StockText(7));
     EXPECT_EQ(Capability(DC_PAPERS, nullptr), 7u);
     EXPECT_EQ(FirstPaperName(), L"Stock 001");
+}
+
+/* Threads that come and go, and the module unloaded and loaded again under
+ * a thread that keeps calling: each thread's snapshots go with it or with
+ * the module, and nothing of an unloaded module is touched again. */
+TEST_F(CatalogueSnapshots, ThreadsAndTheModuleComeAndGo)
+{
+    PlaceCatalogue(StockText(9));
+    FreeLibrary(library);
+    library = nullptr;
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        HMODULE module = LoadDriverLibrary();
+        ASSERT_NE(module, nullptr);
+        deviceCapabilities = DriverExport<DeviceCapabilitiesFunction>(module, "DrvDeviceCapabilities");
+        EXPECT_EQ(Capability(DC_PAPERNAMES, nullptr), 9u);
+        std::vector<std::thread> threads;
+        for (int i = 0; i < 8; ++i)
+            threads.emplace_back([this] {
+                ListBuffer names(DC_PAPERNAMES, 9);
+                EXPECT_EQ(Capability(DC_PAPERNAMES, nullptr), 9u);
+                EXPECT_EQ(Capability(DC_PAPERNAMES, names.bytes.data()), 9u);
+                EXPECT_TRUE(names.GuardIntact());
+            });
+        for (std::thread& thread : threads)
+            thread.join();
+        FreeLibrary(module);
+    }
 }
 
 }  // namespace
