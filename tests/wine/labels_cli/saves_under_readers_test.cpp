@@ -16,7 +16,8 @@
  *
  * The test run makes 40 saves through pdr-labels processes.  A long run by
  * hand: PDR_SAVE_COMMANDS=<n> for n saves, PDR_SAVE_WRITER=store to make
- * them in this process through SaveLabelCatalogue; the figures are printed.
+ * them in this process through SaveLabelCatalogue; the figures are printed
+ * (tools/saves-long-run.sh).
  */
 #include <windows.h>
 
