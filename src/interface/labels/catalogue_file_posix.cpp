@@ -81,22 +81,32 @@ void SyncFolderOf(const char* target)
     close(descriptor);
 }
 
-/* Writes the whole text to a new file beside `target` and renames it over
-   `target`; on any failure the new file is removed and `target` is as it was. */
+/* Writes the whole text to a new file of this save's own beside `target`
+   and renames it over `target`; on any failure the new file is removed,
+   `target` is as it was and errno says why. */
 bool ReplaceCatalogueFile(const char* target, const char* text)
 {
     char temporary[NarrowPathSize + sizeof TemporarySuffix];
-    if (!FormatTextBounded(temporary, sizeof temporary, "%s%s", target, TemporarySuffix)) return false;
+    if (!FormatTextBounded(temporary, sizeof temporary, "%s%s", target, TemporarySuffix)) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
     int descriptor = mkstemp(temporary);
     if (descriptor < 0) return false;
     bool written = fchmod(descriptor, ModeForTarget(target)) == 0 &&
         WriteAll(descriptor, text, strlen(text)) && fsync(descriptor) == 0;
-    written = close(descriptor) == 0 && written;
+    int error = written ? 0 : errno;
+    if (close(descriptor) != 0 && written) {
+        written = false;
+        error = errno;
+    }
     if (written && rename(temporary, target) == 0) {
         SyncFolderOf(target);
         return true;
     }
+    if (written) error = errno;
     unlink(temporary);
+    errno = error != 0 ? error : EIO;
     return false;
 }
 

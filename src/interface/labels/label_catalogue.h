@@ -9,9 +9,8 @@
  *
  * The record, limits and conversions are platform-neutral.  The file
  * functions at the end are implemented by the Windows shell
- * (catalogue_file_win32.cpp); the native build has a stand-in
- * (catalogue_file_posix.cpp) so platform-neutral callers link and can be
- * tested on Linux.
+ * (catalogue_file_win32.cpp) and, for the native programs, on POSIX
+ * (catalogue_file_posix.cpp), with the same contract.
  */
 #ifndef PDR_LABELS_LABEL_CATALOGUE_H
 #define PDR_LABELS_LABEL_CATALOGUE_H
@@ -111,13 +110,21 @@ void TrimSpaces(char* text);
  * as they were.
  *
  * SaveLabelCatalogue: replaces the file with entries[0 .. count-1] in one
- * step.  A reader or another writer holding the file is waited out for about
- * two seconds.  False when the new text could not be written whole or the
- * file could not be replaced within that time; the file then holds what it
- * held before.
+ * step: the whole text goes to a new file of this save's own beside the
+ * catalogue, which is then renamed over it, so a reader anywhere reads the
+ * old text or the new one, never a mixture, and two saves at once never
+ * touch each other's files.  Where the file system cannot replace a file
+ * that readers hold open (Wine), the rename is tried again for about two
+ * seconds.  True only once the file holds the new text: every load that
+ * starts afterwards reads it.  False when the text could not be written
+ * whole or the file could not be replaced in that time; the file then holds
+ * what it held before, no file of the save's is left, and the thread's last
+ * error (errno on POSIX) says why.
  *
- * Loads wait briefly too, for a save in the middle of replacing the file,
- * rather than finding no labels for that instant.
+ * Loads wait briefly for a writer that holds the file in a way that shuts
+ * them out, rather than finding no labels for that instant.  The file is
+ * never missing while a save replaces it, so a missing file is an empty
+ * catalogue at once.
  *
  * OpenLabelCatalogueFile: the file at `path` (not null) open for reading in
  * byte mode, the way every load opens it, for callers that read the file

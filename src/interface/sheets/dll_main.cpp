@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "labels/catalogue_snapshot_win32.h"
 #include "text/bounded_text.h"
 #include "text/platform_hooks.h"
 #include "resources/module_instance.h"
@@ -13,12 +14,18 @@ void ReportToDebugger(const char* message)
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH) {
         SetModuleInstance(instance);
         SetInvalidParameterReporter(ReportToDebugger);
         EnsurePlatformHooks();
+    } else if (reason == DLL_THREAD_DETACH) {
+        ReleaseThreadCatalogueSnapshots();
+    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        /* Unloaded while the process goes on: every thread's snapshots go
+           now.  At process exit the memory goes with the process. */
+        ReleaseAllCatalogueSnapshots();
     }
     return TRUE;
 }

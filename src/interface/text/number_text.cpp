@@ -93,6 +93,19 @@ void ReadExponent(const char* p, DecimalNumber* number)
 double ConvertDecimal(DecimalNumber* number)
 {
     if (number->count == 0) return number->negative ? -0.0 : 0.0;
+    /* Up to 15 digits and powers of ten up to 1e22 are exact doubles, so one
+       multiplication or division rounds exactly as a correct strtod does,
+       without the formatting round trip that every label size paid. */
+    static const double ExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!number->sticky && number->count <= 15 && number->exponent >= -22 && number->exponent <= 22) {
+        double value = 0.0;
+        for (size_t i = 0; i < number->count; ++i) value = value * 10.0 + (number->digits[i] - '0');
+        const long long exponent = number->exponent;
+        value = exponent < 0 ? value / ExactPowers[-exponent] : value * ExactPowers[exponent];
+        return number->negative ? -value : value;
+    }
     if (number->sticky) {
         number->digits[number->count++] = '1';
         number->exponent = ClampExponent(number->exponent - 1);

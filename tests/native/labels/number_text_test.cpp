@@ -60,6 +60,29 @@ TEST(ReadLeadingDouble, LongDigitStringsRoundAsTheFullTextWould)
     EXPECT_EQ(ReadLeadingDouble(fraction.c_str()), strtod(fraction.c_str(), nullptr));
 }
 
+/* Short texts take a quicker way than long ones; both must round as a
+ * correct strtod does, digit counts and exponents on either side of it. */
+TEST(ReadLeadingDouble, ShortAndLongTextsRoundAsStrtod)
+{
+    unsigned state = 12345;
+    auto next = [&state](unsigned range) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % range;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = next(4) == 0 ? "-" : "";
+        const unsigned digits = 1 + next(18);
+        const unsigned point = next(digits + 1);
+        for (unsigned d = 0; d < digits; ++d) {
+            if (d == point && d > 0) text += '.';
+            text += static_cast<char>('0' + next(10));
+        }
+        if (next(3) == 0) text += "e" + std::to_string(static_cast<int>(next(60)) - 30);
+        const double expected = strtod(text.c_str(), nullptr);
+        ASSERT_EQ(ReadLeadingDouble(text.c_str()), expected) << text;
+    }
+}
+
 TEST(ReadLeadingInteger, FollowsTheLeadingIntegerRule)
 {
     EXPECT_EQ(ReadLeadingInteger("  -42abc"), -42);

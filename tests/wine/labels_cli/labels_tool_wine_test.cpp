@@ -2,14 +2,9 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <stdio.h>
-#include <string.h>
 
 #include <algorithm>
-#include <atomic>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "file_bytes.h"
 #include "labels/catalogue_json.h"
@@ -101,65 +96,6 @@ TEST_F(WindowsLabelsTool, ImportAndExportKeepEveryByte)
     EXPECT_EQ(FileBytes(guard_.Path()), original);
     DeleteFileW(source.c_str());
     DeleteFileW(exported.c_str());
-}
-
-/* One of the two catalogues the saves alternate between, as a reader must
- * see it: whole, never torn and never empty. */
-bool IsOneOfTheSavedLists(const LabelEntry* labels, int count, int base)
-{
-    if (count != base && count != base + 1) return false;
-    for (int i = 0; i < count; ++i) {
-        char name[LabelNameSize];
-        snprintf(name, sizeof name, i < base ? "Stock %03d" : "Extra", i + 1);
-        if (strcmp(labels[i].name, name) != 0) return false;
-    }
-    return true;
-}
-
-TEST_F(WindowsLabelsTool, SavesSucceedWhileAnotherProcessReadsInATightLoop)
-{
-    constexpr int Base = 100;
-    constexpr int Saves = 200;
-    LabelEntry labels[MaxLabels] = {};
-    for (int i = 0; i < Base; ++i) {
-        snprintf(labels[i].name, sizeof labels[i].name, "Stock %03d", i + 1);
-        strcpy(labels[i].width, "4.00");
-        strcpy(labels[i].length, "6.00");
-        strcpy(labels[i].horzOffset, "0");
-        strcpy(labels[i].vertOffset, "0");
-        labels[i].units = Inches;
-        labels[i].id = FirstLabelId + i;
-    }
-    ASSERT_TRUE(SaveLabelCatalogue(labels, Base, nullptr));
-
-    // The reader is this test process; every save is a pdr-labels process.
-    std::atomic<bool> stop(false);
-    std::atomic<int> reads(0);
-    std::atomic<int> badReads(0);
-    std::thread reader([&] {
-        static LabelEntry seen[MaxLabels];
-        while (!stop.load()) {
-            const int count = LoadLabelCatalogue(seen, MaxLabels, nullptr);
-            if (!IsOneOfTheSavedLists(seen, count, Base)) ++badReads;
-            ++reads;
-        }
-    });
-    int failedSaves = 0;
-    std::string firstFailure;
-    for (int i = 0; i < Saves; ++i) {
-        ToolResult saved = i % 2 == 0 ? RunLabelsToolProcess({L"add", L"Extra", L"4", L"6"})
-                                      : RunLabelsToolProcess({L"remove", L"Extra"});
-        if (saved.exitCode != 0) {
-            ++failedSaves;
-            if (firstFailure.empty()) firstFailure = saved.err;
-        }
-    }
-    stop = true;
-    reader.join();
-    EXPECT_EQ(failedSaves, 0) << firstFailure;
-    EXPECT_EQ(badReads.load(), 0) << "of " << reads.load() << " reads";
-    EXPECT_GT(reads.load(), Saves);
-    EXPECT_EQ(LoadLabelCatalogue(labels, MaxLabels, nullptr), Base);
 }
 
 }  // namespace
