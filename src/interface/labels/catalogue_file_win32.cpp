@@ -27,7 +27,7 @@ constexpr size_t TemporaryPathSize = 1024;
  * another count is only needed beside a file that a save which died left. */
 constexpr unsigned TemporaryNameTries = 100;
 
-/* Only those who write make the folder: a reader finds no file there. */
+/* The folder of the catalogue at `catalogue`, made if missing. */
 bool CreateCatalogueFolder(const wchar_t* catalogue)
 {
     wchar_t folder[LabelCataloguePathSize];
@@ -244,6 +244,13 @@ void ForgetDefaultCataloguePath()
     free(InterlockedExchangePointer(reinterpret_cast<void* volatile*>(&KeptDefaultPath), nullptr));
 }
 
+void CreateFolderOfMissingCatalogue(const wchar_t* catalogue)
+{
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) CreateCatalogueFolder(catalogue);
+    SetLastError(error);
+}
+
 wchar_t* GetLabelCataloguePath()
 {
     const wchar_t* kept = DefaultCataloguePath();
@@ -265,7 +272,10 @@ int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
         return CopyDefaultCatalogue(entries, CatalogueUse::Current, 0);
     const wchar_t* source = path != nullptr ? path : DefaultCataloguePath();
     FILE* file = source != nullptr ? OpenLabelCatalogueFile(source) : nullptr;
-    if (file == nullptr) return 0;
+    if (file == nullptr) {
+        if (path == nullptr && source != nullptr) CreateFolderOfMissingCatalogue(source);
+        return 0;
+    }
     int count = ReadLabelCatalogueStream(file, entries, capacity);
     fclose(file);
     return count;

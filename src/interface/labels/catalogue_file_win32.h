@@ -8,9 +8,16 @@
 #include <windows.h>
 
 /* The default catalogue's path, composed once per process and kept until
- * ForgetDefaultCataloguePath; its folder is not created.  Null when the
+ * ForgetDefaultCataloguePath; composing it creates no folder.  Null when the
  * common application-data folder cannot be found. */
 const wchar_t* DefaultCataloguePath();
+
+/* Called right after the default catalogue at `catalogue` could not be
+ * opened: when the file or its folder is missing, makes the folder, so that
+ * the first reader on a machine leaves the folder an administrator looks
+ * for.  Paid only while there is no catalogue; the thread's last error is
+ * kept. */
+void CreateFolderOfMissingCatalogue(const wchar_t* catalogue);
 
 /* Frees the kept path; only while no thread of this module reads it. */
 void ForgetDefaultCataloguePath();

@@ -293,16 +293,20 @@ Snapshot* Refresh(ThreadCatalogue* thread, const wchar_t* path)
     const ULONGLONG now = Now();
     WIN32_FILE_ATTRIBUTE_DATA data;
     const bool described = GetFileAttributesExW(path, GetFileExInfoStandard, &data) != FALSE;
-    if (!described && (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND))
+    if (!described && (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND)) {
+        CreateFolderOfMissingCatalogue(path);
         return EmptySnapshot(thread);
+    }
     const FileIdentity identity = described ? IdentityOf(data) : FileIdentity{};
     Snapshot* current = thread->current;
     if (described && current != nullptr && current->identified && current->settled &&
         SameIdentity(current->identity, identity))
         return current;
     HANDLE file = OpenCatalogueForReading(path);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
+        CreateFolderOfMissingCatalogue(path);
         return EmptySnapshot(thread);
+    }
     DWORD length = 0;
     bool tooLarge = false;
     char* text = ReadWholeFile(file, &length, &tooLarge);

@@ -124,7 +124,8 @@ void TrimSpaces(char* text);
  * Loads wait briefly for a writer that holds the file in a way that shuts
  * them out, rather than finding no labels for that instant.  The file is
  * never missing while a save replaces it, so a missing file is an empty
- * catalogue at once.
+ * catalogue at once; a load of the default catalogue that finds it missing
+ * makes its folder, as a save does.
  *
  * OpenLabelCatalogueFile: the file at `path` (not null) open for reading in
  * byte mode, the way every load opens it, for callers that read the file

@@ -108,18 +108,26 @@ TEST_F(DefaultCatalogue, PathIsInTheMachinesCommonApplicationDataFolder)
 
 /* Readers find no labels and leave the machine as it was; the first save
  * makes the folder. */
-TEST_F(DefaultCatalogue, OnlyASaveCreatesTheFolder)
+TEST_F(DefaultCatalogue, FirstLoadCreatesTheFolderAndFindsNoLabels)
 {
-    RemoveDirectoryW(CatalogueFolder().c_str());
-    ASSERT_FALSE(FileExists(CatalogueFolder()));
     LabelEntry entries[MaxLabels];
-    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
-    EXPECT_FALSE(FileExists(CatalogueFolder()));
-    EXPECT_TRUE(SaveLabelCatalogue(nullptr, 0, nullptr));
-    DWORD attributes = GetFileAttributesW(CatalogueFolder().c_str());
-    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+    // Loads and saves alike make the folder when it is missing, also in a
+    // process that has read the catalogue before.
+    for (bool save : {false, true}) {
+        RemoveDirectoryW(CatalogueFolder().c_str());
+        ASSERT_FALSE(FileExists(CatalogueFolder()));
+        if (save)
+            EXPECT_TRUE(SaveLabelCatalogue(nullptr, 0, nullptr));
+        else
+            EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+        DWORD attributes = GetFileAttributesW(CatalogueFolder().c_str());
+        ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+        EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+        EXPECT_EQ(FileExists(CataloguePath()), save);
+        // A second load finds the folder there already.
+        EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+        DeleteFileW(CataloguePath().c_str());
+    }
 }
 
 TEST_F(DefaultCatalogue, SaveOverTenLabelsLeavesExactlyTheNewText)
