@@ -31,8 +31,10 @@ quietly() {
 mkdir -p "$(dirname "$prefix")"
 (
     flock 9
+    # The bare prefix is made even when this one is ready: a build tree whose
+    # prefix predates it still needs it for the installation tests.
+    "$here/bare-prefix.sh" "$prefix-bare" 9>&-
     if [ ! -f "$prefix/.pdr-ready" ]; then
-        "$here/bare-prefix.sh" "$prefix-bare" 9>&-
         rm -rf "$prefix"
         cp -a "$prefix-bare" "$prefix"
     fi
