@@ -160,7 +160,10 @@ int wmain()
     const std::string before = FileBytes(path, &existed);
 
     static LabelEntry entries[MaxLabels];
-    static uint8_t output[MaxLabels * 128];
+    /* Asked without a record, the lists end with the printer default's own
+     * paper after the labels. */
+    const DWORD listed = MaxLabels + 1;
+    static uint8_t output[(MaxLabels + 1) * 128];
     DriverDevMode job;
     BuildDefaultDevMode(&job, u"PDR-7300 Zr");
     job.Public.dmPaperSize = FirstLabelId + MaxLabels - 1; /* the last label: the whole list is searched */
@@ -193,7 +196,7 @@ int wmain()
     int variant = 0;
     /* Checked with a fill: a count would keep its catalogue for the next fill. */
     if (!SaveCatalogue(variant) ||
-        driver.capabilities(nullptr, printer, DC_PAPERS, output, nullptr) != MaxLabels) {
+        driver.capabilities(nullptr, printer, DC_PAPERS, output, nullptr) != listed) {
         fprintf(stderr, "the catalogue could not be set up\n");
         return 1;
     }
