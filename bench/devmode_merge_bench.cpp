@@ -43,7 +43,8 @@ void Floor_LoadCatalogue(benchmark::State& state)
     static LabelEntry entries[MaxLabels];
     for (auto _ : state) {
         int count = LoadLabelCatalogue(entries, MaxLabels, nullptr);
-        if (count != MaxLabels) state.SkipWithError("catalogue not found");
+        if (count != MaxLabels)
+            state.SkipWithError("catalogue not found");
         benchmark::DoNotOptimize(entries);
     }
 }
@@ -57,7 +58,8 @@ void Capability_PaperNames(benchmark::State& state)
         CatalogueLabels labels;
         ResetCatalogueLabels(&labels);
         int32_t count = QueryDeviceCapability(u"PDR-7300 Zr", CapPaperNames, names, nullptr, &labels);
-        if (count != MaxLabels + 1) state.SkipWithError("wrong count");
+        if (count != MaxLabels + 1)
+            state.SkipWithError("wrong count");
         benchmark::DoNotOptimize(names);
     }
 }
@@ -74,7 +76,8 @@ void Capability_PaperSizeWithLabelRecord(benchmark::State& state)
         CatalogueLabels labels;
         ResetCatalogueLabels(&labels);
         int32_t count = QueryDeviceCapability(u"PDR-7300 Zr", CapPaperSize, sizes, &caller, &labels);
-        if (count != MaxLabels) state.SkipWithError("wrong count");
+        if (count != MaxLabels)
+            state.SkipWithError("wrong count");
         benchmark::DoNotOptimize(sizes);
     }
 }
@@ -89,7 +92,8 @@ void Merge_NamingLastLabel(benchmark::State& state)
         DriverDevMode target;
         BuildDefaultDevMode(&target, u"PDR-7300 Zr");
         int merged = MergeDevMode(&target, &incoming);
-        if (merged != 1 || target.Public.dmPaperSize != LastLabelId) state.SkipWithError("not resolved");
+        if (merged != 1 || target.Public.dmPaperSize != LastLabelId)
+            state.SkipWithError("not resolved");
         benchmark::DoNotOptimize(target);
     }
 }
@@ -100,7 +104,8 @@ BENCHMARK(Merge_NamingLastLabel);
 int main(int argc, char** argv)
 {
     char folder[] = "/tmp/pdr-merge-bench-XXXXXX";
-    if (mkdtemp(folder) == nullptr) return 1;
+    if (mkdtemp(folder) == nullptr)
+        return 1;
     setenv("PDR_COMMON_APPDATA", folder, 1);
     int status = 1;
     if (SaveFullCatalogue()) {
@@ -110,6 +115,7 @@ int main(int argc, char** argv)
         status = 0;
     }
     std::string command = std::string("rm -rf '") + folder + "'";
-    if (system(command.c_str()) != 0) status = 1;
+    if (system(command.c_str()) != 0)
+        status = 1;
     return status;
 }

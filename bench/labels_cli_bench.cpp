@@ -21,7 +21,8 @@ public:
     FullCatalogue()
     {
         char pattern[] = "/tmp/pdr-labels-bench-XXXXXX";
-        if (mkdtemp(pattern) == nullptr) abort();
+        if (mkdtemp(pattern) == nullptr)
+            abort();
         folder_ = pattern;
         path_ = folder_ + "/label-list.kmr";
         LabelEntry labels[MaxLabels] = {};
@@ -38,15 +39,22 @@ public:
         wchar_t* wide = WidenPathUtf8(path_.c_str());
         widePath_ = wide;
         free(wide);
-        if (!SaveLabelCatalogue(labels, MaxLabels, widePath_.c_str())) abort();
+        if (!SaveLabelCatalogue(labels, MaxLabels, widePath_.c_str()))
+            abort();
     }
     ~FullCatalogue()
     {
         unlink(path_.c_str());
         rmdir(folder_.c_str());
     }
-    const std::string& Path() const { return path_; }
-    const std::wstring& WidePath() const { return widePath_; }
+    const std::string& Path() const
+    {
+        return path_;
+    }
+    const std::wstring& WidePath() const
+    {
+        return widePath_;
+    }
 
 private:
     std::string folder_;
@@ -73,11 +81,13 @@ ToolArgument Argument(const std::string& text)
 void RunTool(benchmark::State& state, const std::vector<std::string>& words)
 {
     std::vector<ToolArgument> arguments;
-    for (const std::string& word : words) arguments.push_back(Argument(word));
+    for (const std::string& word : words)
+        arguments.push_back(Argument(word));
     FILE* sink = fopen("/dev/null", "w");
     for (auto _ : state) {
         int status = RunLabelsTool(arguments, ToolOutput{sink, sink});
-        if (status != 0) state.SkipWithError("the command failed");
+        if (status != 0)
+            state.SkipWithError("the command failed");
         fflush(sink);
     }
     fclose(sink);
@@ -88,13 +98,17 @@ void BM_ReadAndParseFloor(benchmark::State& state)
     LabelEntry labels[MaxLabels];
     for (auto _ : state) {
         int count = LoadLabelCatalogue(labels, MaxLabels, Catalogue().WidePath().c_str());
-        if (count != MaxLabels) state.SkipWithError("the catalogue did not load");
+        if (count != MaxLabels)
+            state.SkipWithError("the catalogue did not load");
         benchmark::DoNotOptimize(labels);
     }
 }
 BENCHMARK(BM_ReadAndParseFloor);
 
-void BM_List(benchmark::State& state) { RunTool(state, {"list", "--file", Catalogue().Path()}); }
+void BM_List(benchmark::State& state)
+{
+    RunTool(state, {"list", "--file", Catalogue().Path()});
+}
 BENCHMARK(BM_List);
 
 void BM_ListJson(benchmark::State& state)
@@ -103,7 +117,10 @@ void BM_ListJson(benchmark::State& state)
 }
 BENCHMARK(BM_ListJson);
 
-void BM_Check(benchmark::State& state) { RunTool(state, {"check", Catalogue().Path()}); }
+void BM_Check(benchmark::State& state)
+{
+    RunTool(state, {"check", Catalogue().Path()});
+}
 BENCHMARK(BM_Check);
 
 }  // namespace

@@ -17,11 +17,10 @@ constexpr int FrameHeight = 108;
 // A 16-colour picture like the real preview source, in bands, with some white.
 std::vector<uint8_t> PreviewLikeFrame()
 {
-    static const uint8_t palette[16][3] = {
-        {0, 0, 0},       {0, 0, 128},     {0, 128, 0},     {0, 128, 128},
-        {128, 0, 0},     {128, 0, 128},   {128, 128, 0},   {192, 192, 192},
-        {128, 128, 128}, {0, 0, 255},     {0, 255, 0},     {0, 255, 255},
-        {255, 0, 0},     {255, 0, 255},   {255, 255, 0},   {255, 255, 255}};
+    static const uint8_t palette[16][3] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+                                           {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+                                           {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+                                           {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
     const int stride = Dib24Stride(FrameWidth);
     std::vector<uint8_t> frame(static_cast<size_t>(stride) * FrameHeight, 0);
     for (int y = 0; y < FrameHeight; ++y)

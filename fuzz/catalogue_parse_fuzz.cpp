@@ -15,10 +15,14 @@ constexpr unsigned char Untouched = 0xA5;
 
 void Check(bool condition)
 {
-    if (!condition) abort();
+    if (!condition)
+        abort();
 }
 
-bool Terminated(const char* field, size_t size) { return memchr(field, 0, size) != nullptr; }
+bool Terminated(const char* field, size_t size)
+{
+    return memchr(field, 0, size) != nullptr;
+}
 
 void CheckRepaired(const LabelEntry& entry)
 {
@@ -33,9 +37,9 @@ void CheckRepaired(const LabelEntry& entry)
 
 bool SameLabel(const LabelEntry& a, const LabelEntry& b)
 {
-    return strcmp(a.name, b.name) == 0 && strcmp(a.width, b.width) == 0 &&
-        strcmp(a.length, b.length) == 0 && strcmp(a.horzOffset, b.horzOffset) == 0 &&
-        strcmp(a.vertOffset, b.vertOffset) == 0 && a.units == b.units && a.id == b.id;
+    return strcmp(a.name, b.name) == 0 && strcmp(a.width, b.width) == 0 && strcmp(a.length, b.length) == 0 &&
+           strcmp(a.horzOffset, b.horzOffset) == 0 && strcmp(a.vertOffset, b.vertOffset) == 0 &&
+           a.units == b.units && a.id == b.id;
 }
 
 LabelEntry first[MaxLabels + 1];
@@ -45,9 +49,11 @@ LabelEntry second[MaxLabels];
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size > 1 << 20) return 0;
+    if (size > 1 << 20)
+        return 0;
     char* text = static_cast<char*>(malloc(size + 1));
-    if (text == nullptr) return 0;
+    if (text == nullptr)
+        return 0;
     memcpy(text, data, size);
     text[size] = '\0';
     memset(first, Untouched, sizeof first);
@@ -55,14 +61,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     free(text);
 
     Check(count >= 0 && count <= MaxLabels);
-    for (int i = 0; i < count; ++i) CheckRepaired(first[i]);
+    for (int i = 0; i < count; ++i)
+        CheckRepaired(first[i]);
     const unsigned char* rest = reinterpret_cast<const unsigned char*>(&first[count]);
-    for (size_t i = 0; i < sizeof(LabelEntry); ++i) Check(rest[i] == Untouched);
+    for (size_t i = 0; i < sizeof(LabelEntry); ++i)
+        Check(rest[i] == Untouched);
 
     char* rendered = RenderLabelCatalogue(first, count);
     Check(rendered != nullptr);
     Check(ParseLabelCatalogue(rendered, second, MaxLabels) == count);
-    for (int i = 0; i < count; ++i) Check(SameLabel(first[i], second[i]));
+    for (int i = 0; i < count; ++i)
+        Check(SameLabel(first[i], second[i]));
     char* again = RenderLabelCatalogue(second, count);
     Check(again != nullptr && strcmp(again, rendered) == 0);
     ReleaseLabelCatalogueText(again);

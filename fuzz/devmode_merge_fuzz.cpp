@@ -18,11 +18,12 @@ namespace {
 
 void Check(bool condition)
 {
-    if (!condition) abort();
+    if (!condition)
+        abort();
 }
 
-void AddLabel(CatalogueLabels& labels, int id, const char* name, const char* width,
-              const char* length, int units, const char* horz, const char* vert)
+void AddLabel(CatalogueLabels& labels, int id, const char* name, const char* width, const char* length,
+              int units, const char* horz, const char* vert)
 {
     LabelEntry& label = labels.Labels[labels.Count++];
     memset(&label, 0, sizeof label);
@@ -57,7 +58,8 @@ bool IsLabelId(int16_t paperSize)
 {
     const CatalogueLabels& labels = FuzzLabels();
     for (int i = 0; i < labels.Count; ++i)
-        if (labels.Labels[i].id == paperSize) return true;
+        if (labels.Labels[i].id == paperSize)
+            return true;
     return false;
 }
 
@@ -78,7 +80,8 @@ void CheckMergedRecord(const DriverDevMode& record)
     const DriverExtra& extra = record.Extra;
     Check(extra.Signature == DriverSignature);
     Check(memchr(extra.LabelName, 0, sizeof extra.LabelName) != nullptr);
-    for (uint32_t color : extra.SpotHeadColor) Check((color >> 24) == 0);
+    for (uint32_t color : extra.SpotHeadColor)
+        Check((color >> 24) == 0);
     for (size_t r = 0; r < PrivateFieldRuleCount; ++r) {
         const PrivateFieldRule& rule = PrivateFieldRules[r];
         for (unsigned i = 0; i < rule.Count; ++i) {
@@ -99,11 +102,12 @@ void CheckCapabilities(const void* record, int32_t mergeResult)
         const uint32_t bytes = CapabilityOutputBytes(index, without);
         uint8_t* output = static_cast<uint8_t*>(malloc(bytes > 0 ? bytes : 1));
         Check(output != nullptr);
-        int32_t withBuffer = QueryDeviceCapability(u"Fuzz", index, bytes > 0 ? output : nullptr,
-                                                   record, &labels);
+        int32_t withBuffer =
+            QueryDeviceCapability(u"Fuzz", index, bytes > 0 ? output : nullptr, record, &labels);
         free(output);
         Check(withBuffer == without);
-        if (mergeResult == 0 || index == 0 || index > CapCopies) Check(withBuffer == -1);
+        if (mergeResult == 0 || index == 0 || index > CapCopies)
+            Check(withBuffer == -1);
         if (index == CapPapers && mergeResult == 1)
             Check(without == labels.Count || without == labels.Count + 1);
     }
@@ -113,15 +117,18 @@ void CheckCapabilities(const void* record, int32_t mergeResult)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size > 1 << 16) return 0;
+    if (size > 1 << 16)
+        return 0;
     // A caller's record is as long as its own header says; the header
     // itself must be there to say it.
     uint8_t header[DevModeHeaderBytes] = {};
     memcpy(header, data, size < sizeof header ? size : sizeof header);
     size_t length = RecordTotalSize(header);
-    if (length < sizeof header) length = sizeof header;
+    if (length < sizeof header)
+        length = sizeof header;
     uint8_t* record = static_cast<uint8_t*>(malloc(length));
-    if (record == nullptr) return 0;
+    if (record == nullptr)
+        return 0;
     memset(record, 0, length);
     memcpy(record, data, size < length ? size : length);
 
@@ -138,7 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     CheckCapabilities(record, result);
     bool accepted = DecideJobAcceptance(record, &labels);
-    if (result == 0) Check(!accepted);
+    if (result == 0)
+        Check(!accepted);
 
     free(record);
     return 0;

@@ -11,12 +11,12 @@
  * picture of each (as .bmp files, for a display-less machine) and closes
  * the sheets with OK.
  */
-#include <stdio.h>
 #include <windows.h>
+#include <winspool.h>
 #include <commctrl.h>
 #include <compstui.h>
 #include <prsht.h>
-#include <winspool.h>
+#include <stdio.h>
 
 #include "resources/resource_ids.h"
 #include "settings/driver_devmode.h"
@@ -101,8 +101,8 @@ bool SaveWindowPicture(HWND window, const wchar_t* path)
         file.bfSize = file.bfOffBits + imageSize;
         FILE* out = _wfopen(path, L"wb");
         if (out != nullptr) {
-            saved = fwrite(&file, sizeof(file), 1, out) == 1 && fwrite(&header, sizeof(header), 1, out) == 1 &&
-                    fwrite(pixels, imageSize, 1, out) == 1;
+            saved = fwrite(&file, sizeof(file), 1, out) == 1 &&
+                    fwrite(&header, sizeof(header), 1, out) == 1 && fwrite(pixels, imageSize, 1, out) == 1;
             saved = fclose(out) == 0 && saved;
         }
         SelectObject(memoryDc, old);
@@ -141,7 +141,7 @@ bool IsPreferencesSheet()
  * gives the same file names. */
 void SaveCurrentPage(int index, const wchar_t* suffix)
 {
-    static const wchar_t* const documentPages[] = {L"Label", L"Halftone", L"IntensitySpeed", L"Color",
+    static const wchar_t* const documentPages[] = {L"Label",  L"Halftone", L"IntensitySpeed", L"Color",
                                                    L"Layout", L"Features", L"About"};
     const wchar_t* page = L"Device";
     if (IsPreferencesSheet())
@@ -176,8 +176,10 @@ bool WalkExtraStep()
         const struct {
             int scrollBar;
             int position;
-        } levels[] = {{IDC_COLOR_RED_SCROLL, 170}, {IDC_COLOR_GREEN_SCROLL, 90},
-                      {IDC_COLOR_BRIGHTNESS_SCROLL, 115}, {IDC_COLOR_CONTRAST_SCROLL, 140}};
+        } levels[] = {{IDC_COLOR_RED_SCROLL, 170},
+                      {IDC_COLOR_GREEN_SCROLL, 90},
+                      {IDC_COLOR_BRIGHTNESS_SCROLL, 115},
+                      {IDC_COLOR_CONTRAST_SCROLL, 140}};
         for (const auto& level : levels)
             SendMessageW(page, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, level.position),
                          reinterpret_cast<LPARAM>(GetDlgItem(page, level.scrollBar)));
@@ -225,8 +227,9 @@ void PrintRecord(const DriverDevMode& record)
             p.dmDriverVersion);
     wprintf(L"  paper size %d, %d x %d tenths of a millimetre, form \"%ls\", label \"%hs\"\n", p.dmPaperSize,
             p.dmPaperWidth, p.dmPaperLength, reinterpret_cast<const wchar_t*>(p.dmFormName), x.LabelName);
-    wprintf(L"  offsets %d, %d; orientation %d; copies %d (driver %d, always use driver %u)\n", x.HorizontalOffset,
-            x.VerticalOffset, p.dmOrientation, p.dmCopies, x.DriverCopies, x.AlwaysUseDriverSetting);
+    wprintf(L"  offsets %d, %d; orientation %d; copies %d (driver %d, always use driver %u)\n",
+            x.HorizontalOffset, x.VerticalOffset, p.dmOrientation, p.dmCopies, x.DriverCopies,
+            x.AlwaysUseDriverSetting);
     wprintf(L"  colour mode %u, ink set %u, CMY on back heads %u, levels B%u C%u R%u G%u B%u\n", x.ColorMode,
             x.ProcessColorSet, x.CmyOnBack3Heads, x.Brightness, x.Contrast, x.RedLevel, x.GreenLevel,
             x.BlueLevel);
@@ -237,17 +240,17 @@ void PrintRecord(const DriverDevMode& record)
             x.DiffusionQuality, x.SmoothingFilter, x.Sharpness, x.HalftoneIntensity);
     wprintf(L"  head heat %u %u %u %u, speed %d in/s\n", x.HeadIntensity[0], x.HeadIntensity[1],
             x.HeadIntensity[2], x.HeadIntensity[3], x.PrintSpeed);
-    wprintf(L"  TapeThrift %u, pullback %u (mode %u), cutter %u every %d, cut offset %d\n", x.TapeThriftEnabled,
-            x.PullbackEnabled, x.PullbackMode, x.CutterEnabled, x.CutEvery, x.CutOffset);
+    wprintf(L"  TapeThrift %u, pullback %u (mode %u), cutter %u every %d, cut offset %d\n",
+            x.TapeThriftEnabled, x.PullbackEnabled, x.PullbackMode, x.CutterEnabled, x.CutEvery, x.CutOffset);
 }
 
 bool RunDocumentSheet(HANDLE printer, const wchar_t* folder)
 {
     DriverDevMode record = {};
     StartWalk(folder, L"preferences");
-    const LONG result = DocumentPropertiesW(nullptr, printer, const_cast<LPWSTR>(PrinterName),
-                                            reinterpret_cast<DEVMODEW*>(&record), nullptr,
-                                            DM_IN_PROMPT | DM_OUT_BUFFER);
+    const LONG result =
+        DocumentPropertiesW(nullptr, printer, const_cast<LPWSTR>(PrinterName),
+                            reinterpret_cast<DEVMODEW*>(&record), nullptr, DM_IN_PROMPT | DM_OUT_BUFFER);
     if (result != IDOK) {
         wprintf(L"Printing preferences closed without OK (%ld).\n", result);
         return result == IDCANCEL;
@@ -267,18 +270,17 @@ bool RunDeviceSheet(HANDLE printer, const wchar_t* folder)
     DWORD needed = 0;
     GetPrinterDriverW(printer, nullptr, 3, nullptr, 0, &needed);
     auto* driver = static_cast<DRIVER_INFO_3W*>(GlobalAlloc(GPTR, needed));
-    if (driver == nullptr || !GetPrinterDriverW(printer, nullptr, 3, reinterpret_cast<LPBYTE>(driver), needed,
-                                                &needed)) {
+    if (driver == nullptr ||
+        !GetPrinterDriverW(printer, nullptr, 3, reinterpret_cast<LPBYTE>(driver), needed, &needed)) {
         fwprintf(stderr, L"cannot read the printer's driver (%lu)\n", GetLastError());
         GlobalFree(driver);
         return false;
     }
     HMODULE library = LoadLibraryW(driver->pConfigFile);
     GlobalFree(driver);
-    auto entry = library != nullptr
-                     ? reinterpret_cast<PFNPROPSHEETUI>(
-                           reinterpret_cast<void*>(GetProcAddress(library, "DrvDevicePropertySheets")))
-                     : nullptr;
+    auto entry = library != nullptr ? reinterpret_cast<PFNPROPSHEETUI>(reinterpret_cast<void*>(
+                                          GetProcAddress(library, "DrvDevicePropertySheets")))
+                                    : nullptr;
     if (entry == nullptr) {
         fwprintf(stderr, L"the driver's user interface cannot be loaded\n");
         return false;

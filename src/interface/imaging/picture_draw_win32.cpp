@@ -45,8 +45,8 @@ bool IconSize(HICON icon, SIZE* size)
     return known;
 }
 
-void CopyPicturePixels(HDC target, const PictureBox& box, HDC source, int sourceWidth,
-                       int sourceHeight, PictureStretch stretch)
+void CopyPicturePixels(HDC target, const PictureBox& box, HDC source, int sourceWidth, int sourceHeight,
+                       PictureStretch stretch)
 {
     if (stretch == PictureCopied) {
         BitBlt(target, box.Left, box.Top, sourceWidth, sourceHeight, source, 0, 0, SRCCOPY);

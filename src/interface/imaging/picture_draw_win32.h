@@ -26,8 +26,8 @@ PictureBox DrawPictureInFrame(HDC target, HBITMAP picture, const PictureBox& fra
 
 // Copies the source area into the target box, 1:1 or stretched as asked; the target's stretch
 // mode and brush origin are left as they were.
-void CopyPicturePixels(HDC target, const PictureBox& box, HDC source, int sourceWidth,
-                       int sourceHeight, PictureStretch stretch);
+void CopyPicturePixels(HDC target, const PictureBox& box, HDC source, int sourceWidth, int sourceHeight,
+                       PictureStretch stretch);
 
 // A new screen-compatible bitmap of picture stretched to width x height, or none.
 HBITMAP StretchedBitmap(HBITMAP picture, int width, int height, PictureStretch stretch);

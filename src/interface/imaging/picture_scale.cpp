@@ -38,8 +38,7 @@ int ScaleToDpi(int length, int dpi)
     return AtMostMaxLength(ScaledRounded(length, dpi, BaseDpi));
 }
 
-PicturePlacement PlacePicture(PictureBox frame, int sourceWidth, int sourceHeight, int dpi,
-                              PictureKind kind)
+PicturePlacement PlacePicture(PictureBox frame, int sourceWidth, int sourceHeight, int dpi, PictureKind kind)
 {
     PicturePlacement placement = {{frame.Left, frame.Top, sourceWidth, sourceHeight}, PictureCopied};
     if (dpi <= BaseDpi || sourceWidth <= 0 || sourceHeight <= 0)
@@ -47,7 +46,8 @@ PicturePlacement PlacePicture(PictureBox frame, int sourceWidth, int sourceHeigh
     if (frame.Width > 0 && frame.Height > 0)
         placement.Target = FittedInFrame(frame, sourceWidth, sourceHeight);
     else
-        placement.Target = {frame.Left, frame.Top, ScaleToDpi(sourceWidth, dpi), ScaleToDpi(sourceHeight, dpi)};
+        placement.Target = {frame.Left, frame.Top, ScaleToDpi(sourceWidth, dpi),
+                            ScaleToDpi(sourceHeight, dpi)};
     if (placement.Target.Width != sourceWidth || placement.Target.Height != sourceHeight)
         placement.Stretch = kind == PictureScreened ? PictureBlocky : PictureSmoothed;
     return placement;

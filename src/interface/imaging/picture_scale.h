@@ -21,14 +21,14 @@ struct PictureBox {
 
 /* What the picture shows decides how it may be stretched. */
 enum PictureKind {
-    PictureArtwork,   /* drawings, photographs: averaged, smooth */
-    PictureScreened,  /* halftone screens: nearest pixel, so dots stay dots */
+    PictureArtwork,  /* drawings, photographs: averaged, smooth */
+    PictureScreened, /* halftone screens: nearest pixel, so dots stay dots */
 };
 
 enum PictureStretch {
-    PictureCopied,    /* own size, one source pixel per screen pixel */
-    PictureSmoothed,  /* StretchBlt in HALFTONE mode */
-    PictureBlocky,    /* StretchBlt in COLORONCOLOR mode */
+    PictureCopied,   /* own size, one source pixel per screen pixel */
+    PictureSmoothed, /* StretchBlt in HALFTONE mode */
+    PictureBlocky,   /* StretchBlt in COLORONCOLOR mode */
 };
 
 struct PicturePlacement {
@@ -49,7 +49,6 @@ const int MaxPictureLength = 32767;
  * area gives the source size scaled by the dpi instead.  At or below the
  * base dpi, and for a picture without pixels, it is the source size at the
  * frame's top-left corner, copied. */
-PicturePlacement PlacePicture(PictureBox frame, int sourceWidth, int sourceHeight, int dpi,
-                              PictureKind kind);
+PicturePlacement PlacePicture(PictureBox frame, int sourceWidth, int sourceHeight, int dpi, PictureKind kind);
 
 #endif

@@ -18,8 +18,10 @@ struct AdjustTables {
 
 uint8_t ClampChannel(int value)
 {
-    if (value < 0) return 0;
-    if (value > 255) return 255;
+    if (value < 0)
+        return 0;
+    if (value > 255)
+        return 255;
     return static_cast<uint8_t>(value);
 }
 
@@ -47,8 +49,7 @@ void FillBrightnessChannelTable(ChannelTable table, int brightness, int level)
     }
 }
 
-void FillAdjustTables(AdjustTables& tables, int brightness, int contrast, int red, int green,
-                      int blue)
+void FillAdjustTables(AdjustTables& tables, int brightness, int contrast, int red, int green, int blue)
 {
     FillContrastTable(tables.contrast, contrast);
     FillBrightnessChannelTable(tables.blue, brightness, blue);
@@ -62,7 +63,8 @@ void FillAdjustTables(AdjustTables& tables, int brightness, int contrast, int re
 void AdjustRow(uint8_t* pixel, int width, const AdjustTables& tables)
 {
     for (int x = 0; x < width; ++x, pixel += 3) {
-        if (IsWhite(pixel[0], pixel[1], pixel[2])) continue;
+        if (IsWhite(pixel[0], pixel[1], pixel[2]))
+            continue;
         const uint8_t b = tables.contrast[pixel[0]];
         const uint8_t g = tables.contrast[pixel[1]];
         const uint8_t r = tables.contrast[pixel[2]];
@@ -95,11 +97,13 @@ int Dib24Stride(int width)
     return ((width * 24 + 31) / 32) * 4;
 }
 
-void AdjustPixelBuffer(uint8_t* rows, int width, int height, int stride, int brightness,
-                       int contrast, int red, int green, int blue)
+void AdjustPixelBuffer(uint8_t* rows, int width, int height, int stride, int brightness, int contrast,
+                       int red, int green, int blue)
 {
-    if (rows == nullptr || width <= 0 || height <= 0) return;
-    if (AllLevelsNeutral(brightness, contrast, red, green, blue)) return;
+    if (rows == nullptr || width <= 0 || height <= 0)
+        return;
+    if (AllLevelsNeutral(brightness, contrast, red, green, blue))
+        return;
 
     AdjustTables tables;
     FillAdjustTables(tables, brightness, contrast, red, green, blue);

@@ -16,5 +16,5 @@ int Dib24Stride(int width);
 // Recolours width x height pixels in place with contrast, brightness and the three channel
 // levels. Bytes between the last pixel of a row and the next row are never touched.
 // A width or height of 0 or less adjusts nothing.
-void AdjustPixelBuffer(uint8_t* rows, int width, int height, int stride, int brightness,
-                       int contrast, int red, int green, int blue);
+void AdjustPixelBuffer(uint8_t* rows, int width, int height, int stride, int brightness, int contrast,
+                       int red, int green, int blue);

@@ -31,8 +31,7 @@ int LevelChannel(int c, int level)
     return c == 255 ? c : Clamp(c + Adj(c, level));
 }
 
-void AdjustPixelReference(uint8_t* pixel, int brightness, int contrast, int red, int green,
-                          int blue)
+void AdjustPixelReference(uint8_t* pixel, int brightness, int contrast, int red, int green, int blue)
 {
     int b = pixel[0], g = pixel[1], r = pixel[2];
     if (contrast != 100 && !White(r, g, b)) {
@@ -57,8 +56,8 @@ void AdjustPixelReference(uint8_t* pixel, int brightness, int contrast, int red,
 
 }  // namespace
 
-void AdjustPixelBufferReference(uint8_t* rows, int width, int height, int stride,
-                                int brightness, int contrast, int red, int green, int blue)
+void AdjustPixelBufferReference(uint8_t* rows, int width, int height, int stride, int brightness,
+                                int contrast, int red, int green, int blue)
 {
     for (int y = 0; y < height; ++y) {
         uint8_t* row = rows + static_cast<std::ptrdiff_t>(y) * stride;

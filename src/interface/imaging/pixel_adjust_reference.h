@@ -4,5 +4,5 @@
 
 #include <cstdint>
 
-void AdjustPixelBufferReference(uint8_t* rows, int width, int height, int stride,
-                                int brightness, int contrast, int red, int green, int blue);
+void AdjustPixelBufferReference(uint8_t* rows, int width, int height, int stride, int brightness,
+                                int contrast, int red, int green, int blue);

@@ -12,10 +12,14 @@ constexpr DWORD CoreHeaderSize = 12;
 DWORD PaletteEntriesForBitCount(WORD bitCount)
 {
     switch (bitCount) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
     }
 }
 
@@ -49,17 +53,20 @@ bool CompleteDibHeader(HDC dc, HBITMAP source, HGLOBAL block, BITMAPINFOHEADER& 
 {
     const PreviewGdiCalls& gdi = CurrentPreviewGdiCalls();
     auto* blockHeader = static_cast<BITMAPINFOHEADER*>(GlobalLock(block));
-    if (blockHeader == nullptr) return false;
+    if (blockHeader == nullptr)
+        return false;
     *blockHeader = header;
     const UINT lines = static_cast<UINT>(header.biHeight);
-    const int read = gdi.getDIBits(dc, source, 0, lines, nullptr,
-                                   reinterpret_cast<BITMAPINFO*>(blockHeader), DIB_RGB_COLORS);
+    const int read = gdi.getDIBits(dc, source, 0, lines, nullptr, reinterpret_cast<BITMAPINFO*>(blockHeader),
+                                   DIB_RGB_COLORS);
     header = *blockHeader;
     GlobalUnlock(block);
-    if (read == 0) return false;
+    if (read == 0)
+        return false;
     // Never trust a size short of the rows the second read writes.
     const DWORD rowsBytes = Dib24RowsBytes(header);
-    if (header.biSizeImage < rowsBytes) header.biSizeImage = rowsBytes;
+    if (header.biSizeImage < rowsBytes)
+        header.biSizeImage = rowsBytes;
     return true;
 }
 
@@ -69,7 +76,8 @@ bool GrowDibBlock(HGLOBAL& block, const BITMAPINFOHEADER& header)
 {
     const SIZE_T bytes = header.biSize + DibColorTableBytes(&header) + header.biSizeImage;
     HGLOBAL grown = CurrentPreviewGdiCalls().globalReAlloc(block, bytes, 0);
-    if (grown == nullptr) return false;
+    if (grown == nullptr)
+        return false;
     block = grown;
     return true;
 }
@@ -77,11 +85,11 @@ bool GrowDibBlock(HGLOBAL& block, const BITMAPINFOHEADER& header)
 bool ReadDibRows(HDC dc, HBITMAP source, HGLOBAL block)
 {
     auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(block));
-    if (header == nullptr) return false;
+    if (header == nullptr)
+        return false;
     const UINT lines = static_cast<UINT>(header->biHeight);
     const int read = CurrentPreviewGdiCalls().getDIBits(
-        dc, source, 0, lines, DibRows(header), reinterpret_cast<BITMAPINFO*>(header),
-        DIB_RGB_COLORS);
+        dc, source, 0, lines, DibRows(header), reinterpret_cast<BITMAPINFO*>(header), DIB_RGB_COLORS);
     GlobalUnlock(block);
     return read != 0;
 }
@@ -91,7 +99,8 @@ HGLOBAL ReadDib24Block(HDC dc, HBITMAP source, BITMAPINFOHEADER header)
 {
     const PreviewGdiCalls& gdi = CurrentPreviewGdiCalls();
     HGLOBAL block = gdi.globalAlloc(GHND, header.biSize + DibColorTableBytes(&header));
-    if (block == nullptr) return nullptr;
+    if (block == nullptr)
+        return nullptr;
     if (!CompleteDibHeader(dc, source, block, header) || !GrowDibBlock(block, header) ||
         !ReadDibRows(dc, source, block)) {
         gdi.globalFree(block);
@@ -102,25 +111,25 @@ HGLOBAL ReadDib24Block(HDC dc, HBITMAP source, BITMAPINFOHEADER header)
 
 // Adjusts no more than the block holds, whatever size the caller claims; the rows are laid
 // out by the block's own width.
-void AdjustDibRows(BITMAPINFOHEADER* header, int width, int height, int brightness,
-                   int contrast, int red, int green, int blue)
+void AdjustDibRows(BITMAPINFOHEADER* header, int width, int height, int brightness, int contrast, int red,
+                   int green, int blue)
 {
     const int dibWidth = header->biWidth;
     const int dibHeight = header->biHeight < 0 ? -header->biHeight : header->biHeight;
     const int adjustWidth = width < dibWidth ? width : dibWidth;
     const int adjustHeight = height < dibHeight ? height : dibHeight;
-    AdjustPixelBuffer(DibRows(header), adjustWidth, adjustHeight, Dib24Stride(dibWidth),
-                      brightness, contrast, red, green, blue);
+    AdjustPixelBuffer(DibRows(header), adjustWidth, adjustHeight, Dib24Stride(dibWidth), brightness, contrast,
+                      red, green, blue);
 }
 
 HBITMAP CreateScreenBitmap(BITMAPINFOHEADER* header)
 {
     const PreviewGdiCalls& gdi = CurrentPreviewGdiCalls();
     HDC screen = gdi.getDC(nullptr);
-    if (screen == nullptr) return nullptr;
+    if (screen == nullptr)
+        return nullptr;
     HBITMAP bitmap = gdi.createDIBitmap(screen, header, CBM_INIT, DibRows(header),
-                                        reinterpret_cast<const BITMAPINFO*>(header),
-                                        DIB_RGB_COLORS);
+                                        reinterpret_cast<const BITMAPINFO*>(header), DIB_RGB_COLORS);
     gdi.releaseDC(nullptr, screen);
     return bitmap;
 }
@@ -129,29 +138,32 @@ HBITMAP CreateScreenBitmap(BITMAPINFOHEADER* header)
 
 DWORD DibColorTableBytes(const BITMAPINFOHEADER* header)
 {
-    if (header == nullptr) return 0;
+    if (header == nullptr)
+        return 0;
     if (header->biSize == CoreHeaderSize) {
         const auto* core = reinterpret_cast<const BITMAPCOREHEADER*>(header);
         return PaletteEntriesForBitCount(core->bcBitCount) * sizeof(RGBTRIPLE);
     }
-    const DWORD entries = header->biClrUsed != 0 ? (header->biClrUsed & 0xFFFF)
-                                                 : PaletteEntriesForBitCount(header->biBitCount);
+    const DWORD entries =
+        header->biClrUsed != 0 ? (header->biClrUsed & 0xFFFF) : PaletteEntriesForBitCount(header->biBitCount);
     return entries * sizeof(RGBQUAD);
 }
 
 HGLOBAL BitmapToDib24(HBITMAP source)
 {
-    if (source == nullptr) return nullptr;
+    if (source == nullptr)
+        return nullptr;
     BITMAP picture = {};
-    if (GetObjectW(source, sizeof picture, &picture) == 0) return nullptr;
+    if (GetObjectW(source, sizeof picture, &picture) == 0)
+        return nullptr;
 
     const PreviewGdiCalls& gdi = CurrentPreviewGdiCalls();
     HDC dc = gdi.getDC(nullptr);
-    if (dc == nullptr) return nullptr;
+    if (dc == nullptr)
+        return nullptr;
     // A palette-based screen would otherwise map the picture's colours through whatever
     // palette the screen happens to have.
-    HPALETTE previous =
-        SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+    HPALETTE previous = SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
     RealizePalette(dc);
 
     HGLOBAL block = ReadDib24Block(dc, source, Dib24Header(picture.bmWidth, picture.bmHeight));
@@ -161,11 +173,12 @@ HGLOBAL BitmapToDib24(HBITMAP source)
     return block;
 }
 
-HBITMAP AdjustPreviewBitmap(HBITMAP source, int width, int height, int brightness,
-                            int contrast, int red, int green, int blue)
+HBITMAP AdjustPreviewBitmap(HBITMAP source, int width, int height, int brightness, int contrast, int red,
+                            int green, int blue)
 {
     HGLOBAL block = BitmapToDib24(source);
-    if (block == nullptr) return nullptr;
+    if (block == nullptr)
+        return nullptr;
 
     HBITMAP bitmap = nullptr;
     auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(block));

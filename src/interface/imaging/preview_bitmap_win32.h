@@ -14,5 +14,5 @@ HGLOBAL BitmapToDib24(HBITMAP source);
 
 // A new screen-compatible bitmap of source recoloured with the levels (each 0..200, 100 for no
 // change), or none. width and height are the source's size. The caller deletes the result.
-HBITMAP AdjustPreviewBitmap(HBITMAP source, int width, int height, int brightness,
-                            int contrast, int red, int green, int blue);
+HBITMAP AdjustPreviewBitmap(HBITMAP source, int width, int height, int brightness, int contrast, int red,
+                            int green, int blue);

@@ -11,10 +11,11 @@ struct PreviewGdiCalls {
     HGLOBAL(WINAPI* globalAlloc)(UINT flags, SIZE_T bytes);
     HGLOBAL(WINAPI* globalReAlloc)(HGLOBAL block, SIZE_T bytes, UINT flags);
     HGLOBAL(WINAPI* globalFree)(HGLOBAL block);
-    int(WINAPI* getDIBits)(HDC dc, HBITMAP bitmap, UINT firstLine, UINT lines, LPVOID bits,
-                           LPBITMAPINFO info, UINT usage);
-    HBITMAP(WINAPI* createDIBitmap)(HDC dc, const BITMAPINFOHEADER* header, DWORD init,
-                                    const void* bits, const BITMAPINFO* info, UINT usage);
+    int(WINAPI* getDIBits)(HDC dc, HBITMAP bitmap, UINT firstLine, UINT lines, LPVOID bits, LPBITMAPINFO info,
+                           UINT usage);
+    HBITMAP(WINAPI* createDIBitmap)
+    (HDC dc, const BITMAPINFOHEADER* header, DWORD init, const void* bits, const BITMAPINFO* info,
+     UINT usage);
 };
 
 // The calls in use; the platform's unless a test replaced them.

@@ -35,7 +35,8 @@ constexpr mode_t NewCatalogueMode = 0644;
 
 bool ResolveNarrowPath(char* narrow, size_t size, const wchar_t* path)
 {
-    if (path != nullptr) return NarrowPathUtf8(narrow, size, path);
+    if (path != nullptr)
+        return NarrowPathUtf8(narrow, size, path);
     wchar_t* owned = GetLabelCataloguePath();
     bool resolved = owned != nullptr && NarrowPathUtf8(narrow, size, owned);
     free(owned);
@@ -46,8 +47,10 @@ bool WriteAll(int descriptor, const char* text, size_t length)
 {
     while (length > 0) {
         ssize_t written = write(descriptor, text, length);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
         text += written;
         length -= static_cast<size_t>(written);
     }
@@ -59,7 +62,8 @@ bool WriteAll(int descriptor, const char* text, size_t length)
 mode_t ModeForTarget(const char* target)
 {
     struct stat existing;
-    if (stat(target, &existing) == 0 && S_ISREG(existing.st_mode)) return existing.st_mode & 07777;
+    if (stat(target, &existing) == 0 && S_ISREG(existing.st_mode))
+        return existing.st_mode & 07777;
     return NewCatalogueMode;
 }
 
@@ -76,7 +80,8 @@ void SyncFolderOf(const char* target)
         folder[length] = '\0';
     }
     int descriptor = open(folder, O_RDONLY | O_DIRECTORY);
-    if (descriptor < 0) return;
+    if (descriptor < 0)
+        return;
     fsync(descriptor);
     close(descriptor);
 }
@@ -92,9 +97,10 @@ bool ReplaceCatalogueFile(const char* target, const char* text)
         return false;
     }
     int descriptor = mkstemp(temporary);
-    if (descriptor < 0) return false;
+    if (descriptor < 0)
+        return false;
     bool written = fchmod(descriptor, ModeForTarget(target)) == 0 &&
-        WriteAll(descriptor, text, strlen(text)) && fsync(descriptor) == 0;
+                   WriteAll(descriptor, text, strlen(text)) && fsync(descriptor) == 0;
     int error = written ? 0 : errno;
     if (close(descriptor) != 0 && written) {
         written = false;
@@ -104,7 +110,8 @@ bool ReplaceCatalogueFile(const char* target, const char* text)
         SyncFolderOf(target);
         return true;
     }
-    if (written) error = errno;
+    if (written)
+        error = errno;
     unlink(temporary);
     errno = error != 0 ? error : EIO;
     return false;
@@ -115,12 +122,16 @@ bool ReplaceCatalogueFile(const char* target, const char* text)
 wchar_t* GetLabelCataloguePath()
 {
     const char* base = getenv("PDR_COMMON_APPDATA");
-    if (base == nullptr || base[0] == '\0') return nullptr;
+    if (base == nullptr || base[0] == '\0')
+        return nullptr;
     char folder[NarrowPathSize];
-    if (!FormatTextBounded(folder, sizeof folder, "%s/PDR7300Zr", base)) return nullptr;
-    if (mkdir(folder, 0777) != 0 && errno != EEXIST) return nullptr;
+    if (!FormatTextBounded(folder, sizeof folder, "%s/PDR7300Zr", base))
+        return nullptr;
+    if (mkdir(folder, 0777) != 0 && errno != EEXIST)
+        return nullptr;
     char narrow[NarrowPathSize];
-    if (!FormatTextBounded(narrow, sizeof narrow, "%s/label-list.kmr", folder)) return nullptr;
+    if (!FormatTextBounded(narrow, sizeof narrow, "%s/label-list.kmr", folder))
+        return nullptr;
     /* The same bound as the Windows path buffer, so a path the driver could
        not compose is not the default here either. */
     wchar_t* path = WidenPathUtf8(narrow);
@@ -144,7 +155,8 @@ FILE* OpenLabelCatalogueFile(const wchar_t* path)
 int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
 {
     FILE* file = OpenLabelCatalogueFile(path);
-    if (file == nullptr) return 0;
+    if (file == nullptr)
+        return 0;
     int count = ReadLabelCatalogueStream(file, entries, capacity);
     fclose(file);
     return count;
@@ -153,9 +165,11 @@ int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
 bool SaveLabelCatalogue(const LabelEntry* entries, int count, const wchar_t* path)
 {
     char target[NarrowPathSize];
-    if (!ResolveNarrowPath(target, sizeof target, path)) return false;
+    if (!ResolveNarrowPath(target, sizeof target, path))
+        return false;
     char* text = RenderLabelCatalogue(entries, count);
-    if (text == nullptr) return false;
+    if (text == nullptr)
+        return false;
     bool saved = ReplaceCatalogueFile(target, text);
     ReleaseLabelCatalogueText(text);
     return saved;

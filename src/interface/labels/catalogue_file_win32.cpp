@@ -31,9 +31,11 @@ constexpr unsigned TemporaryNameTries = 100;
 bool CreateCatalogueFolder(const wchar_t* catalogue)
 {
     wchar_t folder[LabelCataloguePathSize];
-    if (!CopyTextBounded(folder, LabelCataloguePathSize, catalogue)) return false;
+    if (!CopyTextBounded(folder, LabelCataloguePathSize, catalogue))
+        return false;
     wchar_t* last = wcsrchr(folder, L'\\');
-    if (last == nullptr) return false;
+    if (last == nullptr)
+        return false;
     *last = L'\0';
     return CreateDirectoryW(folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
@@ -42,7 +44,8 @@ bool CreateCatalogueFolder(const wchar_t* catalogue)
 const wchar_t* ResolveCataloguePath(const wchar_t* path, wchar_t** owned)
 {
     *owned = nullptr;
-    if (path != nullptr) return path;
+    if (path != nullptr)
+        return path;
     *owned = GetLabelCataloguePath();
     return *owned;
 }
@@ -53,12 +56,14 @@ wchar_t* volatile KeptDefaultPath = nullptr;
 wchar_t* ComposeDefaultCataloguePath()
 {
     wchar_t* path = static_cast<wchar_t*>(malloc(LabelCataloguePathSize * sizeof(wchar_t)));
-    if (path == nullptr) return nullptr;
+    if (path == nullptr)
+        return nullptr;
     path[0] = L'\0';
     bool composed = SHGetSpecialFolderPathW(nullptr, path, CSIDL_COMMON_APPDATA, FALSE) &&
-        AppendTextBounded(path, LabelCataloguePathSize, CatalogueFolderName) &&
-        AppendTextBounded(path, LabelCataloguePathSize, CatalogueFileName);
-    if (composed) return path;
+                    AppendTextBounded(path, LabelCataloguePathSize, CatalogueFolderName) &&
+                    AppendTextBounded(path, LabelCataloguePathSize, CatalogueFileName);
+    if (composed)
+        return path;
     free(path);
     return nullptr;
 }
@@ -81,12 +86,19 @@ struct RetryClock {
 
 /* A load waits out a conflict for a tenth of a second or so, a save waits
  * out readers (in any process) for about two seconds. */
-RetryClock ReaderRetryClock() { return {GetTickCount64(), 150, 1, 20}; }
-RetryClock WriterRetryClock() { return {GetTickCount64(), 2000, 2, 10}; }
+RetryClock ReaderRetryClock()
+{
+    return {GetTickCount64(), 150, 1, 20};
+}
+RetryClock WriterRetryClock()
+{
+    return {GetTickCount64(), 2000, 2, 10};
+}
 
 bool WaitBeforeRetry(RetryClock* clock)
 {
-    if (GetTickCount64() - clock->start >= clock->budget) return false;
+    if (GetTickCount64() - clock->start >= clock->budget)
+        return false;
     Sleep(clock->wait);
     clock->wait = clock->wait * 2 < clock->longest ? clock->wait * 2 : clock->longest;
     return true;
@@ -95,8 +107,7 @@ bool WaitBeforeRetry(RetryClock* clock)
 /* Errors another opener of the same file causes while it holds it. */
 bool IsPassingConflict(DWORD error)
 {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-           error == ERROR_ACCESS_DENIED;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
 /* The open file as a C stream in byte mode; the stream owns the handle. */
@@ -141,9 +152,10 @@ HANDLE CreateTemporaryFile(const wchar_t* target, wchar_t* temporary)
             SetLastError(ERROR_FILENAME_EXCED_RANGE);
             return INVALID_HANDLE_VALUE;
         }
-        HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+        HANDLE file =
+            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
     }
     return INVALID_HANDLE_VALUE;
 }
@@ -154,11 +166,13 @@ DWORD WriteWholeText(HANDLE file, const char* bytes, size_t length)
 {
     DWORD written = 0;
     bool complete = length <= MAXDWORD &&
-        WriteFile(file, bytes, static_cast<DWORD>(length), &written, nullptr) &&
-        written == length && FlushFileBuffers(file);
+                    WriteFile(file, bytes, static_cast<DWORD>(length), &written, nullptr) &&
+                    written == length && FlushFileBuffers(file);
     DWORD error = complete ? ERROR_SUCCESS : GetLastError();
-    if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
-    if (error == ERROR_SUCCESS && !complete) error = ERROR_WRITE_FAULT;
+    if (!CloseHandle(file) && error == ERROR_SUCCESS)
+        error = GetLastError();
+    if (error == ERROR_SUCCESS && !complete)
+        error = ERROR_WRITE_FAULT;
     return error;
 }
 
@@ -175,7 +189,8 @@ DWORD MoveOverCatalogue(const wchar_t* temporary, const wchar_t* target)
         if (MoveFileExW(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return ERROR_SUCCESS;
         DWORD error = GetLastError();
-        if (!IsPassingConflict(error) || !WaitBeforeRetry(&clock)) return error;
+        if (!IsPassingConflict(error) || !WaitBeforeRetry(&clock))
+            return error;
     }
 }
 
@@ -190,10 +205,13 @@ bool ReplaceCatalogueFile(const wchar_t* target, const char* text)
 {
     wchar_t temporary[TemporaryPathSize];
     HANDLE file = CreateTemporaryFile(target, temporary);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
     DWORD error = WriteWholeText(file, text, strlen(text));
-    if (error == ERROR_SUCCESS) error = MoveOverCatalogue(temporary, target);
-    if (error == ERROR_SUCCESS) return true;
+    if (error == ERROR_SUCCESS)
+        error = MoveOverCatalogue(temporary, target);
+    if (error == ERROR_SUCCESS)
+        return true;
     DeleteFileW(temporary);
     SetLastError(error);
     return false;
@@ -214,10 +232,10 @@ HANDLE OpenCatalogueForReading(const wchar_t* path)
 {
     RetryClock clock = ReaderRetryClock();
     for (;;) {
-        HANDLE file = CreateFileW(path, GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) return file;
+        HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+            return file;
         DWORD error = GetLastError();
         if (!IsPassingConflict(error) || !WaitBeforeRetry(&clock)) {
             SetLastError(error);
@@ -229,12 +247,15 @@ HANDLE OpenCatalogueForReading(const wchar_t* path)
 const wchar_t* DefaultCataloguePath()
 {
     wchar_t* kept = KeptDefaultPath;
-    if (kept != nullptr) return kept;
+    if (kept != nullptr)
+        return kept;
     wchar_t* composed = ComposeDefaultCataloguePath();
-    if (composed == nullptr) return nullptr;
+    if (composed == nullptr)
+        return nullptr;
     void* before = InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&KeptDefaultPath),
                                                      composed, nullptr);
-    if (before == nullptr) return composed;
+    if (before == nullptr)
+        return composed;
     free(composed);
     return static_cast<wchar_t*>(before);
 }
@@ -247,16 +268,19 @@ void ForgetDefaultCataloguePath()
 void CreateFolderOfMissingCatalogue(const wchar_t* catalogue)
 {
     const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) CreateCatalogueFolder(catalogue);
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        CreateCatalogueFolder(catalogue);
     SetLastError(error);
 }
 
 wchar_t* GetLabelCataloguePath()
 {
     const wchar_t* kept = DefaultCataloguePath();
-    if (kept == nullptr || !CreateCatalogueFolder(kept)) return nullptr;
+    if (kept == nullptr || !CreateCatalogueFolder(kept))
+        return nullptr;
     wchar_t* path = static_cast<wchar_t*>(malloc(LabelCataloguePathSize * sizeof(wchar_t)));
-    if (path != nullptr) CopyTextBounded(path, LabelCataloguePathSize, kept);
+    if (path != nullptr)
+        CopyTextBounded(path, LabelCataloguePathSize, kept);
     return path;
 }
 
@@ -273,7 +297,8 @@ int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
     const wchar_t* source = path != nullptr ? path : DefaultCataloguePath();
     FILE* file = source != nullptr ? OpenLabelCatalogueFile(source) : nullptr;
     if (file == nullptr) {
-        if (path == nullptr && source != nullptr) CreateFolderOfMissingCatalogue(source);
+        if (path == nullptr && source != nullptr)
+            CreateFolderOfMissingCatalogue(source);
         return 0;
     }
     int count = ReadLabelCatalogueStream(file, entries, capacity);
@@ -284,7 +309,8 @@ int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
 bool SaveLabelCatalogue(const LabelEntry* entries, int count, const wchar_t* path)
 {
     char* text = RenderLabelCatalogue(entries, count);
-    if (text == nullptr) return false;
+    if (text == nullptr)
+        return false;
     wchar_t* owned = nullptr;
     const wchar_t* target = ResolveCataloguePath(path, &owned);
     bool saved = target != nullptr && ReplaceCatalogueFile(target, text);

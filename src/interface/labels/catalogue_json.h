@@ -25,14 +25,12 @@ enum LabelNumberStyle {
  * `style`.  A string too long for the field becomes the empty text, whose
  * value is 0.
  */
-void ReadLabelNumberText(char* field, size_t fieldSize, const cJSON* object,
-                         const char* key, const LabelRange& range,
-                         LabelNumberStyle style);
+void ReadLabelNumberText(char* field, size_t fieldSize, const cJSON* object, const char* key,
+                         const LabelRange& range, LabelNumberStyle style);
 
 /* The whole part of number member `key` when it lies in [minimum, maximum],
    else `defaultValue`; members of any other type give the default. */
-int ReadLabelInteger(const cJSON* object, const char* key, int minimum,
-                     int maximum, int defaultValue);
+int ReadLabelInteger(const cJSON* object, const char* key, int minimum, int maximum, int defaultValue);
 
 /* One label from `child` at 0-based file position `position`, its
    settings included; each repair is told to `repairs` when given. */
@@ -67,8 +65,8 @@ int ParseLabelCatalogue(const char* text, LabelEntry* entries, int capacity);
  * each repair to `repairs` when given.  Bytes after a NUL inside the text
  * are never parsed; they count as text after the value.
  */
-int ParseLabelCatalogueReporting(const char* text, size_t length, LabelEntry* entries,
-                                 int capacity, const LabelRepairSink* repairs);
+int ParseLabelCatalogueReporting(const char* text, size_t length, LabelEntry* entries, int capacity,
+                                 const LabelRepairSink* repairs);
 
 /*
  * Reads the whole of an open file and parses it.  A file whose size cannot be

@@ -6,8 +6,8 @@
 
 #include <cjson/cJSON.h>
 
-#include "text/number_text.h"
 #include "text/bounded_text.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -46,25 +46,28 @@ MemberOutcome Repaired(LabelRepairKind kind, const char* found = nullptr)
 const LabelRange& RangeFor(RangeKind kind, const LabelSizeLimits& limits)
 {
     switch (kind) {
-    case RangeKind::Width: return limits.Width;
-    case RangeKind::Length: return limits.Length;
-    case RangeKind::Offset: break;
+    case RangeKind::Width:
+        return limits.Width;
+    case RangeKind::Length:
+        return limits.Length;
+    case RangeKind::Offset:
+        break;
     }
     return LabelOffsetRange;
 }
 
 /* True when member `key` exists with the wanted JSON type; otherwise
  * `outcome` tells whether it was missing or of another type. */
-bool FindTypedMember(const cJSON* object, const char* key, bool wantString,
-                     const cJSON** member, MemberOutcome* outcome)
+bool FindTypedMember(const cJSON* object, const char* key, bool wantString, const cJSON** member,
+                     MemberOutcome* outcome)
 {
     *member = cJSON_GetObjectItem(object, key);
     if (*member == nullptr) {
         *outcome = Repaired(LabelRepairKind::MemberMissing);
         return false;
     }
-    bool typed = wantString ? cJSON_IsString(*member) && (*member)->valuestring != nullptr
-                            : cJSON_IsNumber(*member);
+    bool typed =
+        wantString ? cJSON_IsString(*member) && (*member)->valuestring != nullptr : cJSON_IsNumber(*member);
     if (!typed) {
         *outcome = Repaired(LabelRepairKind::WrongType);
         return false;
@@ -81,9 +84,8 @@ void WriteDefaultNumber(char* field, size_t fieldSize, double value, LabelNumber
     FormatTextBounded(field, fieldSize, "%d", static_cast<int>(value));
 }
 
-MemberOutcome ReadNumberTextMember(char* field, size_t fieldSize, const cJSON* object,
-                                   const char* key, const LabelRange& range,
-                                   LabelNumberStyle style)
+MemberOutcome ReadNumberTextMember(char* field, size_t fieldSize, const cJSON* object, const char* key,
+                                   const LabelRange& range, LabelNumberStyle style)
 {
     const cJSON* member = nullptr;
     MemberOutcome outcome = MemberFine;
@@ -95,23 +97,24 @@ MemberOutcome ReadNumberTextMember(char* field, size_t fieldSize, const cJSON* o
         double value = ReadLeadingDouble(field);
         if (range.Minimum <= value && value <= range.Maximum)
             return fitted ? MemberFine : Repaired(LabelRepairKind::TextTooLong, found);
-        outcome = Repaired(fitted ? LabelRepairKind::OutOfRange : LabelRepairKind::TextTooLong,
-                           found);
+        outcome = Repaired(fitted ? LabelRepairKind::OutOfRange : LabelRepairKind::TextTooLong, found);
     }
     WriteDefaultNumber(field, fieldSize, range.Default, style);
     return outcome;
 }
 
-MemberOutcome ReadIntegerMember(int* value, const cJSON* object, const char* key,
-                                int minimum, int maximum, int defaultValue)
+MemberOutcome ReadIntegerMember(int* value, const cJSON* object, const char* key, int minimum, int maximum,
+                                int defaultValue)
 {
     const cJSON* member = nullptr;
     MemberOutcome outcome = MemberFine;
     *value = defaultValue;
-    if (!FindTypedMember(object, key, false, &member, &outcome)) return outcome;
+    if (!FindTypedMember(object, key, false, &member, &outcome))
+        return outcome;
     /* Range-checked as a double first: an out-of-range double has no int. */
     double whole = trunc(member->valuedouble);
-    if (!(whole >= minimum && whole <= maximum)) return Repaired(LabelRepairKind::OutOfRange);
+    if (!(whole >= minimum && whole <= maximum))
+        return Repaired(LabelRepairKind::OutOfRange);
     *value = static_cast<int>(whole);
     return whole == member->valuedouble ? MemberFine : Repaired(LabelRepairKind::NotWholeNumber);
 }
@@ -121,7 +124,8 @@ MemberOutcome ReadLabelName(char* name, size_t nameSize, const cJSON* object, in
     const cJSON* member = nullptr;
     MemberOutcome outcome = MemberFine;
     if (FindTypedMember(object, "name", true, &member, &outcome)) {
-        if (CopyTextBounded(name, nameSize, member->valuestring)) return MemberFine;
+        if (CopyTextBounded(name, nameSize, member->valuestring))
+            return MemberFine;
         return Repaired(LabelRepairKind::TextTooLong, member->valuestring);
     }
     FormatTextBounded(name, nameSize, "No Name %d", position + 1);
@@ -132,11 +136,13 @@ MemberOutcome ReadLabelName(char* name, size_t nameSize, const cJSON* object, in
 class RepairReporter {
 public:
     RepairReporter(const LabelRepairSink* repairs, const LabelEntry* entry, int position)
-        : repairs_(repairs), entry_(entry), position_(position) {}
+        : repairs_(repairs), entry_(entry), position_(position)
+    {}
 
     void Member(const char* key, const MemberOutcome& outcome) const
     {
-        if (outcome.repaired) Report(outcome.kind, key, outcome.found, 0);
+        if (outcome.repaired)
+            Report(outcome.kind, key, outcome.found, 0);
     }
 
     void Report(LabelRepairKind kind, const char* key, const char* found, long long detail) const
@@ -154,42 +160,39 @@ private:
 bool HasTextBetween(const char* from, const char* end)
 {
     for (; from < end; ++from)
-        if (static_cast<unsigned char>(*from) > 32) return true;
+        if (static_cast<unsigned char>(*from) > 32)
+            return true;
     return false;
 }
 
 }  // namespace
 
-void ReadLabelNumberText(char* field, size_t fieldSize, const cJSON* object,
-                         const char* key, const LabelRange& range,
-                         LabelNumberStyle style)
+void ReadLabelNumberText(char* field, size_t fieldSize, const cJSON* object, const char* key,
+                         const LabelRange& range, LabelNumberStyle style)
 {
     ReadNumberTextMember(field, fieldSize, object, key, range, style);
 }
 
-int ReadLabelInteger(const cJSON* object, const char* key, int minimum,
-                     int maximum, int defaultValue)
+int ReadLabelInteger(const cJSON* object, const char* key, int minimum, int maximum, int defaultValue)
 {
     int value = defaultValue;
     ReadIntegerMember(&value, object, key, minimum, maximum, defaultValue);
     return value;
 }
 
-void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position,
-                    const LabelRepairSink* repairs)
+void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position, const LabelRepairSink* repairs)
 {
     /* A child that is not an object has no members: all defaults, told once
        rather than member by member. */
     const cJSON* object = cJSON_IsObject(child) ? child : nullptr;
     RepairReporter told(object != nullptr ? repairs : nullptr, entry, position);
     told.Member("name", ReadLabelName(entry->name, sizeof entry->name, object, position));
-    told.Member("units", ReadIntegerMember(&entry->units, object, "units", Millimetres,
-                                           TenthMillimetres, Inches));
+    told.Member("units",
+                ReadIntegerMember(&entry->units, object, "units", Millimetres, TenthMillimetres, Inches));
     const LabelSizeLimits& limits = *FindLabelSizeLimits(entry->units);
     for (const NumberMemberRule& rule : NumberMemberRules) {
-        told.Member(rule.key, ReadNumberTextMember(entry->*rule.field, LabelNumberTextSize, object,
-                                                   rule.key, RangeFor(rule.range, limits),
-                                                   rule.style));
+        told.Member(rule.key, ReadNumberTextMember(entry->*rule.field, LabelNumberTextSize, object, rule.key,
+                                                   RangeFor(rule.range, limits), rule.style));
     }
     int id = 0;
     MemberOutcome idOutcome = ReadIntegerMember(&id, object, "id", FirstLabelId, MaxLabelId, 0);
@@ -203,18 +206,21 @@ void ReadLabelEntry(LabelEntry* entry, const cJSON* child, int position,
 
 int ParseLabelCatalogue(const char* text, LabelEntry* entries, int capacity)
 {
-    if (text == nullptr) return 0;
+    if (text == nullptr)
+        return 0;
     return ParseLabelCatalogueReporting(text, strlen(text), entries, capacity, nullptr);
 }
 
-int ParseLabelCatalogueReporting(const char* text, size_t length, LabelEntry* entries,
-                                 int capacity, const LabelRepairSink* repairs)
+int ParseLabelCatalogueReporting(const char* text, size_t length, LabelEntry* entries, int capacity,
+                                 const LabelRepairSink* repairs)
 {
-    if (text == nullptr || entries == nullptr || capacity <= 0) return 0;
+    if (text == nullptr || entries == nullptr || capacity <= 0)
+        return 0;
     RepairReporter file(repairs, nullptr, -1);
     const char* end = text + length;
     const char* start = text;
-    while (*start != '\0' && static_cast<unsigned char>(*start) <= 32) ++start;
+    while (*start != '\0' && static_cast<unsigned char>(*start) <= 32)
+        ++start;
     if (*start == '\0') {
         file.Report(HasTextBetween(start, end) ? LabelRepairKind::NotJson : LabelRepairKind::EmptyText,
                     nullptr, nullptr, 0);
@@ -227,7 +233,8 @@ int ParseLabelCatalogueReporting(const char* text, size_t length, LabelEntry* en
         file.Report(LabelRepairKind::NotJson, nullptr, nullptr, 0);
         return 0;
     }
-    if (!cJSON_IsArray(root)) file.Report(LabelRepairKind::NotAnArray, nullptr, nullptr, 0);
+    if (!cJSON_IsArray(root))
+        file.Report(LabelRepairKind::NotAnArray, nullptr, nullptr, 0);
     int limit = capacity < MaxLabels ? capacity : MaxLabels;
     int count = 0;
     const cJSON* child = root->child;
@@ -237,7 +244,8 @@ int ParseLabelCatalogueReporting(const char* text, size_t length, LabelEntry* en
     }
     if (child != nullptr) {
         long long children = count;
-        for (; child != nullptr; child = child->next) ++children;
+        for (; child != nullptr; child = child->next)
+            ++children;
         RepairReporter(repairs, nullptr, count)
             .Report(LabelRepairKind::TooManyLabels, nullptr, nullptr, children);
     }

@@ -41,7 +41,8 @@ cJSON* CreateTextItem(const char* field, size_t size)
 cJSON* CreateMemberItem(const LabelEntry& entry, const FileMember& member)
 {
     const char* base = reinterpret_cast<const char*>(&entry) + member.offset;
-    if (member.type == MemberType::Text) return CreateTextItem(base, member.size);
+    if (member.type == MemberType::Text)
+        return CreateTextItem(base, member.size);
     int32_t value = 0;
     memcpy(&value, base, sizeof value);
     return cJSON_CreateNumber(value);
@@ -50,19 +51,21 @@ cJSON* CreateMemberItem(const LabelEntry& entry, const FileMember& member)
 /* Takes ownership of `item` whatever happens. */
 bool AttachItem(cJSON* parent, const char* key, cJSON* item)
 {
-    bool attached = item != nullptr &&
-        (key != nullptr ? cJSON_AddItemToObject(parent, key, item)
-                        : cJSON_AddItemToArray(parent, item));
-    if (!attached) cJSON_Delete(item);
+    bool attached = item != nullptr && (key != nullptr ? cJSON_AddItemToObject(parent, key, item)
+                                                       : cJSON_AddItemToArray(parent, item));
+    if (!attached)
+        cJSON_Delete(item);
     return attached;
 }
 
 bool AddLabelObject(cJSON* array, const LabelEntry& entry)
 {
     cJSON* object = cJSON_CreateObject();
-    if (!AttachItem(array, nullptr, object)) return false;
+    if (!AttachItem(array, nullptr, object))
+        return false;
     for (const FileMember& member : FileMembers) {
-        if (!AttachItem(object, member.key, CreateMemberItem(entry, member))) return false;
+        if (!AttachItem(object, member.key, CreateMemberItem(entry, member)))
+            return false;
     }
     /* Written only for a stock that has settings, so every other label
        renders exactly as files without settings hold it. */
@@ -73,11 +76,14 @@ bool AddLabelObject(cJSON* array, const LabelEntry& entry)
 
 char* RenderLabelCatalogue(const LabelEntry* entries, int count)
 {
-    if (count < 0 || count > MaxLabels || (count > 0 && entries == nullptr)) return nullptr;
+    if (count < 0 || count > MaxLabels || (count > 0 && entries == nullptr))
+        return nullptr;
     cJSON* root = cJSON_CreateArray();
-    if (root == nullptr) return nullptr;
+    if (root == nullptr)
+        return nullptr;
     bool built = true;
-    for (int i = 0; i < count && built; ++i) built = AddLabelObject(root, entries[i]);
+    for (int i = 0; i < count && built; ++i)
+        built = AddLabelObject(root, entries[i]);
     char* text = built ? cJSON_Print(root) : nullptr;
     cJSON_Delete(root);
     return text;
@@ -85,5 +91,6 @@ char* RenderLabelCatalogue(const LabelEntry* entries, int count)
 
 void ReleaseLabelCatalogueText(char* text)
 {
-    if (text != nullptr) cJSON_free(text);
+    if (text != nullptr)
+        cJSON_free(text);
 }

@@ -11,20 +11,20 @@
 
 enum class LabelRepairKind {
     /* The whole file. */
-    FileUnreadable,  /* its size could not be taken: no labels */
-    FileTooLarge,    /* over MaxLabelCatalogueBytes: no labels; detail = size */
-    EmptyText,       /* nothing but white space: no labels */
-    NotJson,         /* no JSON value at its start: no labels */
-    NotAnArray,      /* the value is not an array; its children, if any, were read */
-    TextAfterValue,  /* ignored; detail = byte offset where it starts */
-    TooManyLabels,   /* children from `position` on ignored; detail = how many children */
+    FileUnreadable, /* its size could not be taken: no labels */
+    FileTooLarge,   /* over MaxLabelCatalogueBytes: no labels; detail = size */
+    EmptyText,      /* nothing but white space: no labels */
+    NotJson,        /* no JSON value at its start: no labels */
+    NotAnArray,     /* the value is not an array; its children, if any, were read */
+    TextAfterValue, /* ignored; detail = byte offset where it starts */
+    TooManyLabels,  /* children from `position` on ignored; detail = how many children */
     /* One label at `position`. */
-    NotAnObject,     /* every member is a default */
-    MemberMissing,   /* `member` absent: its default */
-    WrongType,       /* `member` of another JSON type: its default */
-    TextTooLong,     /* `member`'s string does not fit its field: emptied, then checked */
-    OutOfRange,      /* `member`'s value outside its range: its default */
-    NotWholeNumber,  /* `member` has a fraction: its whole part */
+    NotAnObject,    /* every member is a default */
+    MemberMissing,  /* `member` absent: its default */
+    WrongType,      /* `member` of another JSON type: its default */
+    TextTooLong,    /* `member`'s string does not fit its field: emptied, then checked */
+    OutOfRange,     /* `member`'s value outside its range: its default */
+    NotWholeNumber, /* `member` has a fraction: its whole part */
     /* The label's "settings" (labels/label_settings.h); the label itself
      * and its other settings are kept. */
     SettingsNotAnObject, /* "settings" is not an object: the label has no settings */

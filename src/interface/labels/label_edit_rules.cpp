@@ -2,8 +2,8 @@
 
 #include <string.h>
 
-#include "text/number_text.h"
 #include "text/bounded_text.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -70,8 +70,7 @@ void RemoveLabelAt(LabelEntry* labels, int* count, int index)
 {
     if (index < 0 || index >= *count)
         return;
-    memmove(&labels[index], &labels[index + 1],
-            sizeof(LabelEntry) * static_cast<size_t>(*count - index - 1));
+    memmove(&labels[index], &labels[index + 1], sizeof(LabelEntry) * static_cast<size_t>(*count - index - 1));
     --*count;
 }
 
@@ -99,7 +98,7 @@ bool NormaliseOffsetText(char* text, size_t size)
         return false;
     char normalised[16];
     return FormatTextBounded(normalised, sizeof normalised, "%d", value) &&
-        CopyTextBounded(text, size, normalised);
+           CopyTextBounded(text, size, normalised);
 }
 
 bool FormatRangeText(char* text, size_t size, double minimum, double maximum)

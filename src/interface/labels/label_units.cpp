@@ -11,8 +11,7 @@ const LabelSizeLimits LabelSizeLimitsTable[LabelUnitsCount] = {
     /* Millimetres */
     {{10.0, 128.7, 101.6}, {10.0, 3048.0, 152.4}},
     /* Inches */
-    {{0.3937007874015748, 5.066929133858268, 4.0},
-     {0.3937007874015748, 120.0, 6.0}},
+    {{0.3937007874015748, 5.066929133858268, 4.0}, {0.3937007874015748, 120.0, 6.0}},
     /* TenthMillimetres */
     {{100.0, 1287.0, 1016.0}, {100.0, 30480.0, 1524.0}},
 };
@@ -38,13 +37,19 @@ const UnitConversion UnitConversions[LabelUnitsCount][LabelUnitsCount] = {
 /* Tenths of a millimetre per unit, by LabelUnits. */
 const double TenthsPerUnit[LabelUnitsCount] = {10.0, 254.0, 1.0};
 
-bool IsKnownUnits(int units) { return units >= 0 && units < LabelUnitsCount; }
+bool IsKnownUnits(int units)
+{
+    return units >= 0 && units < LabelUnitsCount;
+}
 
 int16_t SaturateToInt16(double value)
 {
-    if (isnan(value)) return 0;
-    if (value >= 32767.0) return 32767;
-    if (value <= -32768.0) return -32768;
+    if (isnan(value))
+        return 0;
+    if (value >= 32767.0)
+        return 32767;
+    if (value <= -32768.0)
+        return -32768;
     return static_cast<int16_t>(value);
 }
 
@@ -57,7 +62,8 @@ const LabelSizeLimits* FindLabelSizeLimits(int units)
 
 double ConvertLabelUnits(double value, int fromUnits, int toUnits)
 {
-    if (!IsKnownUnits(fromUnits) || !IsKnownUnits(toUnits)) return value;
+    if (!IsKnownUnits(fromUnits) || !IsKnownUnits(toUnits))
+        return value;
     const UnitConversion& conversion = UnitConversions[fromUnits][toUnits];
     return conversion.divide ? value / conversion.factor : value * conversion.factor;
 }

@@ -108,7 +108,7 @@ bool ReadOffset(const NewLabelText& given, char* text, NewLabelField field, NewL
     if (!ReadNumberText(given, "0", text, field, range, refusal))
         return false;
     return NormaliseOffsetText(text, LabelNumberTextSize) ||
-        Refuse(refusal, field, NewLabelProblem::OutOfRange, range);
+           Refuse(refusal, field, NewLabelProblem::OutOfRange, range);
 }
 
 }  // namespace
@@ -119,10 +119,10 @@ bool ReadNewLabel(const NewLabelTexts& texts, LabelEntry* label, NewLabelRefusal
     label->units = texts.Units;
     const LabelSizeLimits& limits = LimitsOfUnits(texts.Units);
     return ReadName(texts.Name, label->name, refusal) &&
-        ReadSize(texts.Width, label->width, NewLabelField::Width, limits.Width, refusal) &&
-        ReadSize(texts.Length, label->length, NewLabelField::Length, limits.Length, refusal) &&
-        ReadOffset(texts.HorizontalOffset, label->horzOffset, NewLabelField::HorizontalOffset, refusal) &&
-        ReadOffset(texts.VerticalOffset, label->vertOffset, NewLabelField::VerticalOffset, refusal);
+           ReadSize(texts.Width, label->width, NewLabelField::Width, limits.Width, refusal) &&
+           ReadSize(texts.Length, label->length, NewLabelField::Length, limits.Length, refusal) &&
+           ReadOffset(texts.HorizontalOffset, label->horzOffset, NewLabelField::HorizontalOffset, refusal) &&
+           ReadOffset(texts.VerticalOffset, label->vertOffset, NewLabelField::VerticalOffset, refusal);
 }
 
 bool AcceptedBeforeRefusal(NewLabelField field, const NewLabelRefusal& refusal)

@@ -66,8 +66,7 @@ void StoreColorChoice(const ColorChoice& choice, DriverExtra* extra)
     extra->ExactRgbMatch = static_cast<uint32_t>(choice.ExactMatch);
 }
 
-void LoadWorkColors(const DriverExtra& extra, uint32_t spot[SpotHeadCount],
-                    uint32_t custom[CustomColorCount])
+void LoadWorkColors(const DriverExtra& extra, uint32_t spot[SpotHeadCount], uint32_t custom[CustomColorCount])
 {
     memcpy(spot, extra.SpotHeadColor, sizeof(extra.SpotHeadColor));
     memcpy(custom, extra.CustomColors, sizeof(extra.CustomColors));
@@ -91,12 +90,22 @@ int NextSliderPosition(int request, int current, int tracked)
 {
     int next = current;
     switch (request) {
-    case ScrollLineLeft: next = current - 1; break;
-    case ScrollLineRight: next = current + 1; break;
-    case ScrollPageLeft: next = current - LevelPageStep; break;
-    case ScrollPageRight: next = current + LevelPageStep; break;
-    case ScrollThumbTrack: return tracked;
-    default: return current;
+    case ScrollLineLeft:
+        next = current - 1;
+        break;
+    case ScrollLineRight:
+        next = current + 1;
+        break;
+    case ScrollPageLeft:
+        next = current - LevelPageStep;
+        break;
+    case ScrollPageRight:
+        next = current + LevelPageStep;
+        break;
+    case ScrollThumbTrack:
+        return tracked;
+    default:
+        return current;
     }
     if (next < ColorLevelRange.Minimum)
         return ColorLevelRange.Minimum;

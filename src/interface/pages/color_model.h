@@ -34,24 +34,24 @@ enum { LevelPageStep = 5 };
  * as the controls give it: 0 or 1 for the radio pairs and boxes, the scroll
  * position for the levels. */
 struct ColorChoice {
-    int Mode;        /* ColorModeProcess or ColorModeSpot */
-    int InkSet;      /* 0 CMY, 1 CMYK */
-    int OnBack;      /* 1: CMY on the back three heads */
-    int Red;         /* the five levels, percent, 100 = unchanged */
+    int Mode;   /* ColorModeProcess or ColorModeSpot */
+    int InkSet; /* 0 CMY, 1 CMYK */
+    int OnBack; /* 1: CMY on the back three heads */
+    int Red;    /* the five levels, percent, 100 = unchanged */
     int Green;
     int Blue;
     int Brightness;
     int Contrast;
-    int HeadOn[SpotHeadCount];  /* 1: the head prints its spot colour */
-    int ExactMatch;  /* 1: exact RGB matching */
+    int HeadOn[SpotHeadCount]; /* 1: the head prints its spot colour */
+    int ExactMatch;            /* 1: exact RGB matching */
 };
 static_assert(sizeof(ColorChoice) == 13 * sizeof(int), "thirteen values, no more");
 
 /* The controls of one spot head. */
 struct ColorHeadControls {
-    int Box;           /* its on/off check box */
-    int Swatch;        /* the frame its colour is painted in */
-    int ChangeButton;  /* "Change...", which opens the colour chooser */
+    int Box;          /* its on/off check box */
+    int Swatch;       /* the frame its colour is painted in */
+    int ChangeButton; /* "Change...", which opens the colour chooser */
 };
 
 /* Head 1 first. */

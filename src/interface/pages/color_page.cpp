@@ -9,8 +9,8 @@
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resources/resource_ids.h"
 #include "resources/module_instance.h"
+#include "resources/resource_ids.h"
 
 static_assert(ColorChannelSliderCount == ColorChannelCount, "one brush per channel slider");
 static_assert(sizeof(CHOOSECOLORW) == 72, "the chooser record of 64-bit Windows");
@@ -24,19 +24,31 @@ const COLORREF ChannelColors[ColorChannelCount] = {RGB(255, 0, 0), RGB(0, 255, 0
 const int SliderNameChars = 256;
 
 const int ProcessGroup[] = {
-    IDC_COLOR_PROCESS_GROUP, IDC_COLOR_CMY, IDC_COLOR_CMYK, IDC_COLOR_CMY_ON_BACK,
-    IDC_COLOR_RED_LABEL, IDC_COLOR_RED_SCROLL, IDC_COLOR_RED_VALUE,
-    IDC_COLOR_GREEN_LABEL, IDC_COLOR_GREEN_SCROLL, IDC_COLOR_GREEN_VALUE,
-    IDC_COLOR_BLUE_LABEL, IDC_COLOR_BLUE_SCROLL, IDC_COLOR_BLUE_VALUE,
-    IDC_COLOR_SEPARATOR, IDC_COLOR_BRIGHTNESS_SCROLL, IDC_COLOR_BRIGHTNESS_LABEL,
-    IDC_COLOR_CONTRAST_SCROLL, IDC_COLOR_CONTRAST_LABEL,
+    IDC_COLOR_PROCESS_GROUP,
+    IDC_COLOR_CMY,
+    IDC_COLOR_CMYK,
+    IDC_COLOR_CMY_ON_BACK,
+    IDC_COLOR_RED_LABEL,
+    IDC_COLOR_RED_SCROLL,
+    IDC_COLOR_RED_VALUE,
+    IDC_COLOR_GREEN_LABEL,
+    IDC_COLOR_GREEN_SCROLL,
+    IDC_COLOR_GREEN_VALUE,
+    IDC_COLOR_BLUE_LABEL,
+    IDC_COLOR_BLUE_SCROLL,
+    IDC_COLOR_BLUE_VALUE,
+    IDC_COLOR_SEPARATOR,
+    IDC_COLOR_BRIGHTNESS_SCROLL,
+    IDC_COLOR_BRIGHTNESS_LABEL,
+    IDC_COLOR_CONTRAST_SCROLL,
+    IDC_COLOR_CONTRAST_LABEL,
 };
 
 const int SpotGroup[] = {
-    IDC_COLOR_SPOT_GROUP, IDC_COLOR_HEAD1, IDC_COLOR_HEAD2, IDC_COLOR_HEAD3, IDC_COLOR_HEAD4,
-    IDC_COLOR_HEAD1_SWATCH, IDC_COLOR_HEAD2_SWATCH, IDC_COLOR_HEAD3_SWATCH, IDC_COLOR_HEAD4_SWATCH,
-    IDC_COLOR_HEAD1_CHANGE, IDC_COLOR_HEAD2_CHANGE, IDC_COLOR_HEAD3_CHANGE, IDC_COLOR_HEAD4_CHANGE,
-    IDC_COLOR_READOUT, IDC_COLOR_EXACT_MATCH,
+    IDC_COLOR_SPOT_GROUP,   IDC_COLOR_HEAD1,        IDC_COLOR_HEAD2,        IDC_COLOR_HEAD3,
+    IDC_COLOR_HEAD4,        IDC_COLOR_HEAD1_SWATCH, IDC_COLOR_HEAD2_SWATCH, IDC_COLOR_HEAD3_SWATCH,
+    IDC_COLOR_HEAD4_SWATCH, IDC_COLOR_HEAD1_CHANGE, IDC_COLOR_HEAD2_CHANGE, IDC_COLOR_HEAD3_CHANGE,
+    IDC_COLOR_HEAD4_CHANGE, IDC_COLOR_READOUT,      IDC_COLOR_EXACT_MATCH,
 };
 
 /* A box or radio button as the choice holds it: 1 fully checked, else 0. */
@@ -98,7 +110,8 @@ PictureBox PreviewFrame(HWND page)
 
 RECT PreviewRectOfSize(HWND page, SIZE size)
 {
-    return RectOfBox(PlacePicture(PreviewFrame(page), size.cx, size.cy, WindowDpi(page), PictureArtwork).Target);
+    return RectOfBox(
+        PlacePicture(PreviewFrame(page), size.cx, size.cy, WindowDpi(page), PictureArtwork).Target);
 }
 
 void InvalidatePreview(HWND page, BOOL erase)
@@ -113,8 +126,8 @@ void PaintPreview(HWND page, HDC dc, const ColorChoice& choice)
     HBITMAP picture = LoadPreviewPicture(&size);
     if (picture == nullptr)
         return;
-    HBITMAP adjusted = AdjustPreviewBitmap(picture, size.cx, size.cy, choice.Brightness,
-                                           choice.Contrast, choice.Red, choice.Green, choice.Blue);
+    HBITMAP adjusted = AdjustPreviewBitmap(picture, size.cx, size.cy, choice.Brightness, choice.Contrast,
+                                           choice.Red, choice.Green, choice.Blue);
     // The levels recolour the source's own pixels; only the result is stretched.
     if (adjusted != nullptr) {
         DrawPictureInFrame(dc, adjusted, PreviewFrame(page), PictureArtwork);
@@ -214,8 +227,7 @@ INT_PTR OnHScroll(HWND page, WPARAM wParam, LPARAM lParam)
     const int slider = SliderOfScrollBar(GetDlgCtrlID(scrollBar));
     if (slider < 0)
         return TRUE;
-    const int position = NextSliderPosition(LOWORD(wParam), GetScrollPos(scrollBar, SB_CTL),
-                                            HIWORD(wParam));
+    const int position = NextSliderPosition(LOWORD(wParam), GetScrollPos(scrollBar, SB_CTL), HIWORD(wParam));
     SetScrollPos(scrollBar, SB_CTL, position, TRUE);
     WriteSliderText(page, slider, position, true);
     // Without erasing, the picture is replaced in place while the thumb is dragged.
@@ -390,14 +402,23 @@ void DeleteChannelBrushes(SheetContext* context)
 INT_PTR CALLBACK ColorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: return OnInitDialog(page, lParam);
-    case WM_COMMAND: return OnCommand(page, wParam);
-    case WM_NOTIFY: return OnNotify(page, lParam);
-    case WM_HSCROLL: return OnHScroll(page, wParam, lParam);
-    case WM_CTLCOLORSCROLLBAR: return OnCtlColorScrollBar(page, lParam);
-    case WM_MOUSEMOVE: return OnMouseMove(page, lParam);
-    case WM_PAINT: return OnPaint(page);
-    case WM_DESTROY: return OnDestroy(page);
-    default: return FALSE;
+    case WM_INITDIALOG:
+        return OnInitDialog(page, lParam);
+    case WM_COMMAND:
+        return OnCommand(page, wParam);
+    case WM_NOTIFY:
+        return OnNotify(page, lParam);
+    case WM_HSCROLL:
+        return OnHScroll(page, wParam, lParam);
+    case WM_CTLCOLORSCROLLBAR:
+        return OnCtlColorScrollBar(page, lParam);
+    case WM_MOUSEMOVE:
+        return OnMouseMove(page, lParam);
+    case WM_PAINT:
+        return OnPaint(page);
+    case WM_DESTROY:
+        return OnDestroy(page);
+    default:
+        return FALSE;
     }
 }

@@ -33,8 +33,8 @@ bool ReadDriverVersionText(wchar_t* text)
     // key is closed whatever the query said.
     LONG status = RegOpenKeyExW(HKEY_LOCAL_MACHINE, VersionKeyPath, 0, KEY_QUERY_VALUE, &key);
     if (status == ERROR_SUCCESS) {
-        status = RegQueryValueExW(key, VersionValueName, nullptr, &type, reinterpret_cast<LPBYTE>(value),
-                                  &size);
+        status =
+            RegQueryValueExW(key, VersionValueName, nullptr, &type, reinterpret_cast<LPBYTE>(value), &size);
         RegCloseKey(key);
     }
     if (status == ERROR_SUCCESS)

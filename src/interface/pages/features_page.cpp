@@ -125,7 +125,8 @@ INT_PTR OnQuerySiblings(HWND page, WPARAM wParam)
 {
     const SheetContext* context = PageContext(page);
     if (wParam == ShowWorkingRecordQuery && context != nullptr)
-        ShowFeatureChoice(page, FeatureChoiceFromRecord(context->WorkingDevMode.Extra), context->PrinterOptions);
+        ShowFeatureChoice(page, FeatureChoiceFromRecord(context->WorkingDevMode.Extra),
+                          context->PrinterOptions);
     return AnswerSiblingQuery(page);
 }
 

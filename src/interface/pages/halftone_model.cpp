@@ -16,12 +16,12 @@ namespace {
 
 const HalftoneEnableRule EnableRules[HalftoneMethodCount] = {
     /* Smoothing, Quality, PhotoSteps */
-    {true, false, false},   /* Fine */
-    {true, false, false},   /* Medium */
-    {true, false, false},   /* Coarse */
-    {false, true, false},   /* Error Diffusion */
-    {false, false, true},   /* Photographic */
-    {false, false, false},  /* Optimum */
+    {true, false, false},  /* Fine */
+    {true, false, false},  /* Medium */
+    {true, false, false},  /* Coarse */
+    {false, true, false},  /* Error Diffusion */
+    {false, false, true},  /* Photographic */
+    {false, false, false}, /* Optimum */
 };
 
 /* Photographic has one picture per intensity step; it is resolved apart. */
@@ -31,7 +31,9 @@ const int MethodPictures[HalftoneMethodCount] = {
 };
 
 const int PhotographicPictures[HalftoneIntensityLastStep + 1] = {
-    IDB_HALFTONE_PHOTO_LOW, IDB_HALFTONE_PHOTO_MED, IDB_HALFTONE_PHOTO_HIGH,
+    IDB_HALFTONE_PHOTO_LOW,
+    IDB_HALFTONE_PHOTO_MED,
+    IDB_HALFTONE_PHOTO_HIGH,
 };
 
 /* A step the tables cannot show counts as the last one. */
@@ -58,8 +60,7 @@ void StoreHalftoneChoice(const HalftoneChoice& choice, DriverExtra* extra)
     extra->HalftoneIntensity = choice.Intensity;
 }
 
-HalftoneChoice HalftoneChoiceFromControls(const HalftoneChoice& stored,
-                                          const HalftoneControlStates& controls)
+HalftoneChoice HalftoneChoiceFromControls(const HalftoneChoice& stored, const HalftoneControlStates& controls)
 {
     HalftoneChoice choice = stored;
     for (uint32_t method = 0; method < HalftoneMethodCount; ++method)

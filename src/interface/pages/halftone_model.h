@@ -42,11 +42,11 @@ static_assert(PrivateFieldRange(offsetof(DriverExtra, Sharpness)).Minimum == 0 &
 
 /* The five halftone fields of the record, in the record's order. */
 struct HalftoneChoice {
-    uint32_t Method;     /* HalftoneFine .. HalftoneOptimum */
-    uint32_t Quality;    /* DiffusionFast or DiffusionBest, for error diffusion */
-    uint32_t Smoothing;  /* 1: smoothing filter on, for the three ordered screens */
-    uint32_t Sharpness;  /* step 0 .. SharpnessLastStep, for photographic */
-    uint32_t Intensity;  /* step 0 .. HalftoneIntensityLastStep, for photographic */
+    uint32_t Method;    /* HalftoneFine .. HalftoneOptimum */
+    uint32_t Quality;   /* DiffusionFast or DiffusionBest, for error diffusion */
+    uint32_t Smoothing; /* 1: smoothing filter on, for the three ordered screens */
+    uint32_t Sharpness; /* step 0 .. SharpnessLastStep, for photographic */
+    uint32_t Intensity; /* step 0 .. HalftoneIntensityLastStep, for photographic */
 };
 
 /* The choice as the record holds it. */
@@ -87,9 +87,9 @@ uint32_t ShownDiffusionQuality(uint32_t quality);
 
 /* Which of the method-dependent controls a method leaves usable. */
 struct HalftoneEnableRule {
-    bool Smoothing;   /* "&Smoothing filter" */
-    bool Quality;     /* "Fa&st" and "&Best" */
-    bool PhotoSteps;  /* the sharpness and intensity bars with their texts */
+    bool Smoothing;  /* "&Smoothing filter" */
+    bool Quality;    /* "Fa&st" and "&Best" */
+    bool PhotoSteps; /* the sharpness and intensity bars with their texts */
 };
 
 /* The rule of a method; a method outside the six gets Medium's. */

@@ -8,29 +8,31 @@
 #include <windows.h>
 
 #include "imaging/picture_draw_win32.h"
-#include "pages/halftone_model.h"
 #include "pages/dialog_controls.h"
+#include "pages/halftone_model.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
-#include "resources/resource_ids.h"
 #include "resources/module_instance.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
 const int QualityRadios[] = {IDC_HALFTONE_FAST, IDC_HALFTONE_BEST};
 
 const int PhotoStepControls[] = {
-    IDC_HALFTONE_SHARPNESS_SCROLL, IDC_HALFTONE_INTENSITY_SCROLL,
-    IDC_HALFTONE_SHARPNESS_LABEL,  IDC_HALFTONE_SHARPNESS_MINUS,
-    IDC_HALFTONE_SHARPNESS_PLUS,   IDC_HALFTONE_SHARPNESS_VALUE,
-    IDC_HALFTONE_INTENSITY_LABEL,  IDC_HALFTONE_INTENSITY_MINUS,
-    IDC_HALFTONE_INTENSITY_PLUS,   IDC_HALFTONE_INTENSITY_VALUE,
+    IDC_HALFTONE_SHARPNESS_SCROLL, IDC_HALFTONE_INTENSITY_SCROLL, IDC_HALFTONE_SHARPNESS_LABEL,
+    IDC_HALFTONE_SHARPNESS_MINUS,  IDC_HALFTONE_SHARPNESS_PLUS,   IDC_HALFTONE_SHARPNESS_VALUE,
+    IDC_HALFTONE_INTENSITY_LABEL,  IDC_HALFTONE_INTENSITY_MINUS,  IDC_HALFTONE_INTENSITY_PLUS,
+    IDC_HALFTONE_INTENSITY_VALUE,
 };
 
 /* The group box and the pictures beside the choices: off in spot mode only. */
 const int FrameControls[] = {
-    IDC_HALFTONE_GROUP, IDC_HALFTONE_ICON, IDC_HALFTONE_SAMPLE_FRAME, IDC_HALFTONE_PICTURE,
+    IDC_HALFTONE_GROUP,
+    IDC_HALFTONE_ICON,
+    IDC_HALFTONE_SAMPLE_FRAME,
+    IDC_HALFTONE_PICTURE,
 };
 
 /* The rectangle to repaint is that of the fine sample, which all samples
@@ -143,8 +145,8 @@ void ShowHalftoneChoice(HWND page, HalftoneChoice* choice, uint32_t colorMode)
 /* Invalidates the sample's rectangle, with or without erasing. */
 void InvalidateSamplePicture(HWND page, bool erase)
 {
-    const PicturePlacement placement = PlacePicture(SampleFrame(page), SamplePictureWidth, SamplePictureHeight,
-                                                    WindowDpi(page), PictureScreened);
+    const PicturePlacement placement = PlacePicture(SampleFrame(page), SamplePictureWidth,
+                                                    SamplePictureHeight, WindowDpi(page), PictureScreened);
     const RECT area = RectOfBox(placement.Target);
     InvalidateRect(page, &area, erase ? TRUE : FALSE);
 }
@@ -187,7 +189,8 @@ INT_PTR OnHScroll(HWND page, WPARAM wParam, LPARAM lParam)
     const int lastStep = HalftoneStepBarLastStep(bar != nullptr ? GetDlgCtrlID(bar) : 0);
     if (lastStep >= 0) {
         const int position = GetScrollPos(bar, SB_CTL);
-        const int next = NextHalftoneStep(LOWORD(wParam), position, static_cast<short>(HIWORD(wParam)), lastStep);
+        const int next =
+            NextHalftoneStep(LOWORD(wParam), position, static_cast<short>(HIWORD(wParam)), lastStep);
         if (next != position) {
             SetScrollPos(bar, SB_CTL, next, TRUE);
             // The photographic sample depends on the intensity step.

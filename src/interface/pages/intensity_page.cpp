@@ -4,8 +4,8 @@
  * are checked once, when the user leaves the page or presses OK, and a bad
  * head keeps the user on the page with the focus on it.
  */
-#include "pages/intensity_model.h"
 #include "pages/dialog_controls.h"
+#include "pages/intensity_model.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"
@@ -18,11 +18,17 @@ static_assert(NoSpeedSelection == CB_ERR, "the model's no-selection is the list'
 namespace {
 
 const int HeadEdits[PrintHeadCount] = {
-    IDC_INTENSITY_HEAD1, IDC_INTENSITY_HEAD2, IDC_INTENSITY_HEAD3, IDC_INTENSITY_HEAD4,
+    IDC_INTENSITY_HEAD1,
+    IDC_INTENSITY_HEAD2,
+    IDC_INTENSITY_HEAD3,
+    IDC_INTENSITY_HEAD4,
 };
 
 const int HeadSpins[PrintHeadCount] = {
-    IDC_INTENSITY_HEAD1_SPIN, IDC_INTENSITY_HEAD2_SPIN, IDC_INTENSITY_HEAD3_SPIN, IDC_INTENSITY_HEAD4_SPIN,
+    IDC_INTENSITY_HEAD1_SPIN,
+    IDC_INTENSITY_HEAD2_SPIN,
+    IDC_INTENSITY_HEAD3_SPIN,
+    IDC_INTENSITY_HEAD4_SPIN,
 };
 
 /* Wide characters of one entry of the speed list. */

@@ -28,10 +28,10 @@ bool AppendDetailsLine(wchar_t (&details)[LabelDetailsChars], const wchar_t* cap
                        const wchar_t* unitsWord)
 {
     return AppendTextBounded(details, LabelDetailsChars, caption) &&
-        AppendCodePageText(details, LabelDetailsChars, text) &&
-        (unitsWord == nullptr || (AppendTextBounded(details, LabelDetailsChars, L" ") &&
-                                  AppendTextBounded(details, LabelDetailsChars, unitsWord))) &&
-        AppendTextBounded(details, LabelDetailsChars, L"\r\n");
+           AppendCodePageText(details, LabelDetailsChars, text) &&
+           (unitsWord == nullptr || (AppendTextBounded(details, LabelDetailsChars, L" ") &&
+                                     AppendTextBounded(details, LabelDetailsChars, unitsWord))) &&
+           AppendTextBounded(details, LabelDetailsChars, L"\r\n");
 }
 
 /* One settings line: caption, value, CR LF. */
@@ -44,17 +44,18 @@ bool AppendSettingLine(wchar_t (&lines)[LabelDetailsChars], const StockSettingWo
     bool appended = false;
     switch (setting.Kind) {
     case LabelSettingKind::Number:
-        appended = AppendFormatBounded(lines, LabelDetailsChars, "%d", static_cast<int>(settings.*setting.Value));
+        appended =
+            AppendFormatBounded(lines, LabelDetailsChars, "%d", static_cast<int>(settings.*setting.Value));
         break;
     case LabelSettingKind::Switch:
-        appended = AppendTextBounded(lines, LabelDetailsChars, settings.*setting.Value != 0 ? words.On : words.Off);
+        appended =
+            AppendTextBounded(lines, LabelDetailsChars, settings.*setting.Value != 0 ? words.On : words.Off);
         break;
     case LabelSettingKind::HeadList:
-        appended = AppendFormatBounded(lines, LabelDetailsChars, "%d, %d, %d, %d",
-                                       static_cast<int>(settings.HeadIntensity[0]),
-                                       static_cast<int>(settings.HeadIntensity[1]),
-                                       static_cast<int>(settings.HeadIntensity[2]),
-                                       static_cast<int>(settings.HeadIntensity[3]));
+        appended = AppendFormatBounded(
+            lines, LabelDetailsChars, "%d, %d, %d, %d", static_cast<int>(settings.HeadIntensity[0]),
+            static_cast<int>(settings.HeadIntensity[1]), static_cast<int>(settings.HeadIntensity[2]),
+            static_cast<int>(settings.HeadIntensity[3]));
         break;
     }
     return appended && AppendTextBounded(lines, LabelDetailsChars, L"\r\n");

@@ -2,8 +2,8 @@
  * The Layout page: orientation, the number of copies, and whether the
  * driver's own copy count is the one the page shows.
  */
-#include "pages/layout_model.h"
 #include "pages/dialog_controls.h"
+#include "pages/layout_model.h"
 #include "pages/page_frame.h"
 #include "pages/page_pictures.h"
 #include "pages/page_procedures.h"

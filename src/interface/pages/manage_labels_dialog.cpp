@@ -5,8 +5,8 @@
 #include "pages/dialog_controls.h"
 #include "pages/manage_labels_model.h"
 #include "pages/page_frame.h"
-#include "resources/resource_ids.h"
 #include "resources/module_instance.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -354,17 +354,38 @@ INT_PTR OnCommand(HWND dialog, int controlId)
     if (state == nullptr)
         return FALSE;
     switch (controlId) {
-    case IDC_MANAGE_LIST: OnListNotification(dialog, state); return TRUE;
-    case IDC_MANAGE_ADD: OnAdd(dialog, state); return TRUE;
-    case IDC_MANAGE_MODIFY: OnModify(dialog, state); return TRUE;
-    case IDC_MANAGE_DELETE: OnDelete(dialog, state); return TRUE;
-    case IDC_MANAGE_IMPORT: OnImport(dialog, state); return TRUE;
-    case IDC_MANAGE_EXPORT: OnExport(dialog, state); return TRUE;
-    case IDC_MANAGE_MM: OnSwitchUnits(dialog, state, Millimetres); return TRUE;
-    case IDC_MANAGE_INCHES: OnSwitchUnits(dialog, state, Inches); return TRUE;
-    case IDOK: OnOk(dialog, state); return TRUE;
-    case IDCANCEL: EndDialog(dialog, 2); return TRUE;
-    default: return FALSE;
+    case IDC_MANAGE_LIST:
+        OnListNotification(dialog, state);
+        return TRUE;
+    case IDC_MANAGE_ADD:
+        OnAdd(dialog, state);
+        return TRUE;
+    case IDC_MANAGE_MODIFY:
+        OnModify(dialog, state);
+        return TRUE;
+    case IDC_MANAGE_DELETE:
+        OnDelete(dialog, state);
+        return TRUE;
+    case IDC_MANAGE_IMPORT:
+        OnImport(dialog, state);
+        return TRUE;
+    case IDC_MANAGE_EXPORT:
+        OnExport(dialog, state);
+        return TRUE;
+    case IDC_MANAGE_MM:
+        OnSwitchUnits(dialog, state, Millimetres);
+        return TRUE;
+    case IDC_MANAGE_INCHES:
+        OnSwitchUnits(dialog, state, Inches);
+        return TRUE;
+    case IDOK:
+        OnOk(dialog, state);
+        return TRUE;
+    case IDCANCEL:
+        EndDialog(dialog, 2);
+        return TRUE;
+    default:
+        return FALSE;
     }
 }
 

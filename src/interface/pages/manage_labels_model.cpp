@@ -18,12 +18,9 @@ NewLabelText GivenText(const char* text)
 
 NewLabelTexts NewLabelTextsOfEdits(const ManageEditTexts& edits, int units)
 {
-    return {GivenText(edits.Name),
-            GivenText(edits.Width),
-            GivenText(edits.Length),
-            GivenText(edits.HorizontalOffset),
-            GivenText(edits.VerticalOffset),
-            units};
+    return {GivenText(edits.Name),           GivenText(edits.Width),
+            GivenText(edits.Length),         GivenText(edits.HorizontalOffset),
+            GivenText(edits.VerticalOffset), units};
 }
 
 const LabelEntry& FirstShownLabel(const LabelList& list)
@@ -89,13 +86,13 @@ int RefusalMessageId(const NewLabelRefusal& refusal)
     return IDS_NAME_REQUIRED;
 }
 
-bool ComposeRangeMessage(wchar_t* body, size_t capacity, const wchar_t* message,
-                         const wchar_t* validRange, const char* range)
+bool ComposeRangeMessage(wchar_t* body, size_t capacity, const wchar_t* message, const wchar_t* validRange,
+                         const char* range)
 {
     if (capacity == 0)
         return false;
     body[0] = 0;
     return AppendTextBounded(body, capacity, message) && AppendTextBounded(body, capacity, L"\n") &&
-        AppendTextBounded(body, capacity, validRange) && AppendTextBounded(body, capacity, L" ") &&
-        AppendAsciiBounded(body, capacity, range);
+           AppendTextBounded(body, capacity, validRange) && AppendTextBounded(body, capacity, L" ") &&
+           AppendAsciiBounded(body, capacity, range);
 }

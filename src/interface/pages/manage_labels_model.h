@@ -74,7 +74,7 @@ int RefusalMessageId(const NewLabelRefusal& refusal);
 /* The body of a range error: message, line feed, "Valid range:", a blank,
  * then the ASCII range text.  A body that does not fit `capacity` is left
  * empty (false). */
-bool ComposeRangeMessage(wchar_t* body, size_t capacity, const wchar_t* message,
-                         const wchar_t* validRange, const char* range);
+bool ComposeRangeMessage(wchar_t* body, size_t capacity, const wchar_t* message, const wchar_t* validRange,
+                         const char* range);
 
 #endif

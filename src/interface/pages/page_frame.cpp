@@ -1,9 +1,9 @@
 #include "pages/page_frame.h"
 
-#include "text/bounded_text.h"
+#include "resources/module_instance.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
-#include "resources/module_instance.h"
+#include "text/bounded_text.h"
 
 SheetContext* AttachPageContext(HWND page, LPARAM initParam)
 {

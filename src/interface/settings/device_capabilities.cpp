@@ -2,12 +2,12 @@
 
 #include <string.h>
 
-#include "text/bounded_text.h"
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
 #include "settings/fallback_paper.h"
 #include "settings/private_field_repairs.h"
+#include "text/bounded_text.h"
 #include "text/code_page_text.h"
 
 namespace {
@@ -16,7 +16,7 @@ const char16_t FeederBinName[] = u"Feeder";
 constexpr uint32_t FeederBinNameBytes = sizeof(FeederBinName);
 
 constexpr int32_t DuplexAnswer = 1;
-constexpr int32_t TrueTypeAsBitmap = 1;  /* DCTT_BITMAP */
+constexpr int32_t TrueTypeAsBitmap = 1; /* DCTT_BITMAP */
 constexpr int32_t LandscapeRotation = 90;
 
 constexpr uint32_t PaperIdBytes = 2;
@@ -103,8 +103,7 @@ bool IsPaperList(uint16_t index)
     return index == CapPapers || index == CapPaperSize || index == CapPaperNames;
 }
 
-int32_t AnswerPaperList(const DriverDevMode* merged, uint16_t index, void* output,
-                        CatalogueLabels* labels)
+int32_t AnswerPaperList(const DriverDevMode* merged, uint16_t index, void* output, CatalogueLabels* labels)
 {
     const OwnPaper own = OwnPaperOf(merged);
     const int count = EnsureCatalogueLoaded(labels) + (own.Listed ? 1 : 0);

@@ -48,10 +48,22 @@ enum : size_t {
     DevModeHeaderBytes = offsetof(PublicDevMode, dmFields),
 };
 
-inline uint16_t RecordSize(const void* record) { return LoadU16(record, OffsetSize); }
-inline uint16_t RecordExtraSize(const void* record) { return LoadU16(record, OffsetDriverExtra); }
-inline uint16_t RecordSpecVersion(const void* record) { return LoadU16(record, OffsetSpecVersion); }
-inline uint16_t RecordDriverVersion(const void* record) { return LoadU16(record, OffsetDriverVersion); }
+inline uint16_t RecordSize(const void* record)
+{
+    return LoadU16(record, OffsetSize);
+}
+inline uint16_t RecordExtraSize(const void* record)
+{
+    return LoadU16(record, OffsetDriverExtra);
+}
+inline uint16_t RecordSpecVersion(const void* record)
+{
+    return LoadU16(record, OffsetSpecVersion);
+}
+inline uint16_t RecordDriverVersion(const void* record)
+{
+    return LoadU16(record, OffsetDriverVersion);
+}
 
 /* Whole size of a record as its own header describes it. */
 inline uint32_t RecordTotalSize(const void* record)

@@ -19,7 +19,10 @@ bool IsKnownLayout(const void* record)
            (SpecVersionForSize(RecordSize(record)) != 0 || RecordSpecVersion(record) != 0);
 }
 
-uint16_t Smaller(uint16_t a, uint16_t b) { return a < b ? a : b; }
+uint16_t Smaller(uint16_t a, uint16_t b)
+{
+    return a < b ? a : b;
+}
 
 /*
  * Records written by older driver versions carried other data where the
@@ -93,7 +96,8 @@ bool CopyDevModeOut(const DriverDevMode* working, const void* callerIn, void* ca
     if (working == nullptr || callerOut == nullptr)
         return false;
     if (callerIn == nullptr) {
-        memcpy(callerOut, working, static_cast<size_t>(working->Public.dmSize) + working->Public.dmDriverExtra);
+        memcpy(callerOut, working,
+               static_cast<size_t>(working->Public.dmSize) + working->Public.dmDriverExtra);
         return true;
     }
     /* The caller sized its output from its own input record: one of no

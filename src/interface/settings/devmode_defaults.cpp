@@ -1,10 +1,10 @@
 #include <string.h>
 
-#include "text/bounded_text.h"
 #include "settings/devmode_ops.h"
+#include "text/bounded_text.h"
 
-const uint16_t DriverVersionTable[4] = {CurrentDriverVersion, CurrentDriverExtraSize,
-                                        OldDriverVersion, OldDriverExtraSize};
+const uint16_t DriverVersionTable[4] = {CurrentDriverVersion, CurrentDriverExtraSize, OldDriverVersion,
+                                        OldDriverExtraSize};
 
 namespace {
 

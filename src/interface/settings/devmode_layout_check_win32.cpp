@@ -1,6 +1,6 @@
 /* The public part must be byte-for-byte the platform's DEVMODEW. */
-#include <stddef.h>
 #include <windows.h>
+#include <stddef.h>
 
 #include "settings/driver_devmode.h"
 
@@ -46,6 +46,6 @@ SAME_OFFSET(dmPanningHeight);
 static_assert(DmFieldOrientation == DM_ORIENTATION && DmFieldPaperSize == DM_PAPERSIZE &&
                   DmFieldPaperLength == DM_PAPERLENGTH && DmFieldPaperWidth == DM_PAPERWIDTH &&
                   DmFieldCopies == DM_COPIES && DmFieldDefaultSource == DM_DEFAULTSOURCE &&
-                  DmFieldColor == DM_COLOR && DmFieldDuplex == DM_DUPLEX &&
-                  DmFieldTTOption == DM_TTOPTION && DmFieldFormName == DM_FORMNAME,
+                  DmFieldColor == DM_COLOR && DmFieldDuplex == DM_DUPLEX && DmFieldTTOption == DM_TTOPTION &&
+                  DmFieldFormName == DM_FORMNAME,
               "dmFields bits");

@@ -71,8 +71,8 @@ void MergeOrientation(PublicDevMode& target, const PublicDevMode& scratch)
     if (!Carries(scratch, DmFieldOrientation))
         return;
     target.dmFields |= DmFieldOrientation;
-    const bool valid = scratch.dmOrientation == OrientationPortrait ||
-                       scratch.dmOrientation == OrientationLandscape;
+    const bool valid =
+        scratch.dmOrientation == OrientationPortrait || scratch.dmOrientation == OrientationLandscape;
     target.dmOrientation = valid ? scratch.dmOrientation : static_cast<int16_t>(OrientationPortrait);
 }
 

@@ -17,9 +17,9 @@
 
 /* Record framing. */
 enum : uint16_t {
-    PublicPartSize = 220,          /* dmSize of the current layout */
-    PublicPartSizeWin95 = 188,     /* dmSize up to dmDisplayFrequency */
-    PublicPartSizeNt4 = 212,       /* dmSize up to dmReserved2 */
+    PublicPartSize = 220,      /* dmSize of the current layout */
+    PublicPartSizeWin95 = 188, /* dmSize up to dmDisplayFrequency */
+    PublicPartSizeNt4 = 212,   /* dmSize up to dmReserved2 */
     CurrentSpecVersion = 0x0401,
     SpecVersionWin95 = 0x0320,
     SpecVersionNt4 = 0x0400,
@@ -54,7 +54,7 @@ enum : uint32_t {
 enum : int16_t {
     OrientationPortrait = 1,
     OrientationLandscape = 2,
-    PaperSizeUser = 256,           /* size given by width and length */
+    PaperSizeUser = 256, /* size given by width and length */
     BinFormSource = 15,
     BinUser = 256,
     ColorColor = 2,
@@ -73,83 +73,83 @@ enum { PrintHeadCount = 4, CustomColorCount = 16 };
 
 /* The public part, laid out as the platform's DEVMODEW (printer variant). */
 struct PublicDevMode {
-    char16_t dmDeviceName[DeviceNameChars];  /*   0 */
-    uint16_t dmSpecVersion;                  /*  64 */
-    uint16_t dmDriverVersion;                /*  66 */
-    uint16_t dmSize;                         /*  68 */
-    uint16_t dmDriverExtra;                  /*  70 */
-    uint32_t dmFields;                       /*  72 */
-    int16_t dmOrientation;                   /*  76 */
-    int16_t dmPaperSize;                     /*  78 */
-    int16_t dmPaperLength;                   /*  80 */
-    int16_t dmPaperWidth;                    /*  82 */
-    int16_t dmScale;                         /*  84 */
-    int16_t dmCopies;                        /*  86 */
-    int16_t dmDefaultSource;                 /*  88 */
-    int16_t dmPrintQuality;                  /*  90 */
-    int16_t dmColor;                         /*  92 */
-    int16_t dmDuplex;                        /*  94 */
-    int16_t dmYResolution;                   /*  96 */
-    int16_t dmTTOption;                      /*  98 */
-    int16_t dmCollate;                       /* 100 */
-    char16_t dmFormName[FormNameChars];      /* 102 */
-    uint16_t dmLogPixels;                    /* 166 */
-    uint32_t dmBitsPerPel;                   /* 168 */
-    uint32_t dmPelsWidth;                    /* 172 */
-    uint32_t dmPelsHeight;                   /* 176 */
-    uint32_t dmNup;                          /* 180 */
-    uint32_t dmDisplayFrequency;             /* 184 */
-    uint32_t dmICMMethod;                    /* 188 */
-    uint32_t dmICMIntent;                    /* 192 */
-    uint32_t dmMediaType;                    /* 196 */
-    uint32_t dmDitherType;                   /* 200 */
-    uint32_t dmReserved1;                    /* 204 */
-    uint32_t dmReserved2;                    /* 208 */
-    uint32_t dmPanningWidth;                 /* 212 */
-    uint32_t dmPanningHeight;                /* 216 */
+    char16_t dmDeviceName[DeviceNameChars]; /*   0 */
+    uint16_t dmSpecVersion;                 /*  64 */
+    uint16_t dmDriverVersion;               /*  66 */
+    uint16_t dmSize;                        /*  68 */
+    uint16_t dmDriverExtra;                 /*  70 */
+    uint32_t dmFields;                      /*  72 */
+    int16_t dmOrientation;                  /*  76 */
+    int16_t dmPaperSize;                    /*  78 */
+    int16_t dmPaperLength;                  /*  80 */
+    int16_t dmPaperWidth;                   /*  82 */
+    int16_t dmScale;                        /*  84 */
+    int16_t dmCopies;                       /*  86 */
+    int16_t dmDefaultSource;                /*  88 */
+    int16_t dmPrintQuality;                 /*  90 */
+    int16_t dmColor;                        /*  92 */
+    int16_t dmDuplex;                       /*  94 */
+    int16_t dmYResolution;                  /*  96 */
+    int16_t dmTTOption;                     /*  98 */
+    int16_t dmCollate;                      /* 100 */
+    char16_t dmFormName[FormNameChars];     /* 102 */
+    uint16_t dmLogPixels;                   /* 166 */
+    uint32_t dmBitsPerPel;                  /* 168 */
+    uint32_t dmPelsWidth;                   /* 172 */
+    uint32_t dmPelsHeight;                  /* 176 */
+    uint32_t dmNup;                         /* 180 */
+    uint32_t dmDisplayFrequency;            /* 184 */
+    uint32_t dmICMMethod;                   /* 188 */
+    uint32_t dmICMIntent;                   /* 192 */
+    uint32_t dmMediaType;                   /* 196 */
+    uint32_t dmDitherType;                  /* 200 */
+    uint32_t dmReserved1;                   /* 204 */
+    uint32_t dmReserved2;                   /* 208 */
+    uint32_t dmPanningWidth;                /* 212 */
+    uint32_t dmPanningHeight;               /* 216 */
 };
 
 /* The private part.  Offsets are from its start (220 in the record). */
 struct DriverExtra {
-    uint32_t Signature;                /*   0 */
-    int32_t HorizontalOffset;          /*   4 */
-    int32_t VerticalOffset;            /*   8 */
-    int32_t Option12;                  /*  12 */
-    uint32_t ProcessColorSet;          /*  16: 0 CMY, 1 CMYK */
-    uint32_t Option20;                 /*  20 */
-    uint32_t Option24;                 /*  24 */
-    uint32_t Option28;                 /*  28 */
-    uint32_t Option32;                 /*  32 */
-    int32_t PrintSpeed;                /*  36: inches per second */
-    char LabelName[64];                /*  40: 8-bit code page text, NUL-terminated */
-    uint32_t HalftoneMethod;           /* 104 */
-    uint32_t DiffusionQuality;         /* 108 */
-    uint32_t SmoothingFilter;          /* 112 */
-    uint32_t Sharpness;                /* 116 */
-    uint32_t HalftoneIntensity;        /* 120 */
-    uint32_t ColorMode;                /* 124: 0 process, 1 spot */
-    uint16_t HeadIntensity[PrintHeadCount]; /* 128 */
-    uint32_t TapeThriftEnabled;        /* 136 */
-    uint32_t PullbackEnabled;          /* 140 */
-    uint32_t PullbackMode;             /* 144: 1 manual, 2 automatic */
-    uint32_t CutterEnabled;            /* 148 */
-    int32_t CutEvery;                  /* 152 */
-    int32_t CutOffset;                 /* 156 */
-    uint16_t Brightness;               /* 160: percent, 100 = unchanged */
-    uint16_t Contrast;                 /* 162 */
-    uint16_t RedLevel;                 /* 164 */
-    uint16_t GreenLevel;               /* 166 */
-    uint16_t BlueLevel;                /* 168 */
-    uint8_t Reserved170[2];            /* 170 */
-    uint32_t CmyOnBack3Heads;          /* 172 */
+    uint32_t Signature;                       /*   0 */
+    int32_t HorizontalOffset;                 /*   4 */
+    int32_t VerticalOffset;                   /*   8 */
+    int32_t Option12;                         /*  12 */
+    uint32_t ProcessColorSet;                 /*  16: 0 CMY, 1 CMYK */
+    uint32_t Option20;                        /*  20 */
+    uint32_t Option24;                        /*  24 */
+    uint32_t Option28;                        /*  28 */
+    uint32_t Option32;                        /*  32 */
+    int32_t PrintSpeed;                       /*  36: inches per second */
+    char LabelName[64];                       /*  40: 8-bit code page text, NUL-terminated */
+    uint32_t HalftoneMethod;                  /* 104 */
+    uint32_t DiffusionQuality;                /* 108 */
+    uint32_t SmoothingFilter;                 /* 112 */
+    uint32_t Sharpness;                       /* 116 */
+    uint32_t HalftoneIntensity;               /* 120 */
+    uint32_t ColorMode;                       /* 124: 0 process, 1 spot */
+    uint16_t HeadIntensity[PrintHeadCount];   /* 128 */
+    uint32_t TapeThriftEnabled;               /* 136 */
+    uint32_t PullbackEnabled;                 /* 140 */
+    uint32_t PullbackMode;                    /* 144: 1 manual, 2 automatic */
+    uint32_t CutterEnabled;                   /* 148 */
+    int32_t CutEvery;                         /* 152 */
+    int32_t CutOffset;                        /* 156 */
+    uint16_t Brightness;                      /* 160: percent, 100 = unchanged */
+    uint16_t Contrast;                        /* 162 */
+    uint16_t RedLevel;                        /* 164 */
+    uint16_t GreenLevel;                      /* 166 */
+    uint16_t BlueLevel;                       /* 168 */
+    uint8_t Reserved170[2];                   /* 170 */
+    uint32_t CmyOnBack3Heads;                 /* 172 */
     uint32_t SpotHeadEnabled[PrintHeadCount]; /* 176 */
-    uint32_t SpotHeadColor[PrintHeadCount]; /* 192: 0x00BBGGRR */
-    uint32_t ExactRgbMatch;            /* 208 */
-    int32_t Option212;                 /* 212 */
-    uint32_t CustomColors[CustomColorCount]; /* 216 */
-    uint32_t AlwaysUseDriverSetting;   /* 280 */
-    int16_t DriverCopies;              /* 284 */
-    uint8_t Reserved286[2];            /* 286 */
+    uint32_t SpotHeadColor[PrintHeadCount];   /* 192: 0x00BBGGRR */
+    uint32_t ExactRgbMatch;                   /* 208 */
+    int32_t Option212;                        /* 212 */
+    uint32_t CustomColors[CustomColorCount];  /* 216 */
+    uint32_t AlwaysUseDriverSetting;          /* 280 */
+    int16_t DriverCopies;                     /* 284 */
+    uint8_t Reserved286[2];                   /* 286 */
 };
 
 struct DriverDevMode {

@@ -14,19 +14,21 @@
 #include "settings/driver_devmode.h"
 
 struct PrivateFieldRule {
-    uint16_t Offset;      /* from the start of DriverExtra */
-    uint8_t Width;        /* bytes: 2 or 4 */
-    uint8_t Count;        /* consecutive fields of this width sharing the rule */
+    uint16_t Offset; /* from the start of DriverExtra */
+    uint8_t Width;   /* bytes: 2 or 4 */
+    uint8_t Count;   /* consecutive fields of this width sharing the rule */
     bool Signed;
-    int32_t Minimum;      /* valid range, both ends included */
+    int32_t Minimum; /* valid range, both ends included */
     int32_t Maximum;
-    int32_t Replacement;  /* written when the incoming value is outside */
+    int32_t Replacement; /* written when the incoming value is outside */
 };
 
-#define RULE(field, count, isSigned, minimum, maximum, replacement)                 \
-    {static_cast<uint16_t>(offsetof(DriverExtra, field)),                          \
-     static_cast<uint8_t>(sizeof(DriverExtra::field) / (count)), (count), (isSigned), \
-     (minimum), (maximum), (replacement)}
+#define RULE(field, count, isSigned, minimum, maximum, replacement)                                     \
+    {                                                                                                   \
+        static_cast<uint16_t>(offsetof(DriverExtra, field)),                                            \
+            static_cast<uint8_t>(sizeof(DriverExtra::field) / (count)), (count), (isSigned), (minimum), \
+            (maximum), (replacement)                                                                    \
+    }
 
 inline constexpr PrivateFieldRule PrivateFieldRules[] = {
     RULE(HorizontalOffset, 1, true, -1200, 1200, 0),

@@ -57,10 +57,10 @@ typedef struct _DEVQUERYPRINT_INFO {
 extern "C" {
 LONG WINAPI DrvDocumentPropertySheets(PPROPSHEETUI_INFO info, LPARAM param);
 LONG WINAPI DrvDevicePropertySheets(PPROPSHEETUI_INFO info, LPARAM param);
-DWORD WINAPI DrvDeviceCapabilities(HANDLE printer, PWSTR deviceName, WORD capability,
-                                   PVOID output, PDEVMODEW devMode);
-BOOL WINAPI DrvConvertDevMode(LPTSTR printerName, PDEVMODE devModeIn, PDEVMODE devModeOut,
-                              PLONG sizeInOut, DWORD mode);
+DWORD WINAPI DrvDeviceCapabilities(HANDLE printer, PWSTR deviceName, WORD capability, PVOID output,
+                                   PDEVMODEW devMode);
+BOOL WINAPI DrvConvertDevMode(LPTSTR printerName, PDEVMODE devModeIn, PDEVMODE devModeOut, PLONG sizeInOut,
+                              DWORD mode);
 BOOL WINAPI DevQueryPrintEx(PDEVQUERYPRINT_INFO query);
 BOOL WINAPI DrvPrinterEvent(LPWSTR printerName, INT event, DWORD flags, LPARAM param);
 }

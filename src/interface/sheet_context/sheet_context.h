@@ -17,21 +17,21 @@
 enum { ColorChannelCount = 3 };
 
 struct SheetContext {
-    HANDLE PrinterHandle;              /* the caller's; never closed here */
-    HANDLE SheetHeap;                  /* holds this context */
-    PFNCOMPROPSHEET HostCallback;      /* the sheet host's callback ... */
-    HANDLE HostHandle;                 /* ... and its first argument */
-    DriverDevMode WorkingDevMode;      /* what the pages show and change */
-    DEVMODEW* CallerDevModeIn;         /* the caller's input record, or none */
-    DEVMODEW* CallerDevModeOut;        /* the caller's output record, or none */
-    uint32_t CallerMode;               /* DM_UPDATE, DM_COPY, DM_NOPERMISSION, ... */
-    ::PrinterOptions PrinterOptions;   /* read when the context was created */
+    HANDLE PrinterHandle;            /* the caller's; never closed here */
+    HANDLE SheetHeap;                /* holds this context */
+    PFNCOMPROPSHEET HostCallback;    /* the sheet host's callback ... */
+    HANDLE HostHandle;               /* ... and its first argument */
+    DriverDevMode WorkingDevMode;    /* what the pages show and change */
+    DEVMODEW* CallerDevModeIn;       /* the caller's input record, or none */
+    DEVMODEW* CallerDevModeOut;      /* the caller's output record, or none */
+    uint32_t CallerMode;             /* DM_UPDATE, DM_COPY, DM_NOPERMISSION, ... */
+    ::PrinterOptions PrinterOptions; /* read when the context was created */
     /* What the Color page keeps while the sheet is open, and the colour
      * mode it shares with the Halftone page. */
     HBRUSH ChannelBrush[ColorChannelCount];      /* slider colours while the page is active */
     uint32_t WorkCustomColors[CustomColorCount]; /* the colour chooser's, until apply */
     uint32_t WorkSpotColors[PrintHeadCount];     /* the heads' spot colours, until apply */
-    uint32_t LiveColorMode;            /* the mode now clicked: 0 process, 1 spot */
+    uint32_t LiveColorMode;                      /* the mode now clicked: 0 process, 1 spot */
     /* The printer was opened by name for this sheet and is closed with it. */
     bool PrinterOpenedHere;
 };

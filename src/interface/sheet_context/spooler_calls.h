@@ -15,8 +15,8 @@ struct SpoolerCalls {
     BOOL(WINAPI* OpenPrinter)(LPWSTR name, LPHANDLE printer, LPPRINTER_DEFAULTSW defaults);
     BOOL(WINAPI* GetPrinter)(HANDLE printer, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed);
     BOOL(WINAPI* ClosePrinter)(HANDLE printer);
-    DWORD(WINAPI* GetPrinterData)(HANDLE printer, LPWSTR name, LPDWORD type, LPBYTE data,
-                                  DWORD size, LPDWORD needed);
+    DWORD(WINAPI* GetPrinterData)
+    (HANDLE printer, LPWSTR name, LPDWORD type, LPBYTE data, DWORD size, LPDWORD needed);
     DWORD(WINAPI* SetPrinterData)(HANDLE printer, LPWSTR name, DWORD type, LPBYTE data, DWORD size);
     BOOL(WINAPI* AddForm)(HANDLE printer, DWORD level, LPBYTE form);
     HPROPSHEETPAGE(WINAPI* CreatePropertySheetPage)(LPCPROPSHEETPAGEW page);

@@ -8,13 +8,12 @@
 
 static_assert(sizeof(WCHAR) == sizeof(char16_t), "UTF-16 units");
 static_assert(CapFields == DC_FIELDS && CapPapers == DC_PAPERS && CapPaperSize == DC_PAPERSIZE &&
-                  CapMinExtent == DC_MINEXTENT && CapMaxExtent == DC_MAXEXTENT &&
-                  CapBins == DC_BINS && CapDuplex == DC_DUPLEX && CapSize == DC_SIZE &&
-                  CapExtra == DC_EXTRA && CapVersion == DC_VERSION && CapDriver == DC_DRIVER &&
-                  CapBinNames == DC_BINNAMES && CapEnumResolutions == DC_ENUMRESOLUTIONS &&
-                  CapFileDependencies == DC_FILEDEPENDENCIES && CapTrueType == DC_TRUETYPE &&
-                  CapPaperNames == DC_PAPERNAMES && CapOrientation == DC_ORIENTATION &&
-                  CapCopies == DC_COPIES,
+                  CapMinExtent == DC_MINEXTENT && CapMaxExtent == DC_MAXEXTENT && CapBins == DC_BINS &&
+                  CapDuplex == DC_DUPLEX && CapSize == DC_SIZE && CapExtra == DC_EXTRA &&
+                  CapVersion == DC_VERSION && CapDriver == DC_DRIVER && CapBinNames == DC_BINNAMES &&
+                  CapEnumResolutions == DC_ENUMRESOLUTIONS && CapFileDependencies == DC_FILEDEPENDENCIES &&
+                  CapTrueType == DC_TRUETYPE && CapPaperNames == DC_PAPERNAMES &&
+                  CapOrientation == DC_ORIENTATION && CapCopies == DC_COPIES,
               "capability indices");
 
 namespace {
@@ -41,7 +40,8 @@ int CountedListSlot(WORD capability)
 void LoadListLabels(WORD capability, const void* output, CatalogueLabels* labels)
 {
     const int slot = CountedListSlot(capability);
-    if (slot < 0) return;
+    if (slot < 0)
+        return;
     const CatalogueUse use = output == nullptr ? CatalogueUse::Count : CatalogueUse::Fill;
     labels->Count = CopyDefaultCatalogue(labels->Labels, use, slot);
     labels->Loaded = true;
@@ -49,15 +49,15 @@ void LoadListLabels(WORD capability, const void* output, CatalogueLabels* labels
 
 }  // namespace
 
-extern "C" DWORD WINAPI DrvDeviceCapabilities(HANDLE, PWSTR deviceName, WORD capability,
-                                              PVOID output, PDEVMODEW devMode)
+extern "C" DWORD WINAPI DrvDeviceCapabilities(HANDLE, PWSTR deviceName, WORD capability, PVOID output,
+                                              PDEVMODEW devMode)
 {
     EnsurePlatformHooks();
     CatalogueLabels labels;
     ResetCatalogueLabels(&labels);
     LoadListLabels(capability, output, &labels);
-    const int32_t answer = QueryDeviceCapability(reinterpret_cast<const char16_t*>(deviceName),
-                                                 capability, output, devMode, &labels);
+    const int32_t answer = QueryDeviceCapability(reinterpret_cast<const char16_t*>(deviceName), capability,
+                                                 output, devMode, &labels);
     return static_cast<DWORD>(answer);
 }
 

@@ -68,8 +68,8 @@ BOOL WriteDriverDefault(LPWSTR printerName, DEVMODEW* out, LONG* size)
 
 }  // namespace
 
-extern "C" BOOL WINAPI DrvConvertDevMode(LPWSTR printerName, PDEVMODEW in, PDEVMODEW out,
-                                         PLONG sizeInOut, DWORD mode)
+extern "C" BOOL WINAPI DrvConvertDevMode(LPWSTR printerName, PDEVMODEW in, PDEVMODEW out, PLONG sizeInOut,
+                                         DWORD mode)
 {
     if (sizeInOut == nullptr)
         return FailWith(ERROR_INVALID_PARAMETER);

@@ -1,10 +1,10 @@
 /* DrvDevicePropertySheets: the printer's properties, one page. */
 #include "sheet_context/printer_handle.h"
 #include "sheet_context/sheet_context.h"
-#include "sheets/sheet_pages.h"
+#include "sheet_context/spooler_calls.h"
 #include "sheets/sheet_header.h"
 #include "sheets/sheet_page_table.h"
-#include "sheet_context/spooler_calls.h"
+#include "sheets/sheet_pages.h"
 
 namespace {
 

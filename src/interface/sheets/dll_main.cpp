@@ -1,9 +1,9 @@
 #include <windows.h>
 
 #include "labels/catalogue_snapshot_win32.h"
+#include "resources/module_instance.h"
 #include "text/bounded_text.h"
 #include "text/platform_hooks.h"
-#include "resources/module_instance.h"
 
 namespace {
 

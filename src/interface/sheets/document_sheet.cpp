@@ -2,9 +2,9 @@
 #include "settings/devmode_ops.h"
 #include "sheet_context/printer_handle.h"
 #include "sheet_context/sheet_context.h"
-#include "sheets/sheet_pages.h"
 #include "sheets/sheet_header.h"
 #include "sheets/sheet_page_table.h"
+#include "sheets/sheet_pages.h"
 
 namespace {
 

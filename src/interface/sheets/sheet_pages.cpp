@@ -1,5 +1,5 @@
-#include "resources/module_instance.h"
 #include "sheets/sheet_pages.h"
+#include "resources/module_instance.h"
 #include "sheet_context/spooler_calls.h"
 
 bool AddSheetPage(SheetContext* context, int templateId, DLGPROC procedure, int titleId)
@@ -17,7 +17,7 @@ bool AddSheetPage(SheetContext* context, int templateId, DLGPROC procedure, int 
         DestroySheetContext(context);
         return false;
     }
-    context->HostCallback(context->HostHandle, CPSFUNC_ADD_HPROPSHEETPAGE,
-                          reinterpret_cast<LPARAM>(handle), 0);
+    context->HostCallback(context->HostHandle, CPSFUNC_ADD_HPROPSHEETPAGE, reinterpret_cast<LPARAM>(handle),
+                          0);
     return true;
 }

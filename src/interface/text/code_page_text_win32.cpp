@@ -15,8 +15,8 @@ size_t WidenWithAnsiCodePage(char16_t* destination, size_t capacity, const char*
     const int units = capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity);
     /* No MB_ERR_INVALID_CHARS: a byte the code page lacks becomes its
        default character, as the 8-bit controls show it. */
-    const int written = MultiByteToWideChar(CP_ACP, 0, text, -1,
-                                            reinterpret_cast<LPWSTR>(destination), units);
+    const int written =
+        MultiByteToWideChar(CP_ACP, 0, text, -1, reinterpret_cast<LPWSTR>(destination), units);
     return written > 0 ? static_cast<size_t>(written) : 0;
 }
 

@@ -33,10 +33,12 @@ size_t DecodeUtf8(const unsigned char* text, uint32_t* c)
     }
     /* A NUL is not a continuation byte, so this never reads past the end. */
     for (size_t i = 1; i < length; ++i) {
-        if ((text[i] & 0xC0) != 0x80) return 0;
+        if ((text[i] & 0xC0) != 0x80)
+            return 0;
         value = (value << 6) | (text[i] & 0x3F);
     }
-    if (value < smallest || !IsUnicodeScalar(value)) return 0;
+    if (value < smallest || !IsUnicodeScalar(value))
+        return 0;
     *c = value;
     return length;
 }
@@ -50,7 +52,8 @@ bool NarrowPathUtf8(char* narrow, size_t size, const wchar_t* wide)
     size_t used = 0;
     for (; *wide != L'\0'; ++wide) {
         uint32_t c = static_cast<uint32_t>(*wide);
-        if (!IsUnicodeScalar(c)) return false;
+        if (!IsUnicodeScalar(c))
+            return false;
         unsigned char bytes[4];
         size_t length = 0;
         if (c < 0x80) {
@@ -68,7 +71,8 @@ bool NarrowPathUtf8(char* narrow, size_t size, const wchar_t* wide)
             bytes[length++] = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
             bytes[length++] = static_cast<unsigned char>(0x80 | (c & 0x3F));
         }
-        if (used + length >= size) return false;
+        if (used + length >= size)
+            return false;
         memcpy(narrow + used, bytes, length);
         used += length;
     }
@@ -81,7 +85,8 @@ wchar_t* WidenPathUtf8(const char* narrow)
 {
     size_t size = strlen(narrow) + 1;
     wchar_t* wide = static_cast<wchar_t*>(malloc(size * sizeof(wchar_t)));
-    if (wide == nullptr) return nullptr;
+    if (wide == nullptr)
+        return nullptr;
     size_t used = 0;
     const unsigned char* text = reinterpret_cast<const unsigned char*>(narrow);
     while (*text != 0) {
@@ -97,4 +102,3 @@ wchar_t* WidenPathUtf8(const char* narrow)
     wide[used] = L'\0';
     return wide;
 }
-

@@ -12,7 +12,8 @@ namespace {
 bool ReadUnitsOption(const ToolRequest& request, int* units, std::string* problem)
 {
     *units = Inches;
-    if (!request.hasUnits || ParseUnitsWord(request.units, units)) return true;
+    if (!request.hasUnits || ParseUnitsWord(request.units, units))
+        return true;
     *problem = "unknown units '" + request.units + "' (mm, in or 0.1mm)";
     return false;
 }
@@ -29,7 +30,8 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
         return ReportUsageError(output, problem, "add");
     LabelSettings settings;
     const SettingOptionsOutcome read = ReadSettingOptions(request, &settings, &problem);
-    if (read == SettingOptionsOutcome::Malformed) return ReportUsageError(output, problem, "add");
+    if (read == SettingOptionsOutcome::Malformed)
+        return ReportUsageError(output, problem, "add");
     if (read == SettingOptionsOutcome::OutOfRange) {
         PrintError(output, problem);
         return ToolRefused;
@@ -37,16 +39,20 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
     CataloguePath path;
     int status = ToolSucceeded;
     CatalogueReading catalogue;
-    if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status)) return status;
+    if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status))
+        return status;
     /* The dialog's checks, in its order. */
     LabelList& labels = catalogue.list;
     if (labels.Count >= MaxLabels) {
         PrintError(output, "Too many labels (a catalogue holds at most " + std::to_string(MaxLabels) + ")");
         return ToolRefused;
     }
-    const NewLabelArguments arguments = {&request.operands[0], &request.operands[1], &request.operands[2],
+    const NewLabelArguments arguments = {&request.operands[0],
+                                         &request.operands[1],
+                                         &request.operands[2],
                                          request.hasOffsets ? &request.horizontalOffset : nullptr,
-                                         request.hasOffsets ? &request.verticalOffset : nullptr, units};
+                                         request.hasOffsets ? &request.verticalOffset : nullptr,
+                                         units};
     LabelEntry label;
     if (!BuildNewLabel(arguments, &label, &problem)) {
         PrintError(output, problem);
@@ -61,7 +67,8 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
     label.id = NextLabelId(labels);
     label.settings = settings;
     labels.Labels[labels.Count++] = label;
-    if (!SaveChangedCatalogue(labels, path, output)) return ToolFileError;
+    if (!SaveChangedCatalogue(labels, path, output))
+        return ToolFileError;
     fprintf(output.out, "added \"%s\" (id %d) to %s\n", label.name, label.id, path.display.c_str());
     return ToolSucceeded;
 }

@@ -4,17 +4,16 @@
 
 namespace {
 
-bool RefuseUnreadable(const CataloguePath& path, const CatalogueReading& reading,
-                      const ToolOutput& output, int* status)
+bool RefuseUnreadable(const CataloguePath& path, const CatalogueReading& reading, const ToolOutput& output,
+                      int* status)
 {
-    PrintError(output, path.display + " cannot be read (" + reading.failure +
-                           "); nothing was changed");
+    PrintError(output, path.display + " cannot be read (" + reading.failure + "); nothing was changed");
     *status = ToolFileError;
     return false;
 }
 
-bool RefusePartlyRead(const CataloguePath& path, const CatalogueReading& reading,
-                      const ToolOutput& output, int* status)
+bool RefusePartlyRead(const CataloguePath& path, const CatalogueReading& reading, const ToolOutput& output,
+                      int* status)
 {
     PrintError(output, path.display + ": " + reading.firstIgnored);
     PrintError(output, "the driver reads only part of " + path.display +
@@ -27,18 +26,22 @@ bool RefusePartlyRead(const CataloguePath& path, const CatalogueReading& reading
 void NoteRepairs(const CataloguePath& path, const CatalogueReading& reading, const ToolOutput& output,
                  const char* consequence)
 {
-    for (const std::string& repair : reading.repairs) PrintNote(output, path.display + ": " + repair);
-    if (!reading.repairs.empty()) PrintNote(output, consequence);
+    for (const std::string& repair : reading.repairs)
+        PrintNote(output, path.display + ": " + repair);
+    if (!reading.repairs.empty())
+        PrintNote(output, consequence);
 }
 
 }  // namespace
 
-bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading,
-                           const ToolOutput& output, int* status)
+bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading, const ToolOutput& output,
+                           int* status)
 {
     ReadCatalogue(path, reading);
-    if (reading->outcome == FileOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
-    if (!reading->firstIgnored.empty()) return RefusePartlyRead(path, *reading, output, status);
+    if (reading->outcome == FileOutcome::Failed)
+        return RefuseUnreadable(path, *reading, output, status);
+    if (!reading->firstIgnored.empty())
+        return RefusePartlyRead(path, *reading, output, status);
     NoteRepairs(path, *reading, output, "the labels are saved as the driver reads them");
     return true;
 }
@@ -55,8 +58,8 @@ bool ReadRequestedCatalogueToChange(const ToolRequest& request, CataloguePath* p
     return ReadCatalogueToChange(*path, reading, output, status);
 }
 
-bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
-                           const ToolOutput& output, int* status)
+bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading, const ToolOutput& output,
+                           int* status)
 {
     ReadCatalogue(path, reading);
     if (reading->outcome == FileOutcome::Missing) {
@@ -64,12 +67,12 @@ bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
         *status = ToolFileError;
         return false;
     }
-    if (reading->outcome == FileOutcome::Failed) return RefuseUnreadable(path, *reading, output, status);
+    if (reading->outcome == FileOutcome::Failed)
+        return RefuseUnreadable(path, *reading, output, status);
     if (!reading->firstIgnored.empty() || reading->emptyText) {
         const std::string& why =
             !reading->firstIgnored.empty() ? reading->firstIgnored : reading->repairs.front();
-        PrintError(output, path.display + ": " + why +
-                               "; it is not imported and nothing was changed");
+        PrintError(output, path.display + ": " + why + "; it is not imported and nothing was changed");
         *status = ToolRefused;
         return false;
     }
@@ -79,7 +82,8 @@ bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
 
 bool SaveChangedCatalogue(const LabelList& labels, const CataloguePath& path, const ToolOutput& output)
 {
-    if (SaveLabelCatalogue(labels.Labels, labels.Count, path.path.c_str())) return true;
+    if (SaveLabelCatalogue(labels.Labels, labels.Count, path.path.c_str()))
+        return true;
     /* The dialog's words for a failed OK. */
     PrintError(output, "Could not save the label list. Any changes you've made will not be saved. (" +
                            path.display + ")");

@@ -15,8 +15,8 @@
  * single members are printed as notes and the repaired labels kept, as the
  * dialog keeps them.
  */
-bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading,
-                           const ToolOutput& output, int* status);
+bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading, const ToolOutput& output,
+                           int* status);
 
 /* The same for the catalogue the request names (`--file`, else the
  * machine's); `path` receives it. */
@@ -25,8 +25,8 @@ bool ReadRequestedCatalogueToChange(const ToolRequest& request, CataloguePath* p
 
 /* Reads a file whose labels another catalogue is to take; it must exist
  * and be read whole, and must not be empty. */
-bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading,
-                           const ToolOutput& output, int* status);
+bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading, const ToolOutput& output,
+                           int* status);
 
 /* Saves with SaveLabelCatalogue; on failure prints why and returns false,
  * the file then being as it was. */

@@ -24,7 +24,8 @@ FILE* OpenCatalogueForReading(const std::wstring& path, FileOutcome* outcome, st
     }
     FILE* file = OpenLabelCatalogueFile(path.c_str());
     if (file == nullptr) {
-        if (errno == ENOENT) *outcome = FileOutcome::Missing;
+        if (errno == ENOENT)
+            *outcome = FileOutcome::Missing;
         *reason = strerror(errno);
         return nullptr;
     }
@@ -41,6 +42,7 @@ FILE* OpenCatalogueForReading(const std::wstring& path, FileOutcome* outcome, st
 std::string DisplayPath(const std::wstring& path)
 {
     char narrow[NarrowPathSize];
-    if (!NarrowPathUtf8(narrow, sizeof narrow, path.c_str())) return "(unprintable path)";
+    if (!NarrowPathUtf8(narrow, sizeof narrow, path.c_str()))
+        return "(unprintable path)";
     return narrow;
 }

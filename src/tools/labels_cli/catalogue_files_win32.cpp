@@ -11,12 +11,13 @@ namespace {
 std::string DescribeWin32Error(DWORD error)
 {
     char text[256] = "";
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                  error, 0, text, sizeof text, nullptr);
-    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r' ||
-                          text[length - 1] == ' ' || text[length - 1] == '.'))
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                  0, text, sizeof text, nullptr);
+    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r' || text[length - 1] == ' ' ||
+                          text[length - 1] == '.'))
         text[--length] = 0;
-    if (length == 0) snprintf(text, sizeof text, "error %lu", static_cast<unsigned long>(error));
+    if (length == 0)
+        snprintf(text, sizeof text, "error %lu", static_cast<unsigned long>(error));
     return text;
 }
 
@@ -48,7 +49,8 @@ std::string DisplayPath(const std::wstring& path)
 {
     /* Messages are 8-bit text in the system's code page, like label names. */
     int size = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return "(unprintable path)";
+    if (size <= 0)
+        return "(unprintable path)";
     std::string narrow(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, &narrow[0], size, nullptr, nullptr);
     narrow.resize(static_cast<size_t>(size - 1));

@@ -15,7 +15,8 @@ void CollectRepair(void* context, const LabelRepairNote& note)
     reading->repairs.push_back(DescribeRepair(note));
     if (RepairIgnoresFileContent(note.kind) && reading->firstIgnored.empty())
         reading->firstIgnored = reading->repairs.back();
-    if (note.kind == LabelRepairKind::EmptyText) reading->emptyText = true;
+    if (note.kind == LabelRepairKind::EmptyText)
+        reading->emptyText = true;
 }
 
 }  // namespace
@@ -31,10 +32,10 @@ bool PathFromArgument(const ToolArgument& argument, CataloguePath* path, std::st
     return true;
 }
 
-bool ResolveCataloguePath(bool hasFile, const ToolArgument& file, CataloguePath* path,
-                          std::string* problem)
+bool ResolveCataloguePath(bool hasFile, const ToolArgument& file, CataloguePath* path, std::string* problem)
 {
-    if (hasFile) return PathFromArgument(file, path, problem);
+    if (hasFile)
+        return PathFromArgument(file, path, problem);
     wchar_t* composed = GetLabelCataloguePath();
     if (composed == nullptr) {
 #if defined(_WIN32)

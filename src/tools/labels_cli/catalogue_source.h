@@ -20,8 +20,7 @@ struct CataloguePath {
 bool PathFromArgument(const ToolArgument& argument, CataloguePath* path, std::string* problem);
 
 /* `--file` when given, else the machine's catalogue. */
-bool ResolveCataloguePath(bool hasFile, const ToolArgument& file, CataloguePath* path,
-                          std::string* problem);
+bool ResolveCataloguePath(bool hasFile, const ToolArgument& file, CataloguePath* path, std::string* problem);
 
 struct CatalogueReading {
     FileOutcome outcome = FileOutcome::Failed;

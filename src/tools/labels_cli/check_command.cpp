@@ -11,8 +11,8 @@ int RunCheckCommand(const ToolRequest& request, const ToolOutput& output)
         return ReportUsageError(output, "give the file either as FILE or with --file", "check");
     CataloguePath path;
     bool resolved = request.operands.empty()
-        ? ResolveCataloguePath(request.hasFile, request.file, &path, &problem)
-        : PathFromArgument(request.operands[0], &path, &problem);
+                        ? ResolveCataloguePath(request.hasFile, request.file, &path, &problem)
+                        : PathFromArgument(request.operands[0], &path, &problem);
     if (!resolved) {
         PrintError(output, problem);
         return ToolFileError;

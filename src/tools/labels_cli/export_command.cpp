@@ -18,7 +18,8 @@ int RunExportCommand(const ToolRequest& request, const ToolOutput& output)
        because the catalogue could not be read, is no copy of it. */
     int status = ToolSucceeded;
     CatalogueReading catalogue;
-    if (!ReadCatalogueToChange(source, &catalogue, output, &status)) return status;
+    if (!ReadCatalogueToChange(source, &catalogue, output, &status))
+        return status;
     if (catalogue.outcome == FileOutcome::Missing)
         PrintNote(output, source.display + " does not exist; the export holds no labels");
     if (!SaveLabelCatalogue(catalogue.list.Labels, catalogue.list.Count, destination.path.c_str())) {

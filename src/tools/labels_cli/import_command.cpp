@@ -53,10 +53,13 @@ bool MergeLabels(const LabelList& imported, LabelList* labels, MergeCounts* coun
             ++counts->replaced;
             continue;
         }
-        if (labels->Count >= MaxLabels) return false;
+        if (labels->Count >= MaxLabels)
+            return false;
         bool idTaken = false;
-        for (int j = 0; j < labels->Count; ++j) idTaken = idTaken || labels->Labels[j].id == label.id;
-        if (idTaken) label.id = NextLabelId(*labels);
+        for (int j = 0; j < labels->Count; ++j)
+            idTaken = idTaken || labels->Labels[j].id == label.id;
+        if (idTaken)
+            label.id = NextLabelId(*labels);
         labels->Labels[labels->Count++] = label;
         ++counts->added;
     }
@@ -68,7 +71,8 @@ int MergedCount(const LabelList& imported, const LabelList& catalogue)
 {
     int count = catalogue.Count;
     for (int i = 0; i < imported.Count; ++i)
-        if (FindLabelNamed(catalogue, imported.Labels[i].name, -1) < 0) ++count;
+        if (FindLabelNamed(catalogue, imported.Labels[i].name, -1) < 0)
+            ++count;
     return count;
 }
 
@@ -80,13 +84,15 @@ int MergeInto(const CataloguePath& target, const CatalogueReading& imported, con
     if (FindRepeatedName(imported, &first, &second)) {
         PrintError(output, source.display + ": labels " + std::to_string(first + 1) + " and " +
                                std::to_string(second + 1) + " are both named \"" +
-                               imported.list.Labels[second].name + "\"; a merge needs unique names. "
+                               imported.list.Labels[second].name +
+                               "\"; a merge needs unique names. "
                                "Nothing was changed.");
         return ToolRefused;
     }
     int status = ToolSucceeded;
     CatalogueReading catalogue;
-    if (!ReadCatalogueToChange(target, &catalogue, output, &status)) return status;
+    if (!ReadCatalogueToChange(target, &catalogue, output, &status))
+        return status;
     MergeCounts counts;
     if (!MergeLabels(imported.list, &catalogue.list, &counts)) {
         PrintError(output, "Too many labels: the merge would give " +
@@ -95,7 +101,8 @@ int MergeInto(const CataloguePath& target, const CatalogueReading& imported, con
                                ". Nothing was changed.");
         return ToolRefused;
     }
-    if (!SaveChangedCatalogue(catalogue.list, target, output)) return ToolFileError;
+    if (!SaveChangedCatalogue(catalogue.list, target, output))
+        return ToolFileError;
     fprintf(output.out, "merged %s into %s: %d replaced, %d added, %d labels\n", source.display.c_str(),
             target.display.c_str(), counts.replaced, counts.added, catalogue.list.Count);
     return ToolSucceeded;
@@ -117,10 +124,13 @@ int RunImportCommand(const ToolRequest& request, const ToolOutput& output)
     }
     int status = ToolSucceeded;
     CatalogueReading imported;
-    if (!ReadCatalogueToImport(source, &imported, output, &status)) return status;
-    if (request.importMode == ImportMode::Merge) return MergeInto(target, imported, source, output);
+    if (!ReadCatalogueToImport(source, &imported, output, &status))
+        return status;
+    if (request.importMode == ImportMode::Merge)
+        return MergeInto(target, imported, source, output);
     /* As the dialog imports: the file's labels in place of the whole list. */
-    if (!SaveChangedCatalogue(imported.list, target, output)) return ToolFileError;
+    if (!SaveChangedCatalogue(imported.list, target, output))
+        return ToolFileError;
     fprintf(output.out, "replaced %s with the %d labels of %s\n", target.display.c_str(), imported.list.Count,
             source.display.c_str());
     return ToolSucceeded;

@@ -12,7 +12,8 @@ namespace {
 bool AnyHasSettings(const LabelList& labels)
 {
     for (int i = 0; i < labels.Count; ++i)
-        if (HasLabelSettings(labels.Labels[i].settings)) return true;
+        if (HasLabelSettings(labels.Labels[i].settings))
+            return true;
     return false;
 }
 
@@ -22,7 +23,8 @@ void PrintTable(const LabelList& labels, FILE* out)
 {
     size_t nameWidth = strlen("NAME");
     for (int i = 0; i < labels.Count; ++i)
-        if (strlen(labels.Labels[i].name) > nameWidth) nameWidth = strlen(labels.Labels[i].name);
+        if (strlen(labels.Labels[i].name) > nameWidth)
+            nameWidth = strlen(labels.Labels[i].name);
     const int name = static_cast<int>(nameWidth);
     const bool withSettings = AnyHasSettings(labels);
     fprintf(out, "%-5s  %-*s  %-7s  %-7s  %-5s  %-8s  %-8s%s\n", "ID", name, "NAME", "WIDTH", "LENGTH",
@@ -49,8 +51,8 @@ void ExplainEmptyList(const CataloguePath& path, const ToolOutput& output)
     if (reading.outcome == FileOutcome::Missing)
         PrintNote(output, path.display + " does not exist; the driver sees no labels");
     else if (reading.outcome == FileOutcome::Failed)
-        PrintNote(output, path.display + " cannot be read (" + reading.failure +
-                              "); the driver sees no labels");
+        PrintNote(output,
+                  path.display + " cannot be read (" + reading.failure + "); the driver sees no labels");
     else if (!reading.repairs.empty())
         PrintNote(output, path.display + ": " + reading.repairs.front());
 }
@@ -69,7 +71,8 @@ int RunListCommand(const ToolRequest& request, const ToolOutput& output)
     }
     LabelList labels;
     labels.Count = LoadLabelCatalogue(labels.Labels, MaxLabels, path.path.c_str());
-    if (labels.Count == 0) ExplainEmptyList(path, output);
+    if (labels.Count == 0)
+        ExplainEmptyList(path, output);
     if (!request.json) {
         PrintTable(labels, output.out);
         return ToolSucceeded;

@@ -12,7 +12,8 @@ int main(int argc, char** argv)
         argument.text = argv[i];
         wchar_t* path = WidenPathUtf8(argv[i]);
         argument.pathUsable = path != nullptr;
-        if (path != nullptr) argument.path = path;
+        if (path != nullptr)
+            argument.path = path;
         free(path);
         arguments.push_back(argument);
     }

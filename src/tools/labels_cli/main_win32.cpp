@@ -11,7 +11,8 @@ bool ToCodePage(const wchar_t* wide, std::string* text)
 {
     BOOL lossy = FALSE;
     int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr, &lossy);
-    if (size <= 0) return false;
+    if (size <= 0)
+        return false;
     text->assign(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, &(*text)[0], size, nullptr, &lossy);
     text->resize(static_cast<size_t>(size - 1));

@@ -31,11 +31,16 @@ std::string DescribeNameRefusal(NewLabelProblem problem)
 const char* FieldMessage(NewLabelField field)
 {
     switch (field) {
-    case NewLabelField::Width: return "Invalid Width";
-    case NewLabelField::Length: return "Invalid Length";
-    case NewLabelField::HorizontalOffset: return "Invalid Horizontal Offset";
-    case NewLabelField::VerticalOffset: return "Invalid Vertical Offset";
-    case NewLabelField::Name: break;
+    case NewLabelField::Width:
+        return "Invalid Width";
+    case NewLabelField::Length:
+        return "Invalid Length";
+    case NewLabelField::HorizontalOffset:
+        return "Invalid Horizontal Offset";
+    case NewLabelField::VerticalOffset:
+        return "Invalid Vertical Offset";
+    case NewLabelField::Name:
+        break;
     }
     return "Invalid name";
 }
@@ -57,16 +62,13 @@ std::string DescribeNumberRefusal(const NewLabelRefusal& refusal, int units)
 
 bool BuildNewLabel(const NewLabelArguments& arguments, LabelEntry* label, std::string* problem)
 {
-    const NewLabelTexts texts = {TextOf(arguments.name),
-                                 TextOf(arguments.width),
-                                 TextOf(arguments.length),
-                                 TextOf(arguments.horizontalOffset),
-                                 TextOf(arguments.verticalOffset),
-                                 arguments.units};
+    const NewLabelTexts texts = {TextOf(arguments.name),           TextOf(arguments.width),
+                                 TextOf(arguments.length),         TextOf(arguments.horizontalOffset),
+                                 TextOf(arguments.verticalOffset), arguments.units};
     NewLabelRefusal refusal = {};
     if (ReadNewLabel(texts, label, &refusal))
         return true;
     *problem = refusal.Field == NewLabelField::Name ? DescribeNameRefusal(refusal.Problem)
-                                                     : DescribeNumberRefusal(refusal, arguments.units);
+                                                    : DescribeNumberRefusal(refusal, arguments.units);
     return false;
 }

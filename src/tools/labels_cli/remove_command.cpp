@@ -15,13 +15,15 @@ int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output)
     CataloguePath path;
     int status = ToolSucceeded;
     CatalogueReading catalogue;
-    if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status)) return status;
+    if (!ReadRequestedCatalogueToChange(request, &path, &catalogue, output, &status))
+        return status;
     int position = -1;
     if (!FindRequestedLabel(request, id, catalogue, path, output, "nothing was removed", &position))
         return ToolRefused;
     const LabelEntry removed = catalogue.list.Labels[position];
     RemoveLabelAt(&catalogue.list, position);
-    if (!SaveChangedCatalogue(catalogue.list, path, output)) return ToolFileError;
+    if (!SaveChangedCatalogue(catalogue.list, path, output))
+        return ToolFileError;
     fprintf(output.out, "removed \"%s\" (id %d) from %s\n", removed.name, removed.id, path.display.c_str());
     return ToolSucceeded;
 }

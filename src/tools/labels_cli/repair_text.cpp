@@ -8,9 +8,15 @@
 
 namespace {
 
-std::string Quoted(const char* text) { return std::string("\"") + text + "\""; }
+std::string Quoted(const char* text)
+{
+    return std::string("\"") + text + "\"";
+}
 
-std::string Number(long long value) { return std::to_string(value); }
+std::string Number(long long value)
+{
+    return std::to_string(value);
+}
 
 bool IsNumberMember(const char* member)
 {
@@ -20,11 +26,16 @@ bool IsNumberMember(const char* member)
 /* The value the loader gave `member` of `entry`, as the file would hold it. */
 std::string UsedValue(const LabelEntry& entry, const char* member)
 {
-    if (strcmp(member, "name") == 0) return Quoted(entry.name);
-    if (strcmp(member, "width") == 0) return Quoted(entry.width);
-    if (strcmp(member, "length") == 0) return Quoted(entry.length);
-    if (strcmp(member, "horzOffset") == 0) return Quoted(entry.horzOffset);
-    if (strcmp(member, "vertOffset") == 0) return Quoted(entry.vertOffset);
+    if (strcmp(member, "name") == 0)
+        return Quoted(entry.name);
+    if (strcmp(member, "width") == 0)
+        return Quoted(entry.width);
+    if (strcmp(member, "length") == 0)
+        return Quoted(entry.length);
+    if (strcmp(member, "horzOffset") == 0)
+        return Quoted(entry.horzOffset);
+    if (strcmp(member, "vertOffset") == 0)
+        return Quoted(entry.vertOffset);
     if (strcmp(member, "units") == 0)
         return Number(entry.units) + " (" + UnitsWord(entry.units) + ")";
     return Number(entry.id);
@@ -57,7 +68,7 @@ std::string FileProblem(const LabelRepairNote& note)
         return "the file cannot be read whole; the driver reads no labels";
     case LabelRepairKind::FileTooLarge:
         return "the file is too large (" + Number(note.detail) + " bytes, at most " +
-            Number(MaxLabelCatalogueBytes) + "); the driver reads no labels";
+               Number(MaxLabelCatalogueBytes) + "); the driver reads no labels";
     case LabelRepairKind::EmptyText:
         return "the file is empty; the driver reads no labels";
     case LabelRepairKind::NotJson:
@@ -67,9 +78,8 @@ std::string FileProblem(const LabelRepairNote& note)
     case LabelRepairKind::TextAfterValue:
         return "text after the label array (from byte " + Number(note.detail) + ") is ignored";
     case LabelRepairKind::TooManyLabels:
-        return "the file holds " + Number(note.detail) + " labels; labels " +
-            Number(note.position + 1) + " to " + Number(note.detail) + " are ignored (at most " +
-            Number(MaxLabels) + ")";
+        return "the file holds " + Number(note.detail) + " labels; labels " + Number(note.position + 1) +
+               " to " + Number(note.detail) + " are ignored (at most " + Number(MaxLabels) + ")";
     default:
         return "";
     }
@@ -78,7 +88,8 @@ std::string FileProblem(const LabelRepairNote& note)
 const LabelSettingRule* FindSettingRule(const char* key)
 {
     for (const LabelSettingRule& rule : LabelSettingRules)
-        if (strcmp(rule.Key, key) == 0) return &rule;
+        if (strcmp(rule.Key, key) == 0)
+            return &rule;
     return nullptr;
 }
 
@@ -87,9 +98,12 @@ std::string SettingForm(const LabelSettingRule& rule)
 {
     const std::string range = "from " + Number(rule.Range.Minimum) + " to " + Number(rule.Range.Maximum);
     switch (rule.Kind) {
-    case LabelSettingKind::Number: return "a whole number " + range;
-    case LabelSettingKind::Switch: return "true or false";
-    case LabelSettingKind::HeadList: break;
+    case LabelSettingKind::Number:
+        return "a whole number " + range;
+    case LabelSettingKind::Switch:
+        return "true or false";
+    case LabelSettingKind::HeadList:
+        break;
     }
     return "a list of " + Number(StockHeadCount) + " whole numbers " + range;
 }
@@ -98,12 +112,12 @@ std::string SettingForm(const LabelSettingRule& rule)
 std::string SettingProblem(const LabelRepairNote& note)
 {
     const std::string found = note.found != nullptr ? std::string(" ") + note.found : "";
-    const LabelSettingRule* rule = note.kind == LabelRepairKind::SettingsNotAnObject
-        ? nullptr : FindSettingRule(note.member);
+    const LabelSettingRule* rule =
+        note.kind == LabelRepairKind::SettingsNotAnObject ? nullptr : FindSettingRule(note.member);
     if (rule == nullptr)
         return "\"settings\"" + found + " is not an object; the driver reads the label without settings";
     return "setting " + Quoted(rule->Key) + found + " is not " + SettingForm(*rule) +
-        "; the driver leaves it out";
+           "; the driver leaves it out";
 }
 
 std::string MemberProblem(const LabelRepairNote& note)
@@ -132,8 +146,8 @@ std::string MemberProblem(const LabelRepairNote& note)
         break;
     case LabelRepairKind::TextTooLong:
         problem = key + found + " is longer than " +
-            Number(strcmp(member, "name") == 0 ? LabelNameSize - 1 : LabelNumberTextSize - 1) +
-            " bytes";
+                  Number(strcmp(member, "name") == 0 ? LabelNameSize - 1 : LabelNumberTextSize - 1) +
+                  " bytes";
         break;
     case LabelRepairKind::OutOfRange:
         problem = key + found + " is outside " + RangeOf(entry, member);
@@ -151,6 +165,7 @@ std::string MemberProblem(const LabelRepairNote& note)
 
 std::string DescribeRepair(const LabelRepairNote& note)
 {
-    if (note.entry == nullptr) return FileProblem(note);
+    if (note.entry == nullptr)
+        return FileProblem(note);
     return "label " + Number(note.position + 1) + ": " + MemberProblem(note);
 }

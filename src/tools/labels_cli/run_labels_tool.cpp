@@ -26,21 +26,31 @@ int RunLabelsTool(const std::vector<ToolArgument>& arguments, const ToolOutput& 
 {
     ToolRequest request;
     std::string problem;
-    if (!ParseToolRequest(arguments, &request, &problem)) return ReportUsageError(output, problem, nullptr);
+    if (!ParseToolRequest(arguments, &request, &problem))
+        return ReportUsageError(output, problem, nullptr);
     if (request.help) {
         PrintCommandHelp(request.command, output.out);
         return ToolSucceeded;
     }
     switch (request.command) {
-    case ToolCommand::None: return ReportUsageError(output, "no command given", nullptr);
-    case ToolCommand::Help: return RunHelpCommand(request, output);
-    case ToolCommand::List: return RunListCommand(request, output);
-    case ToolCommand::Check: return RunCheckCommand(request, output);
-    case ToolCommand::Add: return RunAddCommand(request, output);
-    case ToolCommand::Set: return RunSetCommand(request, output);
-    case ToolCommand::Remove: return RunRemoveCommand(request, output);
-    case ToolCommand::Import: return RunImportCommand(request, output);
-    case ToolCommand::Export: return RunExportCommand(request, output);
+    case ToolCommand::None:
+        return ReportUsageError(output, "no command given", nullptr);
+    case ToolCommand::Help:
+        return RunHelpCommand(request, output);
+    case ToolCommand::List:
+        return RunListCommand(request, output);
+    case ToolCommand::Check:
+        return RunCheckCommand(request, output);
+    case ToolCommand::Add:
+        return RunAddCommand(request, output);
+    case ToolCommand::Set:
+        return RunSetCommand(request, output);
+    case ToolCommand::Remove:
+        return RunRemoveCommand(request, output);
+    case ToolCommand::Import:
+        return RunImportCommand(request, output);
+    case ToolCommand::Export:
+        return RunExportCommand(request, output);
     }
     return ToolUsageError;
 }

@@ -5,8 +5,8 @@
 namespace {
 
 /* The options that give one of a stock's settings, each with one value. */
-const char* const SettingOptionNames[] = {"--speed",      "--intensity", "--tapethrift",
-                                          "--cutter",     "--cut-offset", "--pullback"};
+const char* const SettingOptionNames[] = {"--speed",  "--intensity",  "--tapethrift",
+                                          "--cutter", "--cut-offset", "--pullback"};
 
 bool IsSettingOption(const std::string& option)
 {
@@ -22,11 +22,9 @@ struct CommandWord {
 };
 
 const CommandWord CommandWords[] = {
-    {"help", ToolCommand::Help},     {"list", ToolCommand::List},
-    {"check", ToolCommand::Check},   {"add", ToolCommand::Add},
-    {"set", ToolCommand::Set},
-    {"remove", ToolCommand::Remove}, {"import", ToolCommand::Import},
-    {"export", ToolCommand::Export},
+    {"help", ToolCommand::Help},     {"list", ToolCommand::List},     {"check", ToolCommand::Check},
+    {"add", ToolCommand::Add},       {"set", ToolCommand::Set},       {"remove", ToolCommand::Remove},
+    {"import", ToolCommand::Import}, {"export", ToolCommand::Export},
 };
 
 ToolCommand FindCommand(const std::string& word)
@@ -41,16 +39,21 @@ ToolCommand FindCommand(const std::string& word)
 class ArgumentCursor {
 public:
     explicit ArgumentCursor(const std::vector<ToolArgument>& arguments) : arguments_(arguments) {}
-    bool AtEnd() const { return next_ >= arguments_.size(); }
-    const ToolArgument& Take() { return arguments_[next_++]; }
+    bool AtEnd() const
+    {
+        return next_ >= arguments_.size();
+    }
+    const ToolArgument& Take()
+    {
+        return arguments_[next_++];
+    }
 
 private:
     const std::vector<ToolArgument>& arguments_;
     size_t next_ = 0;
 };
 
-bool TakeValue(ArgumentCursor* cursor, const std::string& option, ToolArgument* value,
-               std::string* problem)
+bool TakeValue(ArgumentCursor* cursor, const std::string& option, ToolArgument* value, std::string* problem)
 {
     if (cursor->AtEnd()) {
         *problem = "option " + option + " needs a value";
@@ -62,8 +65,7 @@ bool TakeValue(ArgumentCursor* cursor, const std::string& option, ToolArgument* 
 
 /* One option and its values; false with `problem` set when it is unknown
  * or incomplete. */
-bool ReadOption(const std::string& option, ArgumentCursor* cursor, ToolRequest* request,
-                std::string* problem)
+bool ReadOption(const std::string& option, ArgumentCursor* cursor, ToolRequest* request, std::string* problem)
 {
     ToolArgument value;
     if (option == "--help" || option == "-h") {
@@ -114,8 +116,7 @@ bool ReadOption(const std::string& option, ArgumentCursor* cursor, ToolRequest* 
 
 }  // namespace
 
-bool ParseToolRequest(const std::vector<ToolArgument>& arguments, ToolRequest* request,
-                      std::string* problem)
+bool ParseToolRequest(const std::vector<ToolArgument>& arguments, ToolRequest* request, std::string* problem)
 {
     *request = ToolRequest();
     ArgumentCursor cursor(arguments);
@@ -149,12 +150,13 @@ const char* CommandName(ToolCommand command)
     return nullptr;
 }
 
-bool CheckRequestShape(const ToolRequest& request, std::initializer_list<const char*> allowed,
-                       size_t fewest, size_t most, std::string* problem)
+bool CheckRequestShape(const ToolRequest& request, std::initializer_list<const char*> allowed, size_t fewest,
+                       size_t most, std::string* problem)
 {
     for (const std::string& option : request.options) {
         bool known = option == "--help" || option == "-h";
-        for (const char* name : allowed) known = known || option == name;
+        for (const char* name : allowed)
+            known = known || option == name;
         if (!known) {
             *problem = std::string("'") + CommandName(request.command) + "' does not take " + option;
             return false;

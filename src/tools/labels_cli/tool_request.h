@@ -42,14 +42,13 @@ struct ToolRequest {
 /* Splits `arguments`; false with `problem` set when the line cannot be
  * read at all (an unknown command or option, an option without its
  * value). */
-bool ParseToolRequest(const std::vector<ToolArgument>& arguments, ToolRequest* request,
-                      std::string* problem);
+bool ParseToolRequest(const std::vector<ToolArgument>& arguments, ToolRequest* request, std::string* problem);
 
 /* True when `request` gives only the `allowed` options (--help always)
  * and between `fewest` and `most` operands; otherwise false with `problem`
  * set to what is wrong. */
-bool CheckRequestShape(const ToolRequest& request, std::initializer_list<const char*> allowed,
-                       size_t fewest, size_t most, std::string* problem);
+bool CheckRequestShape(const ToolRequest& request, std::initializer_list<const char*> allowed, size_t fewest,
+                       size_t most, std::string* problem);
 
 /* The command's name as typed, or null for None. */
 const char* CommandName(ToolCommand command);

@@ -5,10 +5,14 @@
 const char* UnitsWord(int units)
 {
     switch (units) {
-    case Millimetres: return "mm";
-    case Inches: return "in";
-    case TenthMillimetres: return "0.1mm";
-    default: return "?";
+    case Millimetres:
+        return "mm";
+    case Inches:
+        return "in";
+    case TenthMillimetres:
+        return "0.1mm";
+    default:
+        return "?";
     }
 }
 

@@ -26,25 +26,23 @@ struct Levels {
     int brightness, contrast, red, green, blue;
 };
 
-::testing::AssertionResult FastMatchesReference(const std::vector<uint8_t>& source,
-                                                const Levels& l)
+::testing::AssertionResult FastMatchesReference(const std::vector<uint8_t>& source, const Levels& l)
 {
     const int count = static_cast<int>(source.size() / 3);
     std::vector<uint8_t> fast = source;
     std::vector<uint8_t> reference = source;
-    AdjustPixelBuffer(fast.data(), count, 1, count * 3, l.brightness, l.contrast, l.red, l.green,
-                      l.blue);
-    AdjustPixelBufferReference(reference.data(), count, 1, count * 3, l.brightness, l.contrast,
-                               l.red, l.green, l.blue);
-    if (fast == reference) return ::testing::AssertionSuccess();
+    AdjustPixelBuffer(fast.data(), count, 1, count * 3, l.brightness, l.contrast, l.red, l.green, l.blue);
+    AdjustPixelBufferReference(reference.data(), count, 1, count * 3, l.brightness, l.contrast, l.red,
+                               l.green, l.blue);
+    if (fast == reference)
+        return ::testing::AssertionSuccess();
     for (int i = 0; i < count * 3; ++i) {
         if (fast[i] != reference[i]) {
             const uint8_t* in = &source[3 * (i / 3)];
             return ::testing::AssertionFailure()
-                   << "levels b" << l.brightness << " c" << l.contrast << " r" << l.red << " g"
-                   << l.green << " b" << l.blue << ", pixel bgr " << int(in[0]) << ","
-                   << int(in[1]) << "," << int(in[2]) << ", byte " << i % 3 << ": fast "
-                   << int(fast[i]) << " reference " << int(reference[i]);
+                   << "levels b" << l.brightness << " c" << l.contrast << " r" << l.red << " g" << l.green
+                   << " b" << l.blue << ", pixel bgr " << int(in[0]) << "," << int(in[1]) << "," << int(in[2])
+                   << ", byte " << i % 3 << ": fast " << int(fast[i]) << " reference " << int(reference[i]);
         }
     }
     return ::testing::AssertionSuccess();
@@ -59,7 +57,8 @@ TEST(PixelAdjustExhaustiveTest, EveryLevelOfEachSliderAloneOverEveryChannelValue
                                  {100, 100, level, 100, 100},
                                  {100, 100, 100, level, 100},
                                  {100, 100, 100, 100, level}};
-        for (const Levels& l : single) ASSERT_TRUE(FastMatchesReference(pixels, l));
+        for (const Levels& l : single)
+            ASSERT_TRUE(FastMatchesReference(pixels, l));
     }
 }
 
@@ -84,8 +83,10 @@ TEST(PixelAdjustExhaustiveTest, RandomFiveLevelSamplesOverRandomAndSweepPixels)
         const Levels l = {levelOf(random), levelOf(random), levelOf(random), levelOf(random),
                           levelOf(random)};
         std::vector<uint8_t> pixels(3 * 256);
-        for (uint8_t& byte : pixels) byte = static_cast<uint8_t>(byteOf(random));
-        if (sample % 20 == 0) pixels.insert(pixels.end(), sweep.begin(), sweep.end());
+        for (uint8_t& byte : pixels)
+            byte = static_cast<uint8_t>(byteOf(random));
+        if (sample % 20 == 0)
+            pixels.insert(pixels.end(), sweep.begin(), sweep.end());
         ASSERT_TRUE(FastMatchesReference(pixels, l));
     }
 }

@@ -22,8 +22,8 @@ using AdjustFunction = void (*)(uint8_t*, int, int, int, int, int, int, int, int
 
 Rgb AdjustOnePixel(AdjustFunction adjust, Rgb in, const Levels& l)
 {
-    uint8_t pixel[4] = {static_cast<uint8_t>(in.b), static_cast<uint8_t>(in.g),
-                        static_cast<uint8_t>(in.r), 0};
+    uint8_t pixel[4] = {static_cast<uint8_t>(in.b), static_cast<uint8_t>(in.g), static_cast<uint8_t>(in.r),
+                        0};
     adjust(pixel, 1, 1, 4, l.brightness, l.contrast, l.red, l.green, l.blue);
     return {pixel[2], pixel[1], pixel[0]};
 }
@@ -113,13 +113,15 @@ TEST(AdjustRulesTest, WhiteStaysWhiteForAnyLevels)
     // Every single level value as well, the others neutral.
     for (int level = 0; level <= 200; ++level) {
         uint8_t pixels[15];
-        for (uint8_t& byte : pixels) byte = 255;
+        for (uint8_t& byte : pixels)
+            byte = 255;
         AdjustPixelBuffer(pixels, 1, 1, 3, level, 100, 100, 100, 100);
         AdjustPixelBuffer(pixels + 3, 1, 1, 3, 100, level, 100, 100, 100);
         AdjustPixelBuffer(pixels + 6, 1, 1, 3, 100, 100, level, 100, 100);
         AdjustPixelBuffer(pixels + 9, 1, 1, 3, 100, 100, 100, level, 100);
         AdjustPixelBuffer(pixels + 12, 1, 1, 3, 100, 100, 100, 100, level);
-        for (uint8_t byte : pixels) ASSERT_EQ(byte, 255) << "level " << level;
+        for (uint8_t byte : pixels)
+            ASSERT_EQ(byte, 255) << "level " << level;
     }
 }
 
@@ -165,7 +167,8 @@ TEST(AdjustRulesTest, RowFillerIsUntouchedAndEachPixelAdjustedOnce)
         ASSERT_GE(stride, 3 * width);
         std::vector<uint8_t> rows(static_cast<size_t>(stride) * height, filler);
         for (int y = 0; y < height; ++y)
-            for (int i = 0; i < 3 * width; ++i) rows[y * stride + i] = 100;
+            for (int i = 0; i < 3 * width; ++i)
+                rows[y * stride + i] = 100;
 
         AdjustPixelBuffer(rows.data(), width, height, stride, 150, 100, 100, 100, 100);
 
@@ -185,7 +188,8 @@ TEST(AdjustRulesTest, EmptyOrNegativeSizesAdjustNothing)
     AdjustPixelBuffer(pixels, 4, 0, 12, 150, 150, 150, 150, 150);
     AdjustPixelBuffer(pixels, 4, -1, 12, 150, 150, 150, 150, 150);
     AdjustPixelBuffer(pixels, -4, 1, 12, 150, 150, 150, 150, 150);
-    for (uint8_t byte : pixels) EXPECT_EQ(byte, 100);
+    for (uint8_t byte : pixels)
+        EXPECT_EQ(byte, 100);
 }
 
 }  // namespace

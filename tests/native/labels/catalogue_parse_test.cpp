@@ -95,9 +95,9 @@ TEST(ParseLabelCatalogue, TextAfterTheFirstValueIsIgnored)
 
 TEST(ParseLabelCatalogue, KeysMatchInAnyLetterCaseFirstMemberWins)
 {
-    LabelEntry entry = ParseOne(
-        "\"NAME\":\"Upper\",\"Width\":\"2.5\",\"UNITS\":1,\"iD\":400,\"name\":\"second\","
-        "\"colour\":\"red\"");
+    LabelEntry entry =
+        ParseOne("\"NAME\":\"Upper\",\"Width\":\"2.5\",\"UNITS\":1,\"iD\":400,\"name\":\"second\","
+                 "\"colour\":\"red\"");
     EXPECT_STREQ(entry.name, "Upper");
     EXPECT_STREQ(entry.width, "2.5");
     EXPECT_EQ(entry.id, 400);
@@ -105,7 +105,11 @@ TEST(ParseLabelCatalogue, KeysMatchInAnyLetterCaseFirstMemberWins)
 
 TEST(ParseLabelCatalogue, NamesAreCopiedByteForByteOrEmptiedWhenTooLong)
 {
-    EXPECT_STREQ(ParseOne("\"name\":\"Stra\xDF" "e 4x6\"").name, "Stra\xDF" "e 4x6");
+    EXPECT_STREQ(ParseOne("\"name\":\"Stra\xDF"
+                          "e 4x6\"")
+                     .name,
+                 "Stra\xDF"
+                 "e 4x6");
     EXPECT_STREQ(ParseOne("\"name\":\"\\u00e9\"").name, "\xC3\xA9");
     EXPECT_STREQ(ParseOne("\"name\":\"\"").name, "");
     std::string longest(63, 'n');
@@ -181,7 +185,8 @@ TEST(ParseLabelCatalogue, IdsOutOfRangeOrNotNumbersBecomePositionPlus257)
                           "{\"id\":300},{\"id\":300},{\"id\":259}]");
     ASSERT_EQ(parsed.count, 11);
     int expected[] = {257, 258, 259, 260, 261, 262, 32767, 257, 300, 300, 259};
-    for (int i = 0; i < 11; ++i) EXPECT_EQ(parsed.entries[i].id, expected[i]) << i;
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(parsed.entries[i].id, expected[i]) << i;
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ namespace {
 std::string Render(const LabelEntry* entries, int count)
 {
     char* text = RenderLabelCatalogue(entries, count);
-    if (text == nullptr) return "<null>";
+    if (text == nullptr)
+        return "<null>";
     std::string result = text;
     ReleaseLabelCatalogueText(text);
     return result;
@@ -31,26 +32,28 @@ TEST(RenderLabelCatalogue, TwoLabelsGiveExactlyTheFileBytes)
 {
     const LabelEntry labels[] = {
         MakeLabel("Shipping 4x6", "4.00", "6.00", Inches, 257),
-        MakeLabel("Gr\xF6\xDF" "e \"A\" \\ 1", "101.6", "152.40", Millimetres, 300, "-12", "7"),
+        MakeLabel("Gr\xF6\xDF"
+                  "e \"A\" \\ 1",
+                  "101.6", "152.40", Millimetres, 300, "-12", "7"),
     };
-    const std::string expected =
-        "[{\n"
-        "\t\t\"name\":\t\"Shipping 4x6\",\n"
-        "\t\t\"width\":\t\"4.00\",\n"
-        "\t\t\"length\":\t\"6.00\",\n"
-        "\t\t\"horzOffset\":\t\"0\",\n"
-        "\t\t\"vertOffset\":\t\"0\",\n"
-        "\t\t\"units\":\t1,\n"
-        "\t\t\"id\":\t257\n"
-        "\t}, {\n"
-        "\t\t\"name\":\t\"Gr\xF6\xDF" "e \\\"A\\\" \\\\ 1\",\n"
-        "\t\t\"width\":\t\"101.6\",\n"
-        "\t\t\"length\":\t\"152.40\",\n"
-        "\t\t\"horzOffset\":\t\"-12\",\n"
-        "\t\t\"vertOffset\":\t\"7\",\n"
-        "\t\t\"units\":\t0,\n"
-        "\t\t\"id\":\t300\n"
-        "\t}]";
+    const std::string expected = "[{\n"
+                                 "\t\t\"name\":\t\"Shipping 4x6\",\n"
+                                 "\t\t\"width\":\t\"4.00\",\n"
+                                 "\t\t\"length\":\t\"6.00\",\n"
+                                 "\t\t\"horzOffset\":\t\"0\",\n"
+                                 "\t\t\"vertOffset\":\t\"0\",\n"
+                                 "\t\t\"units\":\t1,\n"
+                                 "\t\t\"id\":\t257\n"
+                                 "\t}, {\n"
+                                 "\t\t\"name\":\t\"Gr\xF6\xDF"
+                                 "e \\\"A\\\" \\\\ 1\",\n"
+                                 "\t\t\"width\":\t\"101.6\",\n"
+                                 "\t\t\"length\":\t\"152.40\",\n"
+                                 "\t\t\"horzOffset\":\t\"-12\",\n"
+                                 "\t\t\"vertOffset\":\t\"7\",\n"
+                                 "\t\t\"units\":\t0,\n"
+                                 "\t\t\"id\":\t300\n"
+                                 "\t}]";
     EXPECT_EQ(Render(labels, 2), expected);
 }
 
@@ -64,7 +67,9 @@ TEST(RenderLabelCatalogue, EmptyCatalogueIsTwoCharactersBadCountsNothing)
 
 TEST(RenderLabelCatalogue, EscapesControlCharactersAndKeepsThemOnReload)
 {
-    LabelEntry label = MakeLabel("a\tb\nc\x01" "d\x1F", "4", "6", 1, 257);
+    LabelEntry label = MakeLabel("a\tb\nc\x01"
+                                 "d\x1F",
+                                 "4", "6", 1, 257);
     std::string text = Render(&label, 1);
     EXPECT_NE(text.find("\"a\\tb\\nc\\u0001d\\u001f\""), std::string::npos) << text;
     LabelEntry back;
@@ -89,7 +94,8 @@ TEST(RenderLabelCatalogue, SaveLoadRoundTripKeepsEveryTextField)
     for (int i = 0; i < MaxLabels; ++i) {
         char name[LabelNameSize];
         snprintf(name, sizeof name, "%c label \xE4\xFC %d ", 'A' + i % 26, i);
-        labels[i] = MakeLabel(name, widths[i % 5], "120", Inches, FirstLabelId + (i * 7) % 300, i % 2 ? "" : "-1200", "1200");
+        labels[i] = MakeLabel(name, widths[i % 5], "120", Inches, FirstLabelId + (i * 7) % 300,
+                              i % 2 ? "" : "-1200", "1200");
     }
     labels[5].units = TenthMillimetres;
     strcpy(labels[5].width, "1287");
@@ -98,7 +104,8 @@ TEST(RenderLabelCatalogue, SaveLoadRoundTripKeepsEveryTextField)
     std::string text = Render(labels, MaxLabels);
     LabelEntry back[MaxLabels];
     ASSERT_EQ(ParseLabelCatalogue(text.c_str(), back, MaxLabels), MaxLabels);
-    for (int i = 0; i < MaxLabels; ++i) ExpectSameLabel(back[i], labels[i]);
+    for (int i = 0; i < MaxLabels; ++i)
+        ExpectSameLabel(back[i], labels[i]);
     EXPECT_EQ(Render(back, MaxLabels), text);
 }
 

@@ -24,7 +24,10 @@ protected:
         snprintf(probe, sizeof probe, "%.1f", 2.5);
         ASSERT_STREQ(probe, "2,5");
     }
-    void TearDown() override { setlocale(LC_ALL, saved_.c_str()); }
+    void TearDown() override
+    {
+        setlocale(LC_ALL, saved_.c_str());
+    }
 
 private:
     std::string saved_;
@@ -46,9 +49,8 @@ TEST_F(GermanLocale, NumberTextsStillUseThePoint)
 
 TEST_F(GermanLocale, LoaderRangesAndDefaultsAreUnchanged)
 {
-    const char* text =
-        "[{\"units\":0,\"width\":\"128.7\",\"length\":\"3048.1\"},"
-        " {\"id\":3.001e2,\"units\":1.5,\"width\":\"0.39\",\"horzOffset\":\"12.5\"}]";
+    const char* text = "[{\"units\":0,\"width\":\"128.7\",\"length\":\"3048.1\"},"
+                       " {\"id\":3.001e2,\"units\":1.5,\"width\":\"0.39\",\"horzOffset\":\"12.5\"}]";
     LabelEntry entries[2];
     ASSERT_EQ(ParseLabelCatalogue(text, entries, 2), 2);
     EXPECT_STREQ(entries[0].width, "128.7");

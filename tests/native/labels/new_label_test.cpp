@@ -45,8 +45,8 @@ void ExpectRefused(const NewLabelTexts& texts, NewLabelField field, NewLabelProb
 
 TEST(NewLabel, AcceptedTextsAreTrimmedAndOffsetsNormalised)
 {
-    NewLabelTexts texts = {Given("  Label A \t"), Given(" 101.6\n"), Given("152.4"), Given("+5"),
-                           Given("12.9"), Millimetres};
+    NewLabelTexts texts = {Given("  Label A \t"), Given(" 101.6\n"), Given("152.4"),
+                           Given("+5"),           Given("12.9"),     Millimetres};
     Reading reading = Read(texts);
     ASSERT_TRUE(reading.accepted);
     EXPECT_STREQ("Label A", reading.label.name);
@@ -139,8 +139,8 @@ TEST(NewLabel, NumberTextsAreRefusedWithTheirFieldsRange)
          "0.39 - 5.07"},
     };
     for (const auto& c : cases) {
-        const NewLabelTexts texts = {Given("N"), Given(c.width), Given(c.length), Given(c.horizontal),
-                                     Given(c.vertical), c.units};
+        const NewLabelTexts texts = {Given("N"),          Given(c.width),    Given(c.length),
+                                     Given(c.horizontal), Given(c.vertical), c.units};
         ExpectRefused(texts, c.field, c.problem, c.range,
                       std::string(c.width) + " " + c.length + " " + c.horizontal + " " + c.vertical);
     }

@@ -74,10 +74,12 @@ TEST(ReadLeadingDouble, ShortAndLongTextsRoundAsStrtod)
         const unsigned digits = 1 + next(18);
         const unsigned point = next(digits + 1);
         for (unsigned d = 0; d < digits; ++d) {
-            if (d == point && d > 0) text += '.';
+            if (d == point && d > 0)
+                text += '.';
             text += static_cast<char>('0' + next(10));
         }
-        if (next(3) == 0) text += "e" + std::to_string(static_cast<int>(next(60)) - 30);
+        if (next(3) == 0)
+            text += "e" + std::to_string(static_cast<int>(next(60)) - 30);
         const double expected = strtod(text.c_str(), nullptr);
         ASSERT_EQ(ReadLeadingDouble(text.c_str()), expected) << text;
     }
@@ -104,7 +106,6 @@ TEST(ReadLeadingInteger, SaturatesInsteadOfOverflowing)
     EXPECT_EQ(ReadLeadingInteger("-9999999999999999999"), INT_MIN);
     EXPECT_EQ(ReadLeadingInteger(std::string(500, '9').c_str()), INT_MAX);
 }
-
 
 TEST(FormatFixed2, RendersTwoDecimalsLikePrintf)
 {

@@ -30,7 +30,8 @@ std::string ReadAll(FILE* file)
     rewind(file);
     char chunk[4096];
     size_t got;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
     fclose(file);
     return bytes;
 }
@@ -64,8 +65,9 @@ std::string Labels(int count)
     std::string text = "[";
     for (int i = 0; i < count; ++i) {
         text += (i == 0 ? "" : ", ") + std::string("{\"name\":\"Stock ") + std::to_string(i + 1) +
-            "\",\"width\":\"4.00\",\"length\":\"6\",\"horzOffset\":\"0\",\"vertOffset\":\"0\","
-            "\"units\":1,\"id\":" + std::to_string(FirstLabelId + i) + "}";
+                "\",\"width\":\"4.00\",\"length\":\"6\",\"horzOffset\":\"0\",\"vertOffset\":\"0\","
+                "\"units\":1,\"id\":" +
+                std::to_string(FirstLabelId + i) + "}";
     }
     return text + "]";
 }
@@ -77,7 +79,10 @@ protected:
         CommonAppDataTest::SetUp();
         catalogue_ = CataloguePath();
     }
-    ToolRun Run(std::initializer_list<std::string> words) { return Run(std::vector<std::string>(words)); }
+    ToolRun Run(std::initializer_list<std::string> words)
+    {
+        return Run(std::vector<std::string>(words));
+    }
     ToolRun Run(const std::vector<std::string>& words)
     {
         std::vector<ToolArgument> arguments;
@@ -86,7 +91,8 @@ protected:
             argument.text = word;
             wchar_t* path = WidenPathUtf8(word.c_str());
             argument.pathUsable = path != nullptr;
-            if (path != nullptr) argument.path = path;
+            if (path != nullptr)
+                argument.path = path;
             free(path);
             arguments.push_back(argument);
         }
@@ -134,18 +140,21 @@ TEST_F(LabelsTool, RoundTripsKeepEveryText)
 TEST_F(LabelsTool, CheckFindsEachKindOfRepair)
 {
     const std::string file = folder_ + "/repairs.kmr";
-    WriteText(file,
-              "[{\"name\":\"" + std::string(64, 'n') + "\",\"width\":\"200\",\"length\":\"6\","
-              "\"horzOffset\":\"0\",\"vertOffset\":\"0\",\"units\":0,\"id\":257}, {}] junk");
+    WriteText(file, "[{\"name\":\"" + std::string(64, 'n') +
+                        "\",\"width\":\"200\",\"length\":\"6\","
+                        "\"horzOffset\":\"0\",\"vertOffset\":\"0\",\"units\":0,\"id\":257}, {}] junk");
     ToolRun run = Run({"check", file});
     EXPECT_EQ(run.status, 1);
     const char* expected[] = {
-        "label 1: \"name\" \"nnnn", "is longer than 63 bytes; the driver uses \"\"",
+        "label 1: \"name\" \"nnnn",
+        "is longer than 63 bytes; the driver uses \"\"",
         "label 1: \"width\" \"200\" is outside 10.00 - 128.70 mm; the driver uses \"101.60\"",
         "label 2: no \"name\"; the driver uses \"No Name 2\"",
         "label 2: no \"id\"; the driver uses 258",
-        "text after the label array (from byte", "2 labels, 11 repairs needed"};
-    for (const char* line : expected) EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+        "text after the label array (from byte",
+        "2 labels, 11 repairs needed"};
+    for (const char* line : expected)
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
 
     WriteText(file, Labels(130));
     EXPECT_NE(Run({"check", file}).out.find("holds 130 labels; labels 129 to 130 are ignored"),
@@ -210,7 +219,9 @@ TEST_F(LabelsTool, RefusalsChangeNothing)
         {{"add", "N", "4", "121", "--units", "in"}, 1, "Invalid Length. Valid range: 0.39 - 120.00 in"},
         {{"add", "N", "1016", "6", "--units", "mm"}, 1, "Invalid Width. Valid range: 10.00 - 128.70 mm"},
         {{"add", "N", "4.000000", "6"}, 1, "Invalid Width"},
-        {{"add", "N", "4", "6", "--offsets", "1201", "0"}, 1, "Invalid Horizontal Offset. Valid range: -1200 - 1200"},
+        {{"add", "N", "4", "6", "--offsets", "1201", "0"},
+         1,
+         "Invalid Horizontal Offset. Valid range: -1200 - 1200"},
         {{"add", "N", "4", "6", "--offsets", "0", "-1201"}, 1, "Invalid Vertical Offset"},
         {{"add", std::string(64, 'n'), "4", "6"}, 1, "at most 63 bytes"},
         {{"add", "two\nlines", "4", "6"}, 1, "control characters"},
@@ -262,9 +273,8 @@ TEST_F(LabelsTool, MergeReplacesByNameAndKeepsIds)
     ASSERT_EQ(Run({"add", "Keep", "4", "6"}).status, 0);
     ASSERT_EQ(Run({"add", "Shared", "4", "6"}).status, 0);
     const std::string incoming = folder_ + "/incoming.kmr";
-    WriteText(incoming,
-              "[{\"name\":\"SHARED\",\"width\":\"2\",\"units\":1,\"id\":400},"
-              "{\"name\":\"Fresh\",\"id\":500},{\"name\":\"Clash\",\"id\":257}]");
+    WriteText(incoming, "[{\"name\":\"SHARED\",\"width\":\"2\",\"units\":1,\"id\":400},"
+                        "{\"name\":\"Fresh\",\"id\":500},{\"name\":\"Clash\",\"id\":257}]");
     ToolRun run = Run({"import", incoming, "--merge"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("1 replaced, 2 added, 4 labels"), std::string::npos) << run.out;
@@ -310,7 +320,8 @@ std::string SettingsOf(const std::string& text, const char* name)
     LabelEntry labels[MaxLabels];
     const int count = ParseLabelCatalogue(text.c_str(), labels, MaxLabels);
     for (int i = 0; i < count; ++i) {
-        if (strcmp(labels[i].name, name) != 0) continue;
+        if (strcmp(labels[i].name, name) != 0)
+            continue;
         labels[i].id = FirstLabelId;
         const std::string rendered = Rendered(&labels[i], 1);
         const size_t from = rendered.find("\"settings\"");
@@ -332,7 +343,9 @@ TEST_F(LabelsTool, SettingOptionsAreReadIntoTheStockAndListed)
     ASSERT_EQ(Run({"set", "--id", "258", "--intensity", "1,2,3,32", "--cutter", "off"}).status, 0);
     const std::string table = Run({"list"}).out;
     EXPECT_NE(table.find("  speed 2, intensity 20,20,20,20, tapethrift off, cutter every:10, cut-offset -5, "
-                         "pullback on\n"), std::string::npos) << table;
+                         "pullback on\n"),
+              std::string::npos)
+        << table;
     EXPECT_NE(table.find("  intensity 1,2,3,32, cutter off\n"), std::string::npos) << table;
     ASSERT_EQ(Run({"set", "tag", "--clear-settings", "--speed", "7"}).status, 0);
     EXPECT_NE(Run({"list"}).out.find("  speed 7\n"), std::string::npos);
@@ -362,9 +375,15 @@ TEST_F(LabelsTool, EveryCommandKeepsTheSettingsOfLabelsItDoesNotTouch)
                       "{\"name\":\"Fresh\",\"id\":600}]");
     const std::string exported = folder_ + "/exported.kmr";
     const std::vector<std::vector<std::string>> commands = {
-        {"add", "Added", "2", "1"},      {"set", "Other", "--speed", "4"}, {"import", merged, "--merge"},
-        {"remove", "Added"},             {"export", exported},             {"import", exported},
-        {"list"},                        {"check"},                        {"list", "--json"},
+        {"add", "Added", "2", "1"},
+        {"set", "Other", "--speed", "4"},
+        {"import", merged, "--merge"},
+        {"remove", "Added"},
+        {"export", exported},
+        {"import", exported},
+        {"list"},
+        {"check"},
+        {"list", "--json"},
     };
     for (const std::vector<std::string>& command : commands) {
         ToolRun run = Run(command);
@@ -387,11 +406,14 @@ TEST_F(LabelsTool, CheckReportsBadSettingsAsRepairs)
                     "\"vertOffset\":\"0\",\"units\":1,\"id\":258,\"settings\":7}]");
     ToolRun run = Run({"check", file});
     EXPECT_EQ(1, run.status);
-    EXPECT_EQ(file + ": label 1: setting \"printSpeed\" 9 is not a whole number from 2 to 7; the driver "
-                     "leaves it out\n" +
-                  file + ": label 1: setting \"pullback\" \"on\" is not true or false; the driver leaves it out\n" +
-                  file + ": label 2: \"settings\" 7 is not an object; the driver reads the label without "
-                         "settings\n" +
+    EXPECT_EQ(file +
+                  ": label 1: setting \"printSpeed\" 9 is not a whole number from 2 to 7; the driver "
+                  "leaves it out\n" +
+                  file +
+                  ": label 1: setting \"pullback\" \"on\" is not true or false; the driver leaves it out\n" +
+                  file +
+                  ": label 2: \"settings\" 7 is not an object; the driver reads the label without "
+                  "settings\n" +
                   file + ": 2 labels, 3 repairs needed\n",
               run.out);
 }

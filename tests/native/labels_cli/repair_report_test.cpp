@@ -32,14 +32,21 @@ std::vector<SeenRepair> RepairsOf(const std::string& text, LabelEntry* entries, 
 std::string ManyObjects(int count)
 {
     std::string text = "[";
-    for (int i = 0; i < count; ++i) text += i == 0 ? "{}" : ",{}";
+    for (int i = 0; i < count; ++i)
+        text += i == 0 ? "{}" : ",{}";
     return text + "]";
 }
 
 TEST(LoaderRepairs, ReportingNeverChangesWhatIsLoaded)
 {
     const std::string texts[] = {
-        "", "  \n", "[]", "[{}]", "nonsense", "{\"a\":{\"name\":\"x\"}}", "[1,\"two\",[]]",
+        "",
+        "  \n",
+        "[]",
+        "[{}]",
+        "nonsense",
+        "{\"a\":{\"name\":\"x\"}}",
+        "[1,\"two\",[]]",
         "[{\"name\":\"A\",\"width\":\"200\",\"units\":0}] trailing",
         "[{\"NAME\":\"b\",\"Width\":\"0.40\",\"units\":2.7,\"id\":300.5,\"horzOffset\":\"12345678\"}]",
         "[{\"name\":\"" + std::string(64, 'n') + "\",\"length\":\"101.6000\",\"id\":40000}]",
@@ -103,8 +110,8 @@ TEST(LoaderRepairs, WholeFileProblemsAndCleanFiles)
               LabelRepairKind::TextAfterValue);
 
     // Whatever the library saves needs no repair when read back.
-    ASSERT_EQ(ParseLabelCatalogue("[{},{\"units\":0},{\"units\":2,\"horzOffset\":\"\"}]", entries,
-                                  MaxLabels), 3);
+    ASSERT_EQ(ParseLabelCatalogue("[{},{\"units\":0},{\"units\":2,\"horzOffset\":\"\"}]", entries, MaxLabels),
+              3);
     char* rendered = RenderLabelCatalogue(entries, 3);
     EXPECT_TRUE(RepairsOf(rendered, entries, &count).empty());
     ReleaseLabelCatalogueText(rendered);

@@ -161,7 +161,7 @@ TEST(ColorTexts, LevelAndChannelTextsKeepTheirTwoForms)
         int level;
         const wchar_t* initial;
         const wchar_t* scrolled;
-    } cases[] = {{100, L"100%", L"100 %"}, {50, L" 50%", L" 50 %"}, {0, L"  0%", L"  0 %"},
+    } cases[] = {{100, L"100%", L"100 %"}, {50, L" 50%", L" 50 %"},  {0, L"  0%", L"  0 %"},
                  {7, L"  7%", L"  7 %"},   {200, L"200%", L"200 %"}, {1234, L"1234%", L"1234 %"}};
     for (const auto& c : cases) {
         EXPECT_TRUE(FormatChannelValueInitial(text, ColorTextChars, c.level));

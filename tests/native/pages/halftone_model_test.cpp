@@ -37,7 +37,8 @@ TEST(HalftoneSamplePicture, FollowsTheModeTheMethodAndThePhotographicIntensity)
     };
     for (const Case& c : cases) {
         HalftoneChoice choice = {c.method, c.quality, 0, 4, c.intensity};
-        EXPECT_EQ(c.picture, HalftoneSamplePicture(choice, c.mode)) << c.mode << "/" << c.method << "/" << c.intensity;
+        EXPECT_EQ(c.picture, HalftoneSamplePicture(choice, c.mode))
+            << c.mode << "/" << c.method << "/" << c.intensity;
     }
 }
 

@@ -50,8 +50,8 @@ TEST(LabelModel, DetailsWidenTheLabelsTextsThroughTheCodePage)
 {
     EXPECT_EQ(L"", DetailsOf(nullptr));
     // The longest texts a field holds, with bytes beyond ASCII.
-    const LabelEntry label = MakeLabel("Odd", "1234567", "\xB5\xB5\xB5\xB5\xB5\xB5\xB5", 99, 257,
-                                       "-1200.5", "\xE9");
+    const LabelEntry label =
+        MakeLabel("Odd", "1234567", "\xB5\xB5\xB5\xB5\xB5\xB5\xB5", 99, 257, "-1200.5", "\xE9");
     EXPECT_EQ(L"Width: 1234567 mm\r\nLength: \u00B5\u00B5\u00B5\u00B5\u00B5\u00B5\u00B5 mm\r\n"
               L"Horizontal Offset: -1200.5\r\nVertical Offset: \u00E9\r\n",
               DetailsOf(&label));
@@ -73,17 +73,17 @@ TEST(LabelPageRules, ARecordsValueOutOfRangeIsNoSettingOfTheStock)
     BuildDefaultDevMode(&record, nullptr);
     record.Extra.HeadIntensity[2] = 33;
     const LabelSettings captured = CaptureLabelSettings(record.Extra);
-    EXPECT_TRUE(captured.HasPrintSpeed && captured.HasTapeThrift && captured.HasCutter && captured.HasCutEvery &&
-                captured.HasCutOffset && captured.HasPullback);
+    EXPECT_TRUE(captured.HasPrintSpeed && captured.HasTapeThrift && captured.HasCutter &&
+                captured.HasCutEvery && captured.HasCutOffset && captured.HasPullback);
     EXPECT_FALSE(captured.HasHeadIntensity);
 }
 
 TEST(LabelModel, DetailsShowTheStocksSettingsAfterItsFourLines)
 {
-    const StockSettingWords words = {{L"Speed: ", L"Heads: ", L"Thrift: ", L"Cutter: ", L"Every: ", L"Offset: ",
-                                      L"Pullback: "},
-                                     L"ja",
-                                     L"nein"};
+    const StockSettingWords words = {
+        {L"Speed: ", L"Heads: ", L"Thrift: ", L"Cutter: ", L"Every: ", L"Offset: ", L"Pullback: "},
+        L"ja",
+        L"nein"};
     LabelEntry label = MakeLabel("S", "4.00", "6.00", Inches, 257);
     const std::wstring fourLines = DetailsOf(&label);
     wchar_t details[LabelDetailsChars];

@@ -35,7 +35,10 @@ TEST(ManageLabelsRules, OffsetTextsAreNormalisedWithinTheirRange)
         const char* typed;
         bool accepted;
         const char* kept;
-    } cases[] = {{"", true, "0"}, {"+5", true, "5"}, {"-0", true, "0"}, {"-1201", false, "-1201"},
+    } cases[] = {{"", true, "0"},
+                 {"+5", true, "5"},
+                 {"-0", true, "0"},
+                 {"-1201", false, "-1201"},
                  {"9999999", false, "9999999"}};
     for (const auto& c : cases) {
         char text[LabelNumberTextSize];

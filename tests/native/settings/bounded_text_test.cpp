@@ -6,7 +6,10 @@
 namespace {
 
 std::string lastReport;
-void RecordReport(const char* message) { lastReport = message; }
+void RecordReport(const char* message)
+{
+    lastReport = message;
+}
 
 TEST(BoundedText, TextThatDoesNotFitLeavesTheDestinationEmptyAndIsReported)
 {

@@ -41,11 +41,10 @@ protected:
     std::string folder_;
 };
 
-const char TwoLabels[] =
-    "[{\"name\": \"Shipping 4x6\", \"width\": \"4.00\", \"length\": \"6.00\","
-    "  \"horzOffset\": \"9999e-9\", \"vertOffset\": \"-12\", \"units\": 1, \"id\": 300},"
-    " {\"name\": \"Small\", \"width\": \"50\", \"length\": \"30\","
-    "  \"horzOffset\": \"0\", \"vertOffset\": \"0\", \"units\": 0, \"id\": 301}]";
+const char TwoLabels[] = "[{\"name\": \"Shipping 4x6\", \"width\": \"4.00\", \"length\": \"6.00\","
+                         "  \"horzOffset\": \"9999e-9\", \"vertOffset\": \"-12\", \"units\": 1, \"id\": 300},"
+                         " {\"name\": \"Small\", \"width\": \"50\", \"length\": \"30\","
+                         "  \"horzOffset\": \"0\", \"vertOffset\": \"0\", \"units\": 0, \"id\": 301}]";
 
 TEST_F(DefaultCatalogueFile, MergeResolvesALabelFromTheFile)
 {

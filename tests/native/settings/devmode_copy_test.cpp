@@ -17,8 +17,7 @@ struct RawRecord {
     std::vector<uint8_t> bytes;
     size_t size;
 
-    RawRecord(uint16_t dmSize, uint16_t extra, uint16_t specVersion, uint16_t driverVersion,
-              uint8_t fill = 0)
+    RawRecord(uint16_t dmSize, uint16_t extra, uint16_t specVersion, uint16_t driverVersion, uint8_t fill = 0)
         : bytes(static_cast<size_t>(dmSize) + extra + 64, Guard), size(static_cast<size_t>(dmSize) + extra)
     {
         memset(bytes.data(), fill, size);
@@ -27,7 +26,10 @@ struct RawRecord {
         StoreU16(data(), OffsetSpecVersion, specVersion);
         StoreU16(data(), OffsetDriverVersion, driverVersion);
     }
-    uint8_t* data() { return bytes.data(); }
+    uint8_t* data()
+    {
+        return bytes.data();
+    }
     bool GuardIntact() const
     {
         for (size_t i = size; i < bytes.size(); ++i)

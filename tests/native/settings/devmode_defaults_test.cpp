@@ -93,8 +93,8 @@ TEST(DefaultRecord, DeviceNameIsCopiedWhenItFits)
 {
     const char16_t name31[] = u"0123456789012345678901234567890";
     const char16_t name32[] = u"01234567890123456789012345678901";
-    EXPECT_EQ(0, memcmp(Defaults(u"PDR-7300 Zr").Public.dmDeviceName, u"PDR-7300 Zr",
-                        sizeof(u"PDR-7300 Zr")));
+    EXPECT_EQ(0,
+              memcmp(Defaults(u"PDR-7300 Zr").Public.dmDeviceName, u"PDR-7300 Zr", sizeof(u"PDR-7300 Zr")));
     EXPECT_EQ(0, memcmp(Defaults(name31).Public.dmDeviceName, name31, sizeof(name31)));
     // One character too many leaves the name empty rather than cut.
     const DriverDevMode tooLong = Defaults(name32);

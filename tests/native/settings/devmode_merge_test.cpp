@@ -99,7 +99,8 @@ TEST(MergeDevMode, ForeignPrivatePartNamingALabelKeepsThePrivateLabelFields)
     DriverDevMode incoming = DefaultRecord();
     incoming.Extra.Signature = 0;
     incoming.Public.dmPaperSize = 300;
-    Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel("Shipping", "4", "6", Inches, 300, "12", "-7")}));
+    Merged merged =
+        MergeWith(&incoming, LoadedLabels({MakeLabel("Shipping", "4", "6", Inches, 300, "12", "-7")}));
     ASSERT_EQ(1, merged.result);
     EXPECT_EQ(1016, merged.record.Public.dmPaperWidth);
     EXPECT_EQ(u"Shipping", FormName(merged.record));
@@ -145,7 +146,7 @@ TEST(MergeDevMode, OldLayoutKeepsTheTargetsFieldsBeyondIt)
     StoreU16(bytes.data(), OffsetDriverExtra, 112);
 
     DriverDevMode target = DefaultRecord();
-    target.Extra.Sharpness = 2;    // at offset 116, beyond the old part
+    target.Extra.Sharpness = 2;  // at offset 116, beyond the old part
     target.Extra.CutEvery = 40;
     CatalogueLabels labels = LoadedLabels({});
     ASSERT_EQ(1, MergeDevModeWithLabels(&target, bytes.data(), &labels));
@@ -187,8 +188,8 @@ TEST(MergeDevMode, UserPaperNeedsAPositiveWidthAndLength)
 
 TEST(MergeDevMode, StandardAndNegativePaperSizesFallBackWithoutReadingTheCatalogue)
 {
-    for (int16_t paper : {int16_t(9), int16_t(1), int16_t(0), int16_t(255), int16_t(-1),
-                          static_cast<int16_t>(0x8001)}) {
+    for (int16_t paper :
+         {int16_t(9), int16_t(1), int16_t(0), int16_t(255), int16_t(-1), static_cast<int16_t>(0x8001)}) {
         SCOPED_TRACE(paper);
         DriverDevMode incoming = DefaultRecord();
         incoming.Public.dmPaperSize = paper;
@@ -213,10 +214,11 @@ TEST(MergeDevMode, LabelIdResolvesSizeNameAndOffsets)
     incoming.Public.dmPaperWidth = 10;  // the label's size replaces these
     incoming.Public.dmPaperLength = 10;
     strcpy(incoming.Extra.LabelName, "stale");
-    Merged merged = MergeWith(&incoming, LoadedLabels({
-        MakeLabel("Other", "2", "3", Inches, 257),
-        MakeLabel("Shipping 4x6", "4.00", "6.00", Inches, 300, "-12", "35"),
-    }));
+    Merged merged =
+        MergeWith(&incoming, LoadedLabels({
+                                 MakeLabel("Other", "2", "3", Inches, 257),
+                                 MakeLabel("Shipping 4x6", "4.00", "6.00", Inches, 300, "-12", "35"),
+                             }));
     ASSERT_EQ(1, merged.result);
     EXPECT_EQ(300, merged.record.Public.dmPaperSize);
     EXPECT_EQ(1016, merged.record.Public.dmPaperWidth);
@@ -250,7 +252,8 @@ TEST(MergeDevMode, MissingLabelOrEmptyCatalogueFallsBack)
     incoming.Public.dmPaperSize = 400;
     incoming.Extra.HorizontalOffset = 5;
     strcpy(incoming.Extra.LabelName, "Kept");
-    const CatalogueLabels sets[] = {LoadedLabels({MakeLabel("Near miss", "4.00", "6.00", Inches, 401)}), LoadedLabels({})};
+    const CatalogueLabels sets[] = {LoadedLabels({MakeLabel("Near miss", "4.00", "6.00", Inches, 401)}),
+                                    LoadedLabels({})};
     for (const CatalogueLabels& labels : sets) {
         Merged merged = MergeWith(&incoming, labels);
         ASSERT_EQ(1, merged.result);
@@ -269,11 +272,11 @@ TEST(MergeDevMode, LastLabelWithADuplicateIdWins)
     DriverDevMode incoming = DefaultRecord();
     incoming.Public.dmPaperSize = 300;
     Merged merged = MergeWith(&incoming, LoadedLabels({
-        MakeLabel("First", "2", "3", Inches, 300, "1", "1"),
-        MakeLabel("Between", "3", "3", Inches, 310),
-        MakeLabel("Second", "50", "60", Millimetres, 300, "2", "3"),
-        MakeLabel("After", "1", "1", Inches, 311),
-    }));
+                                             MakeLabel("First", "2", "3", Inches, 300, "1", "1"),
+                                             MakeLabel("Between", "3", "3", Inches, 310),
+                                             MakeLabel("Second", "50", "60", Millimetres, 300, "2", "3"),
+                                             MakeLabel("After", "1", "1", Inches, 311),
+                                         }));
     EXPECT_EQ(u"Second", FormName(merged.record));
     EXPECT_STREQ("Second", merged.record.Extra.LabelName);
     EXPECT_EQ(500, merged.record.Public.dmPaperWidth);
@@ -288,11 +291,20 @@ TEST(MergeDevMode, OffsetTextsKeepOnlyAnInRangeLeadingInteger)
         const char* text;
         int32_t value;
     } cases[] = {
-        {"0", 0}, {"12.5", 12}, {"-1200", -1200}, {"1200", 1200}, {"  -3x", -3},
-        {"", 0}, {"abc", 0}, {"+7", 7},
+        {"0", 0},
+        {"12.5", 12},
+        {"-1200", -1200},
+        {"1200", 1200},
+        {"  -3x", -3},
+        {"", 0},
+        {"abc", 0},
+        {"+7", 7},
         // atof reads these as tiny values that the loader accepts; their
         // leading integers are far out of range.
-        {"9999e-9", 0}, {"-1201e-9", 0}, {"1201", 0}, {"-1201", 0},
+        {"9999e-9", 0},
+        {"-1201e-9", 0},
+        {"1201", 0},
+        {"-1201", 0},
         // Saturating, not wrapping, into range.
         {"4294967", 0},
     };
@@ -301,7 +313,8 @@ TEST(MergeDevMode, OffsetTextsKeepOnlyAnInRangeLeadingInteger)
         EXPECT_EQ(c.value, OffsetFromLabelText(c.text));
         DriverDevMode incoming = DefaultRecord();
         incoming.Public.dmPaperSize = 300;
-        Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel("L", "4", "6", Inches, 300, c.text, c.text)}));
+        Merged merged =
+            MergeWith(&incoming, LoadedLabels({MakeLabel("L", "4", "6", Inches, 300, c.text, c.text)}));
         EXPECT_EQ(c.value, merged.record.Extra.HorizontalOffset);
         EXPECT_EQ(c.value, merged.record.Extra.VerticalOffset);
     }
@@ -331,7 +344,8 @@ TEST(MergeDevMode, FormNameOfThirtyTwoCharactersOrMoreIsEmpty)
         SCOPED_TRACE(c.name->size());
         DriverDevMode incoming = DefaultRecord();
         incoming.Public.dmPaperSize = 300;
-        Merged merged = MergeWith(&incoming, LoadedLabels({MakeLabel(c.name->c_str(), "4.00", "6.00", Inches, 300)}));
+        Merged merged =
+            MergeWith(&incoming, LoadedLabels({MakeLabel(c.name->c_str(), "4.00", "6.00", Inches, 300)}));
         EXPECT_EQ(c.formLength, FormName(merged.record).size());
         // The private name holds the whole label name either way.
         EXPECT_EQ(*c.name, merged.record.Extra.LabelName);
@@ -379,9 +393,9 @@ TEST(MergeDevMode, CopiesFollowTheirFieldBit)
         int16_t copies;
         int16_t expected;
     } cases[] = {
-        {true, 0, 1}, {true, 1, 1}, {true, 25000, 25000}, {true, 25001, 1},
-        {true, -1, 1}, {true, static_cast<int16_t>(0x8000), 1},
-        {false, 0, 42}, {false, 30000, 42}, {false, 7, 42},
+        {true, 0, 1},     {true, 1, 1},       {true, 25000, 25000},
+        {true, 25001, 1}, {true, -1, 1},      {true, static_cast<int16_t>(0x8000), 1},
+        {false, 0, 42},   {false, 30000, 42}, {false, 7, 42},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.carried << " " << c.copies);
@@ -409,14 +423,12 @@ TEST(MergeDevMode, PublicMembersFollowTheirRules)
         uint32_t expectFields;  // besides the paper bits
     } cases[] = {
         {"nothing carried", 0, 2, 3, 2, 7, 1, 2, 1, 15, 0},
-        {"valid values", DmFieldOrientation | DmFieldDuplex | DmFieldColor | DmFieldDefaultSource,
-         2, 3, 1, 7, 2, 3, 2, 7,
-         DmFieldOrientation | DmFieldDuplex | DmFieldColor | DmFieldDefaultSource},
-        {"invalid values", DmFieldOrientation | DmFieldDuplex | DmFieldColor | DmFieldDefaultSource,
-         3, 4, -5, -3, 1, 1, 2, -3, DmFieldOrientation | DmFieldColor | DmFieldDefaultSource},
-        {"negative as signed", DmFieldOrientation | DmFieldDuplex,
-         static_cast<int16_t>(0x8001), static_cast<int16_t>(0x8001), 2, 15, 1, 1, 1, 15,
-         DmFieldOrientation},
+        {"valid values", DmFieldOrientation | DmFieldDuplex | DmFieldColor | DmFieldDefaultSource, 2, 3, 1, 7,
+         2, 3, 2, 7, DmFieldOrientation | DmFieldDuplex | DmFieldColor | DmFieldDefaultSource},
+        {"invalid values", DmFieldOrientation | DmFieldDuplex | DmFieldColor | DmFieldDefaultSource, 3, 4, -5,
+         -3, 1, 1, 2, -3, DmFieldOrientation | DmFieldColor | DmFieldDefaultSource},
+        {"negative as signed", DmFieldOrientation | DmFieldDuplex, static_cast<int16_t>(0x8001),
+         static_cast<int16_t>(0x8001), 2, 15, 1, 1, 1, 15, DmFieldOrientation},
         {"zero", DmFieldOrientation | DmFieldDuplex, 0, 0, 2, 15, 1, 1, 1, 15, DmFieldOrientation},
     };
     for (const auto& c : cases) {

@@ -136,8 +136,8 @@ TEST(PrivateFieldRepairs, TheIncomingValueIsTestedNotTheTargets)
 {
     DriverExtra target = DefaultRecord().Extra;
     DriverExtra incoming = target;
-    target.HorizontalOffset = 800;   // a label's offset already put there
-    target.PrintSpeed = 99;          // the target's own out-of-range value
+    target.HorizontalOffset = 800;  // a label's offset already put there
+    target.PrintSpeed = 99;         // the target's own out-of-range value
     incoming.HorizontalOffset = -5000;
     incoming.PrintSpeed = 4;
     RepairPrivateFields(&target, &incoming);

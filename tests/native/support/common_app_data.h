@@ -27,7 +27,10 @@ protected:
     }
 
     /* The default catalogue's path. */
-    std::string CataloguePath() const { return folder_ + "/PDR7300Zr/label-list.kmr"; }
+    std::string CataloguePath() const
+    {
+        return folder_ + "/PDR7300Zr/label-list.kmr";
+    }
 
     /* A file's bytes, or "<missing>". */
     static std::string ReadFileBytes(const std::string& path)

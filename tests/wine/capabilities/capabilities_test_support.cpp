@@ -46,7 +46,8 @@ void CatalogueAtDefaultPath::SetUp()
 void CatalogueAtDefaultPath::TearDown()
 {
     catalogueGuard_.reset();
-    if (library != nullptr) FreeLibrary(library);
+    if (library != nullptr)
+        FreeLibrary(library);
 }
 
 void CatalogueAtDefaultPath::PlaceCatalogue(const std::string& text)

@@ -15,20 +15,28 @@ struct Guarded {
     std::vector<uint8_t> bytes;
     size_t size;
     explicit Guarded(size_t size_) : bytes(size_ + 64, Guard), size(size_) {}
-    void* data() { return bytes.data(); }
+    void* data()
+    {
+        return bytes.data();
+    }
     bool GuardIntact() const
     {
         for (size_t i = size; i < bytes.size(); ++i)
-            if (bytes[i] != Guard) return false;
+            if (bytes[i] != Guard)
+                return false;
         return true;
     }
     bool Untouched() const
     {
         for (uint8_t b : bytes)
-            if (b != Guard) return false;
+            if (b != Guard)
+                return false;
         return true;
     }
-    uint16_t U16(size_t i) const { return static_cast<uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8); }
+    uint16_t U16(size_t i) const
+    {
+        return static_cast<uint16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    }
     int32_t I32(size_t i) const
     {
         int32_t value;
@@ -40,7 +48,8 @@ struct Guarded {
         std::wstring text;
         for (size_t u = 0; u < units; ++u) {
             uint16_t unit = U16(i * units + u);
-            if (unit == 0) break;
+            if (unit == 0)
+                break;
             text += static_cast<wchar_t>(unit);
         }
         return text;
@@ -49,7 +58,8 @@ struct Guarded {
     {
         size_t u = Slot(i, units).size();
         for (; u < units; ++u)
-            if (U16(i * units + u) != 0) return false;
+            if (U16(i * units + u) != 0)
+                return false;
         return true;
     }
 };
@@ -88,8 +98,10 @@ TEST_F(DeviceCapabilitiesExport, ScalarIndicesWithAndWithoutABuffer)
         EXPECT_EQ(row.result, Capability(row.index, nullptr));
         Guarded out(row.pairs.size() * 4 + row.shorts.size() * 2);
         EXPECT_EQ(row.result, Capability(row.index, out.data()));
-        for (size_t i = 0; i < row.pairs.size(); ++i) EXPECT_EQ(row.pairs[i], out.I32(i));
-        for (size_t i = 0; i < row.shorts.size(); ++i) EXPECT_EQ(row.shorts[i], out.U16(i));
+        for (size_t i = 0; i < row.pairs.size(); ++i)
+            EXPECT_EQ(row.pairs[i], out.I32(i));
+        for (size_t i = 0; i < row.shorts.size(); ++i)
+            EXPECT_EQ(row.shorts[i], out.U16(i));
         EXPECT_TRUE(out.GuardIntact());
     }
 }
@@ -203,7 +215,8 @@ TEST_F(DeviceCapabilitiesExport, PaperListsAgreeWithEachOtherAndWithFormNames)
         ASSERT_EQ(1, MergeDevMode(&merged, &incoming));
         EXPECT_EQ(sizes.I32(2 * i), merged.Public.dmPaperWidth);
         EXPECT_EQ(sizes.I32(2 * i + 1), merged.Public.dmPaperLength);
-        EXPECT_EQ(names.Slot(i, 64), std::wstring(reinterpret_cast<const wchar_t*>(merged.Public.dmFormName)));
+        EXPECT_EQ(names.Slot(i, 64),
+                  std::wstring(reinterpret_cast<const wchar_t*>(merged.Public.dmFormName)));
     }
 }
 
@@ -214,7 +227,8 @@ TEST_F(DeviceCapabilitiesExport, TheSpoolerRoutesToTheSameAnswers)
     std::vector<WORD> ids(count);
     ASSERT_EQ(4, DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERS,
                                      reinterpret_cast<LPWSTR>(ids.data()), nullptr));
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(TestLabelIds[i], static_cast<short>(ids[i]));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(TestLabelIds[i], static_cast<short>(ids[i]));
     EXPECT_EQ(256, ids[3]);
     std::vector<wchar_t> names(count * 64);
     ASSERT_EQ(4, DeviceCapabilitiesW(DemoPrinterName, L"FILE:", DC_PAPERNAMES, names.data(), nullptr));

@@ -12,7 +12,8 @@ protected:
     BOOL Query(const void* record)
     {
         wchar_t errorText[32];
-        for (wchar_t& unit : errorText) unit = 0x5A5A;
+        for (wchar_t& unit : errorText)
+            unit = 0x5A5A;
         DEVQUERYPRINT_INFO info;
         memset(&info, 0, sizeof info);
         info.cbSize = sizeof info;
@@ -22,7 +23,8 @@ protected:
         info.cchErrorStr = 32;
         info.cchNeeded = 0x1234;
         BOOL result = queryPrint(&info);
-        for (wchar_t unit : errorText) EXPECT_EQ(0x5A5A, unit);
+        for (wchar_t unit : errorText)
+            EXPECT_EQ(0x5A5A, unit);
         EXPECT_EQ(0x1234u, info.cchNeeded);
         return result;
     }
@@ -43,12 +45,9 @@ TEST_F(QueryPrintExport, JobsAreHeldUnlessTheirPaperIsUserSizedOrACatalogueLabel
         short paperSize;
         BOOL accepted;
     } cases[] = {
-        {"user size", 256, TRUE},
-        {"standard paper", 1, FALSE},
-        {"standard paper 9", 9, FALSE},
-        {"label in the catalogue", 257, TRUE},
-        {"last label", 32767, TRUE},
-        {"label not in the catalogue", 258, FALSE},
+        {"user size", 256, TRUE},       {"standard paper", 1, FALSE},
+        {"standard paper 9", 9, FALSE}, {"label in the catalogue", 257, TRUE},
+        {"last label", 32767, TRUE},    {"label not in the catalogue", 258, FALSE},
         {"negative", -300, FALSE},
     };
     for (const auto& c : cases) {

@@ -294,8 +294,7 @@ TEST_F(HostedColorPage, EachModePaintsItsOwnPicture)
                              IDC_COLOR_HEAD4_SWATCH};
     for (int head = 0; head < 4; ++head) {
         const RECT swatch = ControlPageRect(page, swatches[head]);
-        EXPECT_EQ(colors[head], PagePixel((swatch.left + swatch.right) / 2,
-                                          (swatch.top + swatch.bottom) / 2))
+        EXPECT_EQ(colors[head], PagePixel((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2))
             << head;
     }
     EXPECT_EQ(background, PagePixel(preview.left + probe.x, preview.top + probe.y));

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "document_sheet_fixture.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
-#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -36,12 +36,15 @@ protected:
     /* What the library makes of `in` without showing anything. */
     void MergedWithoutSheet(CallerRecord* merged)
     {
-        DOCUMENTPROPERTYHEADER silent = DocumentHeader(
-            printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), merged->get(), DM_COPY);
+        DOCUMENTPROPERTYHEADER silent =
+            DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), merged->get(), DM_COPY);
         ASSERT_EQ(1, entry(nullptr, reinterpret_cast<LPARAM>(&silent)));
     }
 
-    const DriverExtra& Written() { return out.record()->Extra; }
+    const DriverExtra& Written()
+    {
+        return out.record()->Extra;
+    }
 };
 
 RECT PageRectOf(SheetSession& sheet, int id)
@@ -61,19 +64,32 @@ void MoveMouse(SheetSession& sheet, int x, int y)
 }
 
 const int ProcessControls[] = {
-    IDC_COLOR_PROCESS_GROUP, IDC_COLOR_CMY, IDC_COLOR_CMYK, IDC_COLOR_CMY_ON_BACK,
-    IDC_COLOR_RED_LABEL, IDC_COLOR_RED_SCROLL, IDC_COLOR_RED_VALUE, IDC_COLOR_GREEN_LABEL,
-    IDC_COLOR_GREEN_SCROLL, IDC_COLOR_GREEN_VALUE, IDC_COLOR_BLUE_LABEL, IDC_COLOR_BLUE_SCROLL,
-    IDC_COLOR_BLUE_VALUE, IDC_COLOR_SEPARATOR, IDC_COLOR_BRIGHTNESS_SCROLL,
-    IDC_COLOR_BRIGHTNESS_LABEL, IDC_COLOR_CONTRAST_SCROLL, IDC_COLOR_CONTRAST_LABEL,
+    IDC_COLOR_PROCESS_GROUP,
+    IDC_COLOR_CMY,
+    IDC_COLOR_CMYK,
+    IDC_COLOR_CMY_ON_BACK,
+    IDC_COLOR_RED_LABEL,
+    IDC_COLOR_RED_SCROLL,
+    IDC_COLOR_RED_VALUE,
+    IDC_COLOR_GREEN_LABEL,
+    IDC_COLOR_GREEN_SCROLL,
+    IDC_COLOR_GREEN_VALUE,
+    IDC_COLOR_BLUE_LABEL,
+    IDC_COLOR_BLUE_SCROLL,
+    IDC_COLOR_BLUE_VALUE,
+    IDC_COLOR_SEPARATOR,
+    IDC_COLOR_BRIGHTNESS_SCROLL,
+    IDC_COLOR_BRIGHTNESS_LABEL,
+    IDC_COLOR_CONTRAST_SCROLL,
+    IDC_COLOR_CONTRAST_LABEL,
 };
 const int SpotControls[] = {
-    IDC_COLOR_SPOT_GROUP, IDC_COLOR_HEAD1, IDC_COLOR_HEAD2, IDC_COLOR_HEAD3, IDC_COLOR_HEAD4,
-    IDC_COLOR_HEAD1_SWATCH, IDC_COLOR_HEAD2_SWATCH, IDC_COLOR_HEAD3_SWATCH,
-    IDC_COLOR_HEAD4_SWATCH, IDC_COLOR_READOUT, IDC_COLOR_EXACT_MATCH,
+    IDC_COLOR_SPOT_GROUP,   IDC_COLOR_HEAD1,        IDC_COLOR_HEAD2,        IDC_COLOR_HEAD3,
+    IDC_COLOR_HEAD4,        IDC_COLOR_HEAD1_SWATCH, IDC_COLOR_HEAD2_SWATCH, IDC_COLOR_HEAD3_SWATCH,
+    IDC_COLOR_HEAD4_SWATCH, IDC_COLOR_READOUT,      IDC_COLOR_EXACT_MATCH,
 };
-const int ChangeButtons[] = {IDC_COLOR_HEAD1_CHANGE, IDC_COLOR_HEAD2_CHANGE,
-                             IDC_COLOR_HEAD3_CHANGE, IDC_COLOR_HEAD4_CHANGE};
+const int ChangeButtons[] = {IDC_COLOR_HEAD1_CHANGE, IDC_COLOR_HEAD2_CHANGE, IDC_COLOR_HEAD3_CHANGE,
+                             IDC_COLOR_HEAD4_CHANGE};
 
 void ExpectGroup(SheetSession& sheet, const int* ids, size_t count, bool shown)
 {

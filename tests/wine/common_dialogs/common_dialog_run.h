@@ -25,15 +25,15 @@ struct DialogRecords {
 
 /* What one dialog showed and returned. */
 struct DialogRun {
-    bool Driven = false;                /* the hook read the dialog and pressed OK */
-    bool Returned = false;              /* the dialog call returned TRUE */
-    std::vector<std::wstring> Entries;  /* the paper combo box, in its order */
-    std::wstring Shown;                 /* the paper selected as the dialog opened ... */
-    WORD ShownId = 0;                   /* ... and the paper id it stands for */
-    std::wstring Chosen;                /* the paper picked, when one was asked for */
+    bool Driven = false;               /* the hook read the dialog and pressed OK */
+    bool Returned = false;             /* the dialog call returned TRUE */
+    std::vector<std::wstring> Entries; /* the paper combo box, in its order */
+    std::wstring Shown;                /* the paper selected as the dialog opened ... */
+    WORD ShownId = 0;                  /* ... and the paper id it stands for */
+    std::wstring Chosen;               /* the paper picked, when one was asked for */
     WORD ChosenId = 0;
-    DialogRecords Result;               /* the records the dialog handed back */
-    POINT PaperSize = {};               /* Page Setup's paper size, hundredths of a mm */
+    DialogRecords Result; /* the records the dialog handed back */
+    POINT PaperSize = {}; /* Page Setup's paper size, hundredths of a mm */
 };
 
 /* `choose` names the paper to pick; empty leaves the dialog's choice. */

@@ -91,9 +91,10 @@ std::vector<uint8_t> ThroughTheDriver(const std::vector<uint8_t>& record)
     DemoPrinter printer;
     std::vector<uint8_t> in = record;
     std::vector<uint8_t> out(DriverDevModeSize);
-    EXPECT_EQ(IDOK, DocumentPropertiesW(nullptr, printer.Handle(), const_cast<LPWSTR>(DemoPrinterName),
-                                        reinterpret_cast<DEVMODEW*>(out.data()),
-                                        reinterpret_cast<DEVMODEW*>(in.data()), DM_IN_BUFFER | DM_OUT_BUFFER));
+    EXPECT_EQ(IDOK,
+              DocumentPropertiesW(nullptr, printer.Handle(), const_cast<LPWSTR>(DemoPrinterName),
+                                  reinterpret_cast<DEVMODEW*>(out.data()),
+                                  reinterpret_cast<DEVMODEW*>(in.data()), DM_IN_BUFFER | DM_OUT_BUFFER));
     return out;
 }
 

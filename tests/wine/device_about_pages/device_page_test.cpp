@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "settings/devmode_ops.h"
-#include "sheet_session.h"
-#include "sheet_test_support.h"
 #include "sheet_context/sheet_context.h"
 #include "sheet_context/spooler_calls.h"
+#include "sheet_session.h"
+#include "sheet_test_support.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -105,9 +105,9 @@ protected:
         in.Extra.CutterEnabled = 1;
         DOCUMENTPROPERTYHEADER document =
             DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), nullptr, 0);
-        auto sheet = SheetSession::Open(
-            DriverExport<PFNPROPSHEETUI>(documentLibrary, "DrvDocumentPropertySheets"),
-            reinterpret_cast<LPARAM>(&document));
+        auto sheet =
+            SheetSession::Open(DriverExport<PFNPROPSHEETUI>(documentLibrary, "DrvDocumentPropertySheets"),
+                               reinterpret_cast<LPARAM>(&document));
         CutterControls shown = {true, true, true};
         if (sheet != nullptr) {
             sheet->SelectPage(FeaturesPage);

@@ -21,8 +21,8 @@ VersionValue::VersionValue()
         DWORD size = 0;
         if (RegQueryValueExW(key, L"Version", nullptr, &savedType, nullptr, &size) == ERROR_SUCCESS) {
             saved.resize(size);
-            hadValue = RegQueryValueExW(key, L"Version", nullptr, &savedType, saved.data(), &size) ==
-                       ERROR_SUCCESS;
+            hadValue =
+                RegQueryValueExW(key, L"Version", nullptr, &savedType, saved.data(), &size) == ERROR_SUCCESS;
         }
         RegCloseKey(key);
     }

@@ -121,7 +121,10 @@ protected:
         library = LoadDriverLibrary();
         ASSERT_NE(nullptr, library);
     }
-    void TearDown() override { FreeLibrary(library); }
+    void TearDown() override
+    {
+        FreeLibrary(library);
+    }
 
     std::wstring DevicePageVersion()
     {

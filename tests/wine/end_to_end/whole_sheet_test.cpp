@@ -20,8 +20,8 @@ namespace {
 
 enum Page { LabelPage, HalftonePage, IntensityPage, ColorPage, LayoutPage, FeaturesPage, AboutPage };
 
-LabelEntry Label(const char* name, const char* width, const char* length, const char* horz,
-                 const char* vert, int units, int id)
+LabelEntry Label(const char* name, const char* width, const char* length, const char* horz, const char* vert,
+                 int units, int id)
 {
     LabelEntry label = {};
     strcpy(label.name, name);

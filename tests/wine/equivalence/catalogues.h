@@ -14,6 +14,9 @@ std::string MixedCatalogue();
 std::string NumberedCatalogue(int count);
 /* A label in tenths of a millimetre first, then one in millimetres. */
 std::string TenthsFirstCatalogue();
-inline std::string EmptyCatalogue() { return "[]"; }
+inline std::string EmptyCatalogue()
+{
+    return "[]";
+}
 
 #endif

@@ -13,7 +13,10 @@ std::wstring ClassOf(HWND window)
     return name;
 }
 
-bool SameClass(const std::wstring& name, const wchar_t* other) { return lstrcmpiW(name.c_str(), other) == 0; }
+bool SameClass(const std::wstring& name, const wchar_t* other)
+{
+    return lstrcmpiW(name.c_str(), other) == 0;
+}
 
 bool IsCheckable(HWND button)
 {
@@ -65,8 +68,8 @@ std::string DescribeSpin(HWND control)
     BOOL failed = FALSE;
     const LRESULT position = SendMessageW(control, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
     HWND buddy = reinterpret_cast<HWND>(SendMessageW(control, UDM_GETBUDDY, 0, 0));
-    return Format(" spin=%ld%s range=%d..%d buddy=%d", static_cast<long>(position), failed ? "(failed)" : "", low,
-                  high, buddy != nullptr ? GetDlgCtrlID(buddy) : -1);
+    return Format(" spin=%ld%s range=%d..%d buddy=%d", static_cast<long>(position), failed ? "(failed)" : "",
+                  low, high, buddy != nullptr ? GetDlgCtrlID(buddy) : -1);
 }
 
 }  // namespace
@@ -82,10 +85,11 @@ std::wstring WindowText(HWND window)
 std::string DescribeControl(HWND control)
 {
     const std::wstring name = ClassOf(control);
-    std::string text = Format("id=%d class=", GetDlgCtrlID(control)) + Quoted(name) + " text=" +
-                       Quoted(WindowText(control)) +
-                       Format(" visible=%d enabled=%d", (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0,
-                              IsWindowEnabled(control) != FALSE);
+    std::string text =
+        Format("id=%d class=", GetDlgCtrlID(control)) + Quoted(name) +
+        " text=" + Quoted(WindowText(control)) +
+        Format(" visible=%d enabled=%d", (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0,
+               IsWindowEnabled(control) != FALSE);
     if (SameClass(name, L"Button") && IsCheckable(control))
         text += Format(" check=%ld", static_cast<long>(SendMessageW(control, BM_GETCHECK, 0, 0)));
     else if (SameClass(name, L"ScrollBar"))

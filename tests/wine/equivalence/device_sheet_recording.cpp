@@ -30,7 +30,8 @@ void RecordDeviceSheets(ObservationLog& log, const DriverUnderTest& driver, Reco
         header.cbSize = sizeof header;
         header.hPrinter = printer.Handle();
         header.pszPrinterName = PrinterName;
-        std::unique_ptr<SheetSession> sheet = OpenSheet(driver.DeviceSheets, reinterpret_cast<LPARAM>(&header));
+        std::unique_ptr<SheetSession> sheet =
+            OpenSheet(driver.DeviceSheets, reinterpret_cast<LPARAM>(&header));
         if (sheet == nullptr) {
             log.Add("sheet did not open");
         } else {

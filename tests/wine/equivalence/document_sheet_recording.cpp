@@ -17,7 +17,8 @@ void LabelSteps(DocumentSheetRun& run)
 {
     run.Step("select label page", [](SheetSession& s) { SelectPageNow(s, LabelPage); });
     for (int index : {2, 6, 4, 0})
-        run.Step(Format("choose label %d", index), [=](SheetSession& s) { ChooseItem(s, IDC_LABEL_COMBO, index); });
+        run.Step(Format("choose label %d", index),
+                 [=](SheetSession& s) { ChooseItem(s, IDC_LABEL_COMBO, index); });
 }
 
 void HalftoneSteps(DocumentSheetRun& run)
@@ -41,11 +42,11 @@ void HalftoneSteps(DocumentSheetRun& run)
     for (const auto& scroll : scrolls)
         run.Step(std::string("scroll ") + scroll.Name,
                  [=](SheetSession& s) { s.Scroll(scroll.Bar, scroll.Code, scroll.Position); });
-    for (const auto& click : {std::make_pair("error diffusion", IDC_HALFTONE_DIFFUSION),
-                              std::make_pair("fast", IDC_HALFTONE_FAST), std::make_pair("fine", IDC_HALFTONE_FINE),
-                              std::make_pair("smoothing", IDC_HALFTONE_SMOOTHING),
-                              std::make_pair("optimum", IDC_HALFTONE_OPTIMUM),
-                              std::make_pair("coarse", IDC_HALFTONE_COARSE)})
+    for (const auto& click :
+         {std::make_pair("error diffusion", IDC_HALFTONE_DIFFUSION),
+          std::make_pair("fast", IDC_HALFTONE_FAST), std::make_pair("fine", IDC_HALFTONE_FINE),
+          std::make_pair("smoothing", IDC_HALFTONE_SMOOTHING),
+          std::make_pair("optimum", IDC_HALFTONE_OPTIMUM), std::make_pair("coarse", IDC_HALFTONE_COARSE)})
         run.Step(std::string("click ") + click.first, [=](SheetSession& s) { s.Click(click.second); });
 }
 
@@ -100,7 +101,8 @@ void ColorSteps(DocumentSheetRun& run)
     run.Step("see the halftone page in spot mode", [](SheetSession& s) { SelectPageNow(s, HalftonePage); });
     run.Step("back to the color page", [](SheetSession& s) { SelectPageNow(s, ColorPage); });
     run.Step("click process", [](SheetSession& s) { s.Click(IDC_COLOR_PROCESS); });
-    run.Step("see the halftone page in process mode", [](SheetSession& s) { SelectPageNow(s, HalftonePage); });
+    run.Step("see the halftone page in process mode",
+             [](SheetSession& s) { SelectPageNow(s, HalftonePage); });
     run.Step("back to the color page", [](SheetSession& s) { SelectPageNow(s, ColorPage); });
     run.Step("click spot again", [](SheetSession& s) { s.Click(IDC_COLOR_SPOT); });
 }
@@ -110,11 +112,14 @@ void LayoutSteps(DocumentSheetRun& run)
     run.Step("select layout page", [](SheetSession& s) { SelectPageNow(s, LayoutPage); });
     run.Step("click landscape", [](SheetSession& s) { s.Click(IDC_LAYOUT_LANDSCAPE); });
     for (const wchar_t* copies : {L"0", L"25001", L"", L"7"}) {
-        run.Step("type copies " + Quoted(copies), [=](SheetSession& s) { s.SetText(IDC_LAYOUT_COPIES, copies); });
-        run.Step("try to leave for the features page", [](SheetSession& s) { SelectPageNow(s, FeaturesPage); });
+        run.Step("type copies " + Quoted(copies),
+                 [=](SheetSession& s) { s.SetText(IDC_LAYOUT_COPIES, copies); });
+        run.Step("try to leave for the features page",
+                 [](SheetSession& s) { SelectPageNow(s, FeaturesPage); });
         run.Step("back to the layout page", [](SheetSession& s) { SelectPageNow(s, LayoutPage); });
     }
-    run.Step("click always use driver setting", [](SheetSession& s) { s.Click(IDC_LAYOUT_ALWAYS_USE_DRIVER); });
+    run.Step("click always use driver setting",
+             [](SheetSession& s) { s.Click(IDC_LAYOUT_ALWAYS_USE_DRIVER); });
 }
 
 void FeaturesSteps(DocumentSheetRun& run)
@@ -158,8 +163,8 @@ void ScriptedSession(DocumentSheetRun& run)
 
 }  // namespace
 
-DocumentSheetRun::DocumentSheetRun(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer,
-                                   const CallerInput& caller, DWORD mode)
+DocumentSheetRun::DocumentSheetRun(ObservationLog& log, const DriverUnderTest& driver,
+                                   RecordedPrinter& printer, const CallerInput& caller, DWORD mode)
     : log(log), driver(driver), printer(printer), output(OutputSizeFor(caller) + OutputTail, OutputGuard)
 {
     header.cbSize = sizeof header;

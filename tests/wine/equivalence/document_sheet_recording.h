@@ -34,7 +34,10 @@ public:
      * output buffer, the catalogue and the printer's data. */
     void Finish(bool ok);
     /* The open sheet; null before Open, when it failed, and after Finish. */
-    SheetSession* Session() { return sheet.get(); }
+    SheetSession* Session()
+    {
+        return sheet.get();
+    }
 
 private:
     ObservationLog& log;

@@ -11,7 +11,8 @@ bool LoadDriverUnderTest(const wchar_t* path, DriverUnderTest* driver)
     driver->Library = library;
     driver->DocumentSheets = DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets");
     driver->DeviceSheets = DriverExport<PFNPROPSHEETUI>(library, "DrvDevicePropertySheets");
-    driver->DeviceCapabilities = DriverExport<contract::DeviceCapabilitiesCall>(library, "DrvDeviceCapabilities");
+    driver->DeviceCapabilities =
+        DriverExport<contract::DeviceCapabilitiesCall>(library, "DrvDeviceCapabilities");
     driver->QueryPrint = DriverExport<contract::QueryPrintCall>(library, "DevQueryPrintEx");
     driver->ConvertDevMode = DriverExport<contract::ConvertDevModeCall>(library, "DrvConvertDevMode");
     driver->PrinterEvent = DriverExport<contract::PrinterEventCall>(library, "DrvPrinterEvent");

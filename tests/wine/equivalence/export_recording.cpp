@@ -16,8 +16,8 @@ const DWORD LastErrorBefore = 0xE0E0E0E0;
 /* Room for the longest list: 128 labels' paper names of 64 characters, and
  * one more for a record's own custom paper. */
 const size_t CapabilityBufferBytes = (128 + 1) * 64 * sizeof(wchar_t);
-const WORD CapabilityIndexes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
-                                  12, 13, 14, 15, 16, 17, 18, 19, 20, 0xFFFF};
+const WORD CapabilityIndexes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                  11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 0xFFFF};
 wchar_t PrinterName[] = L"PDR-7300 Zr";
 wchar_t UnknownPrinterName[] = L"No such printer";
 
@@ -41,8 +41,7 @@ class ExportRecorder {
 public:
     ExportRecorder(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer)
         : log(log), driver(driver), printer(printer)
-    {
-    }
+    {}
 
     void Capabilities(const CallerInput& input);
     void JobQuery(const CallerInput& input);
@@ -54,7 +53,10 @@ public:
 private:
     /* The input placed afresh for each call, and a line when a call wrote
      * into it. */
-    DEVMODEW* Place(const CallerInput& input) { return area.Place(input); }
+    DEVMODEW* Place(const CallerInput& input)
+    {
+        return area.Place(input);
+    }
     void NoteInputWrites(const char* call);
     std::string Convert(const CallerInput& input, LPWSTR name, size_t bufferBytes, LONG count, DWORD mode,
                         const uint16_t* layout);
@@ -83,7 +85,8 @@ void ExportRecorder::Capabilities(const CallerInput& input)
             return Format("result=%ld", static_cast<long>(result));
         });
         NoteInputWrites("capabilities");
-        log.Add(Format("caps index=%u no-buffer result=%ld buffer ", index, static_cast<long>(bare)) + buffered);
+        log.Add(Format("caps index=%u no-buffer result=%ld buffer ", index, static_cast<long>(bare)) +
+                buffered);
     }
 }
 
@@ -137,12 +140,13 @@ void ExportRecorder::Conversions(const CallerInput& input)
         const LONG needed = layout[0] + layout[1];
         for (LONG count : {LONG(0), needed - 1, needed, LONG(600)}) {
             const size_t bytes = static_cast<size_t>(count > needed ? count : needed);
-            log.Add(Format("mode=1 layout=%u/%u/%04x/%04x count=%ld ", layout[0], layout[1], layout[2], layout[3],
-                           static_cast<long>(count)) +
+            log.Add(Format("mode=1 layout=%u/%u/%04x/%04x count=%ld ", layout[0], layout[1], layout[2],
+                           layout[3], static_cast<long>(count)) +
                     Convert(input, PrinterName, bytes, count, contract::ConvertToCallerLayout, layout));
         }
     }
-    for (DWORD mode : {DWORD(contract::ConvertTo351), DWORD(contract::DriverDefault), DWORD(0), DWORD(3), DWORD(8)}) {
+    for (DWORD mode :
+         {DWORD(contract::ConvertTo351), DWORD(contract::DriverDefault), DWORD(0), DWORD(3), DWORD(8)}) {
         for (LONG count : {LONG(-1), LONG(0), LONG(299), LONG(300), LONG(507), LONG(508), LONG(600)}) {
             const size_t bytes = count > 0 ? static_cast<size_t>(count) : 1;
             log.Add(Format("mode=%lu count=%ld ", mode, static_cast<long>(count)) +
@@ -178,7 +182,8 @@ void ExportRecorder::SilentDocumentCall(const CallerInput& input, HANDLE handle,
 void ExportRecorder::SilentDocumentCalls(const CallerInput& input)
 {
     ObservationLog::Scope scope(log, "rec=" + input.Name + " document");
-    for (DWORD mode : {DWORD(0), DWORD(DM_COPY), DWORD(DM_UPDATE | DM_COPY), DWORD(DM_COPY | contract::NoPermission)})
+    for (DWORD mode :
+         {DWORD(0), DWORD(DM_COPY), DWORD(DM_UPDATE | DM_COPY), DWORD(DM_COPY | contract::NoPermission)})
         SilentDocumentCall(input, printer.Handle(), mode, true);
 }
 
@@ -195,8 +200,8 @@ void ExportRecorder::SilentDocumentCallsWithoutPrinter(const CallerInput& input)
 void ExportRecorder::PrinterEvents()
 {
     for (INT event = 1; event <= 8; ++event)
-        log.Add(Format("printer-event event=%d result=%d", event,
-                       driver.PrinterEvent(PrinterName, event, 0, 0)));
+        log.Add(
+            Format("printer-event event=%d result=%d", event, driver.PrinterEvent(PrinterName, event, 0, 0)));
 }
 
 bool UsedWithEveryCatalogue(const CallerInput& input)

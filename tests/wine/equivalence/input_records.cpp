@@ -98,9 +98,10 @@ void AddLayoutInputs(std::vector<CallerInput>& inputs)
     inputs.push_back(Relaid("layout-220-4000-0402", record, PublicPartSize, CurrentSpecVersion, 4000,
                             CurrentDriverVersion));
     inputs.push_back(Relaid("layout-100-50-spec0", record, 100, 0, 50, CurrentDriverVersion));
-    inputs.push_back(Relaid("layout-100-50-spec0401", record, 100, CurrentSpecVersion, 50, CurrentDriverVersion));
-    inputs.push_back(Relaid("layout-240-288-spec0401", record, 240, CurrentSpecVersion, CurrentDriverExtraSize,
-                            CurrentDriverVersion));
+    inputs.push_back(
+        Relaid("layout-100-50-spec0401", record, 100, CurrentSpecVersion, 50, CurrentDriverVersion));
+    inputs.push_back(Relaid("layout-240-288-spec0401", record, 240, CurrentSpecVersion,
+                            CurrentDriverExtraSize, CurrentDriverVersion));
     inputs.push_back(Relaid("layout-0-0", record, 0, 0, 0, 0));
     DriverDevMode foreign = record;
     foreign.Extra.Signature = 0x12345678;
@@ -117,31 +118,56 @@ struct FieldValue {
 };
 
 const FieldValue PrivateFieldValues[] = {
-    {"HorizontalOffset", 4, 4, 1201},     {"HorizontalOffset", 4, 4, -1201},
-    {"VerticalOffset", 8, 4, 1201},       {"VerticalOffset", 8, 4, -1201},
-    {"Option12", 12, 4, 0x7FFFFFFF},      {"ProcessColorSet", 16, 4, 2},
-    {"Option20", 20, 4, 2},               {"Option24", 24, 4, 4},
-    {"Option28", 28, 4, 2},               {"Option32", 32, 4, 2},
-    {"PrintSpeed", 36, 4, 1},             {"PrintSpeed", 36, 4, 8},
-    {"HalftoneMethod", 104, 4, 6},        {"DiffusionQuality", 108, 4, 2},
-    {"SmoothingFilter", 112, 4, 2},       {"Sharpness", 116, 4, 5},
-    {"HalftoneIntensity", 120, 4, 3},     {"ColorMode", 124, 4, 2},
-    {"HeadIntensity1", 128, 2, 0},        {"HeadIntensity2", 130, 2, 33},
-    {"HeadIntensity3", 132, 2, 0xFFFF},   {"HeadIntensity4", 134, 2, 0},
-    {"TapeThriftEnabled", 136, 4, 2},     {"PullbackEnabled", 140, 4, 2},
-    {"PullbackMode", 144, 4, 7},          {"CutterEnabled", 148, 4, 2},
-    {"CutEvery", 152, 4, 0},              {"CutEvery", 152, 4, 25001},
-    {"CutOffset", 156, 4, -1201},         {"CutOffset", 156, 4, 1201},
-    {"Brightness", 160, 2, 201},          {"Contrast", 162, 2, 201},
-    {"RedLevel", 164, 2, 0xFFFF},         {"GreenLevel", 166, 2, 201},
-    {"BlueLevel", 168, 2, 201},           {"Reserved170", 170, 2, 0xFFFF},
-    {"CmyOnBack3Heads", 172, 4, 2},       {"SpotHeadEnabled1", 176, 4, 2},
-    {"SpotHeadEnabled4", 188, 4, 0xFFFFFFFF}, {"SpotHeadColor1", 192, 4, 0xFF123456},
-    {"SpotHeadColor4", 204, 4, 0x80336699}, {"ExactRgbMatch", 208, 4, 2},
-    {"Option212", 212, 4, 3},             {"Option212", 212, 4, -3},
-    {"CustomColors1", 216, 4, 0xFF00FF00}, {"AlwaysUseDriverSetting", 280, 4, 2},
-    {"DriverCopies", 284, 2, 0},          {"DriverCopies", 284, 2, 25001},
-    {"DriverCopies", 284, 2, 0x8000},     {"Reserved286", 286, 2, 0xFFFF},
+    {"HorizontalOffset", 4, 4, 1201},
+    {"HorizontalOffset", 4, 4, -1201},
+    {"VerticalOffset", 8, 4, 1201},
+    {"VerticalOffset", 8, 4, -1201},
+    {"Option12", 12, 4, 0x7FFFFFFF},
+    {"ProcessColorSet", 16, 4, 2},
+    {"Option20", 20, 4, 2},
+    {"Option24", 24, 4, 4},
+    {"Option28", 28, 4, 2},
+    {"Option32", 32, 4, 2},
+    {"PrintSpeed", 36, 4, 1},
+    {"PrintSpeed", 36, 4, 8},
+    {"HalftoneMethod", 104, 4, 6},
+    {"DiffusionQuality", 108, 4, 2},
+    {"SmoothingFilter", 112, 4, 2},
+    {"Sharpness", 116, 4, 5},
+    {"HalftoneIntensity", 120, 4, 3},
+    {"ColorMode", 124, 4, 2},
+    {"HeadIntensity1", 128, 2, 0},
+    {"HeadIntensity2", 130, 2, 33},
+    {"HeadIntensity3", 132, 2, 0xFFFF},
+    {"HeadIntensity4", 134, 2, 0},
+    {"TapeThriftEnabled", 136, 4, 2},
+    {"PullbackEnabled", 140, 4, 2},
+    {"PullbackMode", 144, 4, 7},
+    {"CutterEnabled", 148, 4, 2},
+    {"CutEvery", 152, 4, 0},
+    {"CutEvery", 152, 4, 25001},
+    {"CutOffset", 156, 4, -1201},
+    {"CutOffset", 156, 4, 1201},
+    {"Brightness", 160, 2, 201},
+    {"Contrast", 162, 2, 201},
+    {"RedLevel", 164, 2, 0xFFFF},
+    {"GreenLevel", 166, 2, 201},
+    {"BlueLevel", 168, 2, 201},
+    {"Reserved170", 170, 2, 0xFFFF},
+    {"CmyOnBack3Heads", 172, 4, 2},
+    {"SpotHeadEnabled1", 176, 4, 2},
+    {"SpotHeadEnabled4", 188, 4, 0xFFFFFFFF},
+    {"SpotHeadColor1", 192, 4, 0xFF123456},
+    {"SpotHeadColor4", 204, 4, 0x80336699},
+    {"ExactRgbMatch", 208, 4, 2},
+    {"Option212", 212, 4, 3},
+    {"Option212", 212, 4, -3},
+    {"CustomColors1", 216, 4, 0xFF00FF00},
+    {"AlwaysUseDriverSetting", 280, 4, 2},
+    {"DriverCopies", 284, 2, 0},
+    {"DriverCopies", 284, 2, 25001},
+    {"DriverCopies", 284, 2, 0x8000},
+    {"Reserved286", 286, 2, 0xFFFF},
 };
 
 void Store(DriverDevMode& record, const FieldValue& field)
@@ -160,8 +186,8 @@ void AddPrivateFieldInputs(std::vector<CallerInput>& inputs)
         DriverDevMode record = WithPaper(257, 0, 0);
         Store(record, field);
         Store(everyField, field);
-        inputs.push_back(InputOf(Format("private-%s=%lld", field.Name, static_cast<long long>(field.Value)),
-                                 record));
+        inputs.push_back(
+            InputOf(Format("private-%s=%lld", field.Name, static_cast<long long>(field.Value)), record));
     }
     inputs.push_back(InputOf("private-every-field-out-of-range", everyField));
     DriverDevMode unterminated = WithPaper(257, 0, 0);
@@ -178,11 +204,19 @@ void AddPublicFieldInputs(std::vector<CallerInput>& inputs)
     static const PublicCase cases[] = {
         {"orientation-landscape", [](PublicDevMode& p) { p.dmOrientation = 2; }},
         {"orientation-3", [](PublicDevMode& p) { p.dmOrientation = 3; }},
-        {"orientation-3-no-field", [](PublicDevMode& p) { p.dmOrientation = 3; p.dmFields &= ~DmFieldOrientation; }},
+        {"orientation-3-no-field",
+         [](PublicDevMode& p) {
+             p.dmOrientation = 3;
+             p.dmFields &= ~DmFieldOrientation;
+         }},
         {"copies-0", [](PublicDevMode& p) { p.dmCopies = 0; }},
         {"copies-25000", [](PublicDevMode& p) { p.dmCopies = 25000; }},
         {"copies-25001", [](PublicDevMode& p) { p.dmCopies = 25001; }},
-        {"copies-0-no-field", [](PublicDevMode& p) { p.dmCopies = 0; p.dmFields &= ~DmFieldCopies; }},
+        {"copies-0-no-field",
+         [](PublicDevMode& p) {
+             p.dmCopies = 0;
+             p.dmFields &= ~DmFieldCopies;
+         }},
         {"duplex-2", [](PublicDevMode& p) { p.dmDuplex = 2; }},
         {"duplex-4", [](PublicDevMode& p) { p.dmDuplex = 4; }},
         {"color-1", [](PublicDevMode& p) { p.dmColor = 1; }},
@@ -190,15 +224,18 @@ void AddPublicFieldInputs(std::vector<CallerInput>& inputs)
         {"source-7", [](PublicDevMode& p) { p.dmDefaultSource = 7; }},
         {"fields-0", [](PublicDevMode& p) { p.dmFields = 0; }},
         {"fields-all", [](PublicDevMode& p) { p.dmFields = 0xFFFFFFFF; }},
-        {"device-name-unterminated", [](PublicDevMode& p) {
+        {"device-name-unterminated",
+         [](PublicDevMode& p) {
              for (char16_t& unit : p.dmDeviceName)
                  unit = u'D';
          }},
-        {"form-name-unterminated", [](PublicDevMode& p) {
+        {"form-name-unterminated",
+         [](PublicDevMode& p) {
              for (char16_t& unit : p.dmFormName)
                  unit = u'F';
          }},
-        {"other-members-set", [](PublicDevMode& p) {
+        {"other-members-set",
+         [](PublicDevMode& p) {
              p.dmScale = 50;
              p.dmPrintQuality = -4;
              p.dmYResolution = 600;

@@ -19,7 +19,7 @@
 
 struct CallerInput {
     std::string Name;
-    bool Present = true;  /* false: the caller passes no record */
+    bool Present = true; /* false: the caller passes no record */
     std::vector<uint8_t> Bytes;
 };
 

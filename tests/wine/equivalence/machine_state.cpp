@@ -82,7 +82,8 @@ std::string RecordedPrinter::DescribeValue(const wchar_t* name)
         GetPrinterDataW(handle, const_cast<LPWSTR>(name), &type, bytes, sizeof bytes, &needed);
     if (error != ERROR_SUCCESS)
         return Format("error=%lu", error);
-    return Format("type=%lu size=%lu bytes=", type, needed) + Hex(bytes, needed < sizeof bytes ? needed : sizeof bytes);
+    return Format("type=%lu size=%lu bytes=", type, needed) +
+           Hex(bytes, needed < sizeof bytes ? needed : sizeof bytes);
 }
 
 void RecordedPrinter::UseOptions(int pullback, int cutter)
@@ -105,8 +106,8 @@ void RecordedPrinter::ForgetMarkers()
 void UseVersionText(const wchar_t* text)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, VersionKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, VersionKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
         return;
     if (text == nullptr)
         RegDeleteValueW(key, L"Version");
@@ -151,7 +152,8 @@ MachineStateGuard::SavedValue MachineStateGuard::Read(HKEY root, const wchar_t* 
     return value;
 }
 
-void MachineStateGuard::Restore(HKEY root, const wchar_t* subKey, const wchar_t* name, const SavedValue& value)
+void MachineStateGuard::Restore(HKEY root, const wchar_t* subKey, const wchar_t* name,
+                                const SavedValue& value)
 {
     HKEY key = nullptr;
     if (RegCreateKeyExW(root, subKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)

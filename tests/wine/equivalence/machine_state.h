@@ -23,7 +23,10 @@ class RecordedPrinter {
 public:
     RecordedPrinter();
     ~RecordedPrinter();
-    HANDLE Handle() const { return handle; }
+    HANDLE Handle() const
+    {
+        return handle;
+    }
 
     void SetValue(const wchar_t* name, DWORD value);
     /* The spooler cannot delete printer data under Wine; the values live in

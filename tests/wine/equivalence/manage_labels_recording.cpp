@@ -61,13 +61,17 @@ void Type(HWND dialog, int id, const wchar_t* text)
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-void Press(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void Press(HWND dialog, int id)
+{
+    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
 
 void SelectEntry(HWND dialog, int index)
 {
     HWND list = GetDlgItem(dialog, IDC_MANAGE_LIST);
     SendMessageW(list, LB_SETCURSEL, index, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_MANAGE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_MANAGE_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
 }
 
 struct LabelFields {
@@ -99,8 +103,7 @@ public:
     ManageLabelsRun(ObservationLog& log, const DriverUnderTest& driver, RecordedPrinter& printer,
                     const CallerInput& input)
         : log(log), run(log, driver, printer, input, DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY)
-    {
-    }
+    {}
 
     bool Open()
     {
@@ -187,19 +190,24 @@ void EditingScenario(ManageLabelsRun& run)
 {
     for (int entry : {1, 2})
         run.Step(Format("select entry %d", entry), [=](HWND d) { SelectEntry(d, entry); });
-    for (const auto& units : {std::make_pair("inches", IDC_MANAGE_INCHES), std::make_pair("inches", IDC_MANAGE_INCHES),
-                              std::make_pair("mm", IDC_MANAGE_MM)})
+    for (const auto& units :
+         {std::make_pair("inches", IDC_MANAGE_INCHES), std::make_pair("inches", IDC_MANAGE_INCHES),
+          std::make_pair("mm", IDC_MANAGE_MM)})
         run.Step(std::string("click ") + units.first, [=](HWND d) { Press(d, units.second); });
     run.Step("select entry 0", [](HWND d) { SelectEntry(d, 0); });
     run.Step("click mm", [](HWND d) { Press(d, IDC_MANAGE_MM); });
     run.Step("click inches", [](HWND d) { Press(d, IDC_MANAGE_INCHES); });
-    const LabelFields adds[] = {
-        {L"  New label \t", L"3.5", L"2", L"5", L"-5"},    {L"Too narrow", L"0.39", L"2", L"0", L"0"},
-        {L"Too wide", L"5.07", L"2", L"0", L"0"},          {L"Too long", L"0.40", L"121", L"0", L"0"},
-        {L"Offset", L"5.06", L"120", L"1201", L"0"},       {L"Offset", L"5.06", L"120", L"+5", L"-1201"},
-        {L"Offset", L"5.06", L"120", L"12.9", L"abc"},     {L"", L"4", L"6", L"0", L"0"},
-        {L"   ", L"4", L"6", L"0", L"0"},                  {L"vial", L"4", L"6", L"0", L"0"},
-        {L"\u00c9tiquette \u00fc", L"4", L"6", L"-1200", L"1200"}};
+    const LabelFields adds[] = {{L"  New label \t", L"3.5", L"2", L"5", L"-5"},
+                                {L"Too narrow", L"0.39", L"2", L"0", L"0"},
+                                {L"Too wide", L"5.07", L"2", L"0", L"0"},
+                                {L"Too long", L"0.40", L"121", L"0", L"0"},
+                                {L"Offset", L"5.06", L"120", L"1201", L"0"},
+                                {L"Offset", L"5.06", L"120", L"+5", L"-1201"},
+                                {L"Offset", L"5.06", L"120", L"12.9", L"abc"},
+                                {L"", L"4", L"6", L"0", L"0"},
+                                {L"   ", L"4", L"6", L"0", L"0"},
+                                {L"vial", L"4", L"6", L"0", L"0"},
+                                {L"\u00c9tiquette \u00fc", L"4", L"6", L"-1200", L"1200"}};
     for (const LabelFields& fields : adds)
         run.Add(fields);
     run.Step("click mm", [](HWND d) { Press(d, IDC_MANAGE_MM); });

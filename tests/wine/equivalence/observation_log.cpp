@@ -28,7 +28,10 @@ ObservationLog::Scope::Scope(ObservationLog& log, const std::string& name) : log
     log.scopes.push_back(name);
 }
 
-ObservationLog::Scope::~Scope() { log.scopes.pop_back(); }
+ObservationLog::Scope::~Scope()
+{
+    log.scopes.pop_back();
+}
 
 std::string Format(const char* format, ...)
 {
@@ -57,7 +60,10 @@ std::string Hex(const void* bytes, size_t size)
     return text;
 }
 
-std::string Hex(const std::string& bytes) { return Hex(bytes.data(), bytes.size()); }
+std::string Hex(const std::string& bytes)
+{
+    return Hex(bytes.data(), bytes.size());
+}
 
 std::string Quoted(const std::wstring& text)
 {

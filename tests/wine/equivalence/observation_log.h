@@ -17,8 +17,14 @@ class ObservationLog {
 public:
     /* One line: the open scopes, then `what`. */
     void Add(const std::string& what);
-    size_t Count() const { return count; }
-    const std::string& Text() const { return text; }
+    size_t Count() const
+    {
+        return count;
+    }
+    const std::string& Text() const
+    {
+        return text;
+    }
     bool SaveTo(const wchar_t* path) const;
 
     /* Names a part of the run for the lines added while it is open. */

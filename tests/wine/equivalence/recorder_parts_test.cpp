@@ -107,11 +107,14 @@ protected:
     {
         INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_UPDOWN_CLASS};
         InitCommonControlsEx(&classes);
-        parent = CreateWindowExW(0, L"STATIC", L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                 nullptr, nullptr);
+        parent = CreateWindowExW(0, L"STATIC", L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                                 nullptr, nullptr, nullptr);
         ASSERT_NE(nullptr, parent);
     }
-    void TearDown() override { DestroyWindow(parent); }
+    void TearDown() override
+    {
+        DestroyWindow(parent);
+    }
 
     HWND Child(const wchar_t* className, const wchar_t* text, DWORD style, int id)
     {

@@ -107,17 +107,21 @@ TEST_F(RecorderRuns, ExportLinesHoldTheAnswersAndTheBytesWritten)
 {
     RecordExports(log, driver, printer, Inputs({"none", "default"}));
     // Extents: the same answer with and without a buffer, two 32-bit values.
-    EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=none caps index=5 no-buffer result=1997538567 buffer "
-                             "result=1997538567 out=0705000010770000"));
+    EXPECT_TRUE(HasLine(log,
+                        "exports catalogue=mixed rec=none caps index=5 no-buffer result=1997538567 buffer "
+                        "result=1997538567 out=0705000010770000"));
     // The paper ids of the mixed catalogue: ids repaired to their position,
     // the duplicate kept, then the custom paper (256) the record names; 16
     // bits each and nothing behind them.
-    EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=default caps index=2 no-buffer result=10 buffer result=10 "
-                             "out=010102012c012c012d012e010701080109010001"));
-    EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=default convert mode=2 count=299 result=0 count=300 "
-                             "error=122 out=none"));
-    EXPECT_TRUE(HasLine(log, "exports catalogue=empty rec=default caps index=2 no-buffer result=1 buffer result=1 "
-                             "out=0001"));
+    EXPECT_TRUE(
+        HasLine(log, "exports catalogue=mixed rec=default caps index=2 no-buffer result=10 buffer result=10 "
+                     "out=010102012c012c012d012e010701080109010001"));
+    EXPECT_TRUE(HasLine(log,
+                        "exports catalogue=mixed rec=default convert mode=2 count=299 result=0 count=300 "
+                        "error=122 out=none"));
+    EXPECT_TRUE(HasLine(log,
+                        "exports catalogue=empty rec=default caps index=2 no-buffer result=1 buffer result=1 "
+                        "out=0001"));
     EXPECT_TRUE(HasLine(log, "exports catalogue=mixed rec=none query result=1 needed=43981 out=none"));
     EXPECT_TRUE(HasLine(log, "exports catalogue=mixed printer-event event=5 result=1"));
     EXPECT_TRUE(LinesWith(log, "unstable").empty());
@@ -157,7 +161,8 @@ TEST_F(RecorderRuns, ManageLabelsScenariosFindTheDialogAndRecordItsRefusals)
     EXPECT_TRUE(LinesWith(log, "did not open").empty());
     EXPECT_EQ(5u, LinesWith(log, "dialog caption \"Manage Labels\"").size());
     // Each refusal right after the step that brought it.
-    EXPECT_EQ("manage-labels editing message-box caption=\"Error\" text=\"Invalid Width\\nValid range: 0.39 - 5.07\"",
+    EXPECT_EQ("manage-labels editing message-box caption=\"Error\" text=\"Invalid Width\\nValid range: 0.39 "
+              "- 5.07\"",
               LineAfter(log, "manage-labels editing step add \"Too narrow\""));
     EXPECT_EQ("manage-labels full message-box caption=\"Error\" text=\"Too many labels\"",
               LineAfter(log, "manage-labels full step add \"One more\""));

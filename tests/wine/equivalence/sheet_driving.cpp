@@ -100,7 +100,10 @@ void MoveMouseOver(SheetSession& sheet, int controlId)
     sheet.SendToPage(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
 
-void MoveMouseAway(SheetSession& sheet) { sheet.SendToPage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1)); }
+void MoveMouseAway(SheetSession& sheet)
+{
+    sheet.SendToPage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+}
 
 void PressAndRecord(ObservationLog& log, SheetSession& sheet, bool ok)
 {

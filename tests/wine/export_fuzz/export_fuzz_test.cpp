@@ -56,7 +56,8 @@ std::vector<std::vector<uint8_t>> RecordedInputs()
     std::vector<std::vector<uint8_t>> records;
     std::wstring folder = L"Z:" PDR_EXPORT_REGRESSIONS;
     for (wchar_t& c : folder)
-        if (c == L'/') c = L'\\';
+        if (c == L'/')
+            c = L'\\';
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"\\*.bin").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)

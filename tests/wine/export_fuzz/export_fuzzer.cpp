@@ -22,9 +22,15 @@ const DWORD DocumentModes[] = {0,
 const DWORD ConvertModes[] = {0, CDM_CONVERT, CDM_CONVERT351, 3, CDM_DRIVER_DEFAULT, 8, 0xFFFFFFFF};
 const LONG ConvertCounts[] = {-1, 0, 1, 71, 72, 187, 299, 300, 301, 507, 508, 509, 600, 4096};
 
-size_t Smaller(size_t a, size_t b) { return a < b ? a : b; }
+size_t Smaller(size_t a, size_t b)
+{
+    return a < b ? a : b;
+}
 
-bool AsksForRecord(DWORD mode) { return (mode & (DM_UPDATE | DM_COPY)) != 0; }
+bool AsksForRecord(DWORD mode)
+{
+    return (mode & (DM_UPDATE | DM_COPY)) != 0;
+}
 
 /* Bytes a capability answer of `count` entries may write, by the sizes the
  * platform gives each entry of each list. */
@@ -53,7 +59,10 @@ size_t CapabilityBytes(WORD index, LONG count)
     }
 }
 
-std::vector<uint8_t> BytesOf(const uint8_t* data, size_t size) { return std::vector<uint8_t>(data, data + size); }
+std::vector<uint8_t> BytesOf(const uint8_t* data, size_t size)
+{
+    return std::vector<uint8_t>(data, data + size);
+}
 
 void PrepareLayout(uint8_t* out, FuzzRandom& random)
 {
@@ -111,8 +120,7 @@ ExportFuzzer::ExportFuzzer(const DriverExports& exports, HANDLE printer)
     : exports(exports), printer(printer), input(MaxRecordBytes), output(MaxOutputBytes),
       secondInput(MaxRecordBytes), secondOutput(MaxRecordBytes), query(sizeof(DEVQUERYPRINT_INFO)),
       errorText(512)
-{
-}
+{}
 
 void ExportFuzzer::Report(const char* what, const std::vector<uint8_t>* record)
 {
@@ -227,12 +235,12 @@ void ExportFuzzer::QueryCapabilities(FuzzRandom& random, const std::vector<uint8
     if (random.OneIn(32))
         index = static_cast<WORD>(random.Next());
     PWSTR device = const_cast<PWSTR>(random.OneIn(4) ? nullptr : L"PDR-7300 Zr");
-    const LONG without = static_cast<LONG>(exports.DeviceCapabilities(nullptr, device, index, nullptr,
-                                                                       PlaceInput(record)));
+    const LONG without =
+        static_cast<LONG>(exports.DeviceCapabilities(nullptr, device, index, nullptr, PlaceInput(record)));
     const size_t bytes = CapabilityBytes(index, without);
     uint8_t* out = output.Place(bytes);
-    const LONG with = static_cast<LONG>(exports.DeviceCapabilities(nullptr, device, index, out,
-                                                                    PlaceInput(record)));
+    const LONG with =
+        static_cast<LONG>(exports.DeviceCapabilities(nullptr, device, index, out, PlaceInput(record)));
     *calls += 2;
     if (with != without)
         Report("capabilities: the answer depends on whether a buffer was given", record);

@@ -33,7 +33,10 @@ public:
     /* One record through every export; returns the calls made. */
     uint64_t RunCase(FuzzRandom& random, const std::vector<uint8_t>& record);
 
-    const std::vector<std::string>& Findings() const { return findings; }
+    const std::vector<std::string>& Findings() const
+    {
+        return findings;
+    }
 
 private:
     /* The silent document call; returns its result. */

@@ -19,7 +19,10 @@ public:
     GuardedBuffer(const GuardedBuffer&) = delete;
     GuardedBuffer& operator=(const GuardedBuffer&) = delete;
 
-    bool Usable() const { return region != nullptr; }
+    bool Usable() const
+    {
+        return region != nullptr;
+    }
 
     /* A buffer of `size` bytes ending at the guard page, filled with the
      * canary; a zero size gives the guard page's own address. */
@@ -27,8 +30,14 @@ public:
     /* The same, holding `bytes` (size of them). */
     uint8_t* PlaceCopy(const void* bytes, size_t size);
 
-    uint8_t* Data() { return data; }
-    size_t Size() const { return size; }
+    uint8_t* Data()
+    {
+        return data;
+    }
+    size_t Size() const
+    {
+        return size;
+    }
     /* No byte from `offset` to the end was written. */
     bool UntouchedFrom(size_t offset) const;
 

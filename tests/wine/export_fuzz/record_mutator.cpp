@@ -7,19 +7,28 @@
 
 namespace {
 
-const uint16_t InterestingSizes[] = {0, 1, 64, 71, 72, 73, 100, 187, 188, 189, 211, 212,
-                                     213, 219, 220, 221, 508, 4000, 0x7FFF, 0xFFFF};
-const uint16_t InterestingExtras[] = {0, 1, 3, 4, 5, 111, 112, 113, 283, 284, 285,
-                                      287, 288, 289, 1000, 4096, 0xFFFF};
-const uint16_t InterestingVersions[] = {0, 1, 0x0320, 0x0350, 0x0400, 0x0401,
-                                        0x0402, 0x0403, 0x7FFF, 0xFFFF};
-const uint32_t InterestingValues[] = {0,          1,          2,          3,          4,
-                                      5,          6,          7,          8,          25,
-                                      32,         33,         100,        200,        201,
-                                      255,        256,        257,        300,        1200,
-                                      1201,       25000,      25001,      32767,      0x8000,
-                                      0xFFFF,     0x10000,    0x7FFFFFFF, 0x80000000, 0xFFFFFFFF,
-                                      0xFFFFFFFE, 0xFFFFFB50, 0xFFFFFB4F, DriverSignature};
+const uint16_t InterestingSizes[] = {0,   1,   64,  71,  72,  73,  100, 187,  188,    189,
+                                     211, 212, 213, 219, 220, 221, 508, 4000, 0x7FFF, 0xFFFF};
+const uint16_t InterestingExtras[] = {0,   1,   3,   4,   5,   111,  112,  113,   283,
+                                      284, 285, 287, 288, 289, 1000, 4096, 0xFFFF};
+const uint16_t InterestingVersions[] = {0, 1, 0x0320, 0x0350, 0x0400, 0x0401, 0x0402, 0x0403, 0x7FFF, 0xFFFF};
+const uint32_t InterestingValues[] = {0,          1,
+                                      2,          3,
+                                      4,          5,
+                                      6,          7,
+                                      8,          25,
+                                      32,         33,
+                                      100,        200,
+                                      201,        255,
+                                      256,        257,
+                                      300,        1200,
+                                      1201,       25000,
+                                      25001,      32767,
+                                      0x8000,     0xFFFF,
+                                      0x10000,    0x7FFFFFFF,
+                                      0x80000000, 0xFFFFFFFF,
+                                      0xFFFFFFFE, 0xFFFFFB50,
+                                      0xFFFFFB4F, DriverSignature};
 const int16_t InterestingPapers[] = {-32768, -1, 0, 1, 9, 255, 256, 257, 258, 300, 301, 32767};
 
 template <typename T, size_t N>

@@ -18,8 +18,14 @@ public:
     explicit FuzzRandom(uint64_t seed) : state(seed) {}
     uint64_t Next();
     /* 0 .. bound - 1; bound must be positive. */
-    uint32_t Below(uint32_t bound) { return static_cast<uint32_t>(Next() % bound); }
-    bool OneIn(uint32_t n) { return Below(n) == 0; }
+    uint32_t Below(uint32_t bound)
+    {
+        return static_cast<uint32_t>(Next() % bound);
+    }
+    bool OneIn(uint32_t n)
+    {
+        return Below(n) == 0;
+    }
 
 private:
     uint64_t state;

@@ -8,9 +8,9 @@
 #include <ostream>
 #include <string>
 
+#include "document_sheet_fixture.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
-#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -20,8 +20,9 @@ namespace {
 const int FeaturesPageIndex = 5;
 const wchar_t AmountMessage[] = L"Invalid Cut Amount entered!\nValid: 1 to 25000";
 const wchar_t OffsetMessage[] = L"Invalid Cut Offset entered!\nValid: -1200 to 1200";
-const int CutControls[] = {IDC_FEATURES_CUT_EVERY_LABEL, IDC_FEATURES_CUT_OFFSET_LABEL, IDC_FEATURES_CUT_WORD,
-                           IDC_FEATURES_CUT_EVERY,       IDC_FEATURES_CUT_OFFSET,       IDC_FEATURES_CUT_EVERY_SPIN,
+const int CutControls[] = {IDC_FEATURES_CUT_EVERY_LABEL, IDC_FEATURES_CUT_OFFSET_LABEL,
+                           IDC_FEATURES_CUT_WORD,        IDC_FEATURES_CUT_EVERY,
+                           IDC_FEATURES_CUT_OFFSET,      IDC_FEATURES_CUT_EVERY_SPIN,
                            IDC_FEATURES_CUT_OFFSET_SPIN};
 const int ModeRadios[] = {IDC_FEATURES_MANUAL, IDC_FEATURES_AUTOMATIC};
 
@@ -49,8 +50,8 @@ HWND SettledFocus(HWND sheet, HWND expected)
 bool SameSix(const DriverExtra& a, const DriverExtra& b)
 {
     return a.TapeThriftEnabled == b.TapeThriftEnabled && a.PullbackEnabled == b.PullbackEnabled &&
-           a.PullbackMode == b.PullbackMode && a.CutterEnabled == b.CutterEnabled && a.CutEvery == b.CutEvery &&
-           a.CutOffset == b.CutOffset;
+           a.PullbackMode == b.PullbackMode && a.CutterEnabled == b.CutterEnabled &&
+           a.CutEvery == b.CutEvery && a.CutOffset == b.CutOffset;
 }
 
 class FeaturesPage : public DocumentSheetFixture {
@@ -78,7 +79,10 @@ protected:
         ASSERT_NE(nullptr, GetDlgItem(features, IDC_FEATURES_CUT_EVERY));
     }
 
-    const DriverDevMode& Working() const { return PageWorkingRecord(features); }
+    const DriverDevMode& Working() const
+    {
+        return PageWorkingRecord(features);
+    }
 
     template <size_t Count>
     void ExpectEnabled(const int (&ids)[Count], bool enabled)
@@ -125,8 +129,9 @@ TEST_P(FeaturesEnableRules, FollowInstalledOptionsAndSwitches)
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, FeaturesEnableRules,
-                         ::testing::Values(EnableCase{0, 0, 1, 1}, EnableCase{1, 1, 0, 0}, EnableCase{1, 1, 1, 1},
-                                           EnableCase{1, 0, 1, 1}, EnableCase{0, 1, 1, 1},
+                         ::testing::Values(EnableCase{0, 0, 1, 1}, EnableCase{1, 1, 0, 0},
+                                           EnableCase{1, 1, 1, 1}, EnableCase{1, 0, 1, 1},
+                                           EnableCase{0, 1, 1, 1},
                                            // Anything but exactly 1 is not installed.
                                            EnableCase{2, 2, 1, 1}));
 
@@ -195,8 +200,8 @@ TEST_F(FeaturesPage, LeavingWithANumberOutOfRangeIsRefused)
         {L"0", L"5000", AmountMessage, IDC_FEATURES_CUT_EVERY},
     };
     for (const RangeCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::wstring(c.every).c_str() << " / "
-                                        << std::wstring(c.offset).c_str());
+        SCOPED_TRACE(testing::Message()
+                     << std::wstring(c.every).c_str() << " / " << std::wstring(c.offset).c_str());
         sheet->Click(IDC_FEATURES_TAPETHRIFT);
         sheet->SetText(IDC_FEATURES_CUT_EVERY, c.every);
         sheet->SetText(IDC_FEATURES_CUT_OFFSET, c.offset);
@@ -263,9 +268,12 @@ TEST_F(FeaturesPage, SpinStepsShowPlainNumbersAndStopAtTheEnds)
         const wchar_t* to;
     };
     const Step steps[] = {
-        {IDC_FEATURES_CUT_EVERY, L"25000", VK_UP, L"25000"},  {IDC_FEATURES_CUT_EVERY, L"1", VK_DOWN, L"1"},
-        {IDC_FEATURES_CUT_OFFSET, L"1200", VK_UP, L"1200"},   {IDC_FEATURES_CUT_OFFSET, L"-1200", VK_DOWN, L"-1200"},
-        {IDC_FEATURES_CUT_OFFSET, L"-1", VK_UP, L"0"},        {IDC_FEATURES_CUT_EVERY, L"999", VK_UP, L"1000"},
+        {IDC_FEATURES_CUT_EVERY, L"25000", VK_UP, L"25000"},
+        {IDC_FEATURES_CUT_EVERY, L"1", VK_DOWN, L"1"},
+        {IDC_FEATURES_CUT_OFFSET, L"1200", VK_UP, L"1200"},
+        {IDC_FEATURES_CUT_OFFSET, L"-1200", VK_DOWN, L"-1200"},
+        {IDC_FEATURES_CUT_OFFSET, L"-1", VK_UP, L"0"},
+        {IDC_FEATURES_CUT_EVERY, L"999", VK_UP, L"1000"},
     };
     for (const Step& step : steps) {
         sheet->SetText(step.edit, step.from);
@@ -317,12 +325,13 @@ TEST(FeaturesLanguage, WithoutModeRadiosEveryApplyStoresManual)
     in.Extra.PullbackEnabled = 1;
     in.Extra.PullbackMode = 2;
     CallerRecord out(508);
-    DOCUMENTPROPERTYHEADER header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in), out.get(),
-                                                   DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
+    DOCUMENTPROPERTYHEADER header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(&in),
+                                                   out.get(), DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY);
     auto sheet = SheetSession::Open(DriverExport<PFNPROPSHEETUI>(library, "DrvDocumentPropertySheets"),
                                     reinterpret_cast<LPARAM>(&header));
     ASSERT_NE(nullptr, sheet);
-    EXPECT_EQ(std::string(language) == "de" ? L"Features" : L"Fonctions", sheet->PageTitle(FeaturesPageIndex));
+    EXPECT_EQ(std::string(language) == "de" ? L"Features" : L"Fonctions",
+              sheet->PageTitle(FeaturesPageIndex));
     sheet->SelectPage(FeaturesPageIndex);
     EXPECT_EQ(nullptr, sheet->Control(IDC_FEATURES_MANUAL));
     EXPECT_EQ(nullptr, sheet->Control(IDC_FEATURES_AUTOMATIC));

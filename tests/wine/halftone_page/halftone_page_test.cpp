@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "document_sheet_fixture.h"
+#include "page_capture.h"
 #include "pages/halftone_model.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
-#include "document_sheet_fixture.h"
-#include "page_capture.h"
+#include "sheet_context/sheet_context.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheet_context/sheet_context.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -25,11 +25,11 @@ const int SpotRadio = 1168;
 const int MethodRadios[] = {IDC_HALFTONE_FINE,      IDC_HALFTONE_MEDIUM,       IDC_HALFTONE_COARSE,
                             IDC_HALFTONE_DIFFUSION, IDC_HALFTONE_PHOTOGRAPHIC, IDC_HALFTONE_OPTIMUM};
 
-const int PhotoStepControls[] = {
-    IDC_HALFTONE_SHARPNESS_SCROLL, IDC_HALFTONE_INTENSITY_SCROLL, IDC_HALFTONE_SHARPNESS_LABEL,
-    IDC_HALFTONE_SHARPNESS_MINUS,  IDC_HALFTONE_SHARPNESS_PLUS,   IDC_HALFTONE_SHARPNESS_VALUE,
-    IDC_HALFTONE_INTENSITY_LABEL,  IDC_HALFTONE_INTENSITY_MINUS,  IDC_HALFTONE_INTENSITY_PLUS,
-    IDC_HALFTONE_INTENSITY_VALUE};
+const int PhotoStepControls[] = {IDC_HALFTONE_SHARPNESS_SCROLL, IDC_HALFTONE_INTENSITY_SCROLL,
+                                 IDC_HALFTONE_SHARPNESS_LABEL,  IDC_HALFTONE_SHARPNESS_MINUS,
+                                 IDC_HALFTONE_SHARPNESS_PLUS,   IDC_HALFTONE_SHARPNESS_VALUE,
+                                 IDC_HALFTONE_INTENSITY_LABEL,  IDC_HALFTONE_INTENSITY_MINUS,
+                                 IDC_HALFTONE_INTENSITY_PLUS,   IDC_HALFTONE_INTENSITY_VALUE};
 
 /* The pixels of a 155 x 155 area, as 0x00RRGGBB values. */
 std::vector<DWORD> CapturePixels(HDC source, int x, int y)
@@ -63,7 +63,10 @@ double Likeness(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
 
 class HalftonePage : public DocumentSheetFixture {
 protected:
-    void OpenOnHalftonePage() { OpenOnPage(HalftonePageIndex); }
+    void OpenOnHalftonePage()
+    {
+        OpenOnPage(HalftonePageIndex);
+    }
 
     SheetContext* Context() const
     {
@@ -181,8 +184,8 @@ TEST_F(HalftonePage, EnableRulesFollowTheMethod)
         bool photoSteps;
     };
     const Expected rules[] = {
-        {IDC_HALFTONE_FINE, true, false, false},       {IDC_HALFTONE_MEDIUM, true, false, false},
-        {IDC_HALFTONE_COARSE, true, false, false},     {IDC_HALFTONE_DIFFUSION, false, true, false},
+        {IDC_HALFTONE_FINE, true, false, false},         {IDC_HALFTONE_MEDIUM, true, false, false},
+        {IDC_HALFTONE_COARSE, true, false, false},       {IDC_HALFTONE_DIFFUSION, false, true, false},
         {IDC_HALFTONE_PHOTOGRAPHIC, false, false, true}, {IDC_HALFTONE_OPTIMUM, false, false, false},
     };
     OpenOnHalftonePage();

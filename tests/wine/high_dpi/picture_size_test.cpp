@@ -70,8 +70,8 @@ RECT Inflated(RECT rect, int by)
 
 std::string Describe(const RECT& r)
 {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")+" + std::to_string(r.right - r.left) +
-           "x" + std::to_string(r.bottom - r.top);
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")+" +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
 }
 
 /* The page repainted and captured; kept for review when asked. */
@@ -109,9 +109,9 @@ void ExpectFillsFrame(const Capture& capture, RECT frame, const Capture& picture
     const double across = static_cast<double>(frame.right - frame.left) / picture.Width;
     const double down = static_cast<double>(frame.bottom - frame.top) / picture.Height;
     const double scale = across < down ? across : down;
-    const std::string where = std::string(what) + ": drawn " + Describe(drawn) + " in frame " + Describe(frame) +
-                              ", content " + Describe(content) + " of " + std::to_string(picture.Width) + "x" +
-                              std::to_string(picture.Height);
+    const std::string where = std::string(what) + ": drawn " + Describe(drawn) + " in frame " +
+                              Describe(frame) + ", content " + Describe(content) + " of " +
+                              std::to_string(picture.Width) + "x" + std::to_string(picture.Height);
     EXPECT_GT(scale, 1.2) << where;
     EXPECT_NEAR(drawn.left, frame.left + content.left * scale, 2) << where;
     EXPECT_NEAR(drawn.top, frame.top + content.top * scale, 2) << where;
@@ -122,7 +122,8 @@ void ExpectFillsFrame(const Capture& capture, RECT frame, const Capture& picture
 /* The icon as the page shows it at its own size, on the page's background. */
 Capture IconPicture(int id, DWORD background)
 {
-    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0));
+    HICON icon =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, 0));
     ICONINFO parts = {};
     GetIconInfo(icon, &parts);
     BITMAP size = {};
@@ -210,7 +211,8 @@ TEST_F(PicturesAtBaseDpi, EveryPictureIsDrawnOneToOneWhereTheTemplatePutsIt)
         HWND page = sheet->CurrentPage();
         const Capture shown = CapturePage(page, (L"preferences-" + std::to_wstring(index + 1)).c_str());
         EXPECT_TRUE(ShowsExactly(shown, TopLeft(InPixels(page, PrinterFrame)), printer)) << "page " << index;
-        EXPECT_TRUE(ShowsExactly(shown, TopLeft(InPixels(page, DocumentLogoFrame)), logo)) << "page " << index;
+        EXPECT_TRUE(ShowsExactly(shown, TopLeft(InPixels(page, DocumentLogoFrame)), logo))
+            << "page " << index;
         if (index == HalftonePageIndex) {
             const RECT frame = ControlOnPage(page, IDC_HALFTONE_SAMPLE_FRAME);
             EXPECT_TRUE(ShowsExactly(shown, TopLeft(frame), ResourcePicture(IDB_HALFTONE_FINE)));
@@ -248,12 +250,14 @@ TEST_F(PicturesAboveBaseDpi, EveryPictureFillsTheFrameOfItsTemplate)
                              IconPicture(IDI_HALFTONE, PageBackground(shown)), "icon");
         }
         if (index == ColorPageIndex)
-            ExpectFillsFrame(shown, ControlOnPage(page, IDC_COLOR_PREVIEW_FRAME), PreviewPicture(), "preview");
+            ExpectFillsFrame(shown, ControlOnPage(page, IDC_COLOR_PREVIEW_FRAME), PreviewPicture(),
+                             "preview");
     }
     auto device = OpenDeviceSheet();
     ASSERT_NE(nullptr, device);
     HWND page = device->CurrentPage();
-    ExpectFillsFrame(CapturePage(page, L"properties-1"), InPixels(page, DeviceLogoFrame), logo, "device logo");
+    ExpectFillsFrame(CapturePage(page, L"properties-1"), InPixels(page, DeviceLogoFrame), logo,
+                     "device logo");
     device->PressCancel();
     EXPECT_TRUE(device->WaitClosed());
 }

@@ -17,9 +17,8 @@ struct Levels {
 };
 
 const Levels SampleLevels[] = {
-    {100, 100, 100, 100, 100}, {150, 100, 100, 100, 100}, {100, 0, 100, 100, 100},
-    {120, 80, 100, 100, 100},  {100, 100, 200, 100, 0},   {0, 200, 0, 200, 37},
-    {73, 141, 160, 12, 199},
+    {100, 100, 100, 100, 100}, {150, 100, 100, 100, 100}, {100, 0, 100, 100, 100}, {120, 80, 100, 100, 100},
+    {100, 100, 200, 100, 0},   {0, 200, 0, 200, 37},      {73, 141, 160, 12, 199},
 };
 
 // Pixels of a 24-bit row set, filler bytes dropped, so that rows read back from different
@@ -48,14 +47,14 @@ void ExpectRoundTrip(HBITMAP source, int width, int height)
     const std::vector<uint8_t> sourceRows = ReadRows24(source, width, height);
     ASSERT_FALSE(sourceRows.empty());
     for (const Levels& l : SampleLevels) {
-        SCOPED_TRACE(::testing::Message() << "levels " << l.brightness << " " << l.contrast
-                                          << " " << l.red << " " << l.green << " " << l.blue);
+        SCOPED_TRACE(::testing::Message() << "levels " << l.brightness << " " << l.contrast << " " << l.red
+                                          << " " << l.green << " " << l.blue);
         std::vector<uint8_t> expected = sourceRows;
-        AdjustPixelBuffer(expected.data(), width, height, Dib24Stride(width), l.brightness,
-                          l.contrast, l.red, l.green, l.blue);
+        AdjustPixelBuffer(expected.data(), width, height, Dib24Stride(width), l.brightness, l.contrast, l.red,
+                          l.green, l.blue);
 
-        HBITMAP adjusted = AdjustPreviewBitmap(source, width, height, l.brightness, l.contrast,
-                                               l.red, l.green, l.blue);
+        HBITMAP adjusted =
+            AdjustPreviewBitmap(source, width, height, l.brightness, l.contrast, l.red, l.green, l.blue);
         ASSERT_NE(adjusted, nullptr);
         const std::vector<uint8_t> shown = ReadRows24(adjusted, width, height);
         DeleteObject(adjusted);
@@ -68,7 +67,8 @@ class AdjustPreviewBitmapTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!ScreenHoldsTrueColour()) GTEST_SKIP() << "the screen cannot show every colour exactly";
+        if (!ScreenHoldsTrueColour())
+            GTEST_SKIP() << "the screen cannot show every colour exactly";
     }
 };
 
@@ -157,8 +157,7 @@ TEST_P(AdjustPreviewBitmapFailureTest, FailedStepGivesNoneAndReleasesEverything)
 INSTANTIATE_TEST_SUITE_P(EachFallibleStep, AdjustPreviewBitmapFailureTest,
                          ::testing::Values(FailingCall::GetDC, FailingCall::GlobalAlloc,
                                            FailingCall::FirstGetDIBits, FailingCall::GlobalReAlloc,
-                                           FailingCall::SecondGetDIBits,
-                                           FailingCall::CreateDIBitmap),
+                                           FailingCall::SecondGetDIBits, FailingCall::CreateDIBitmap),
                          [](const ::testing::TestParamInfo<FailingCall>& info) {
                              return std::string(FailingCallName(info.param));
                          });

@@ -24,8 +24,8 @@ LockedDib LockDib(HGLOBAL block)
 {
     auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(block));
     const uint8_t* rows = header == nullptr ? nullptr
-                                            : reinterpret_cast<const uint8_t*>(header) +
-                                                  header->biSize + DibColorTableBytes(header);
+                                            : reinterpret_cast<const uint8_t*>(header) + header->biSize +
+                                                  DibColorTableBytes(header);
     return {block, header, rows};
 }
 

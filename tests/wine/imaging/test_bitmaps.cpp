@@ -3,10 +3,10 @@
 #include "imaging/pixel_adjust.h"
 
 const RGBQUAD TestPalette[16] = {
-    {0, 0, 0, 0},       {50, 100, 200, 0},  {0, 128, 0, 0},     {128, 128, 0, 0},
-    {0, 0, 128, 0},     {128, 0, 128, 0},   {0, 128, 128, 0},   {192, 192, 192, 0},
-    {128, 128, 128, 0}, {255, 0, 0, 0},     {0, 255, 0, 0},     {255, 255, 0, 0},
-    {0, 0, 255, 0},     {254, 254, 254, 0}, {0, 255, 255, 0},   {255, 255, 255, 0}};
+    {0, 0, 0, 0},       {50, 100, 200, 0},  {0, 128, 0, 0},   {128, 128, 0, 0},
+    {0, 0, 128, 0},     {128, 0, 128, 0},   {0, 128, 128, 0}, {192, 192, 192, 0},
+    {128, 128, 128, 0}, {255, 0, 0, 0},     {0, 255, 0, 0},   {255, 255, 0, 0},
+    {0, 0, 255, 0},     {254, 254, 254, 0}, {0, 255, 255, 0}, {255, 255, 255, 0}};
 
 int TestPaletteIndexAt(int x, int y)
 {
@@ -29,7 +29,8 @@ FourBitInfo FourBitInfoFor(int width, int height)
     info.header.biPlanes = 1;
     info.header.biBitCount = 4;
     info.header.biCompression = BI_RGB;
-    for (int i = 0; i < 16; ++i) info.colors[i] = TestPalette[i];
+    for (int i = 0; i < 16; ++i)
+        info.colors[i] = TestPalette[i];
     return info;
 }
 
@@ -55,9 +56,10 @@ HBITMAP CreateFourBitSection(int width, int height)
 {
     FourBitInfo info = FourBitInfoFor(width, height);
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
-                                      DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) return nullptr;
+    HBITMAP bitmap =
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr)
+        return nullptr;
     const int stride = FourBitStride(width);
     ZeroMemory(bits, static_cast<size_t>(stride) * height);
     FillFourBitRows(static_cast<uint8_t*>(bits), width, height, stride, false);
@@ -85,7 +87,8 @@ HBITMAP CreateGradientSection(int width, int height)
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) return nullptr;
+    if (bitmap == nullptr)
+        return nullptr;
     const int stride = Dib24Stride(width);
     auto* rows = static_cast<uint8_t*>(bits);
     for (int y = 0; y < height; ++y)
@@ -111,9 +114,10 @@ std::vector<uint8_t> ReadRows24(HBITMAP bitmap, int width, int height)
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<uint8_t> rows(static_cast<size_t>(Dib24Stride(width)) * height, 0);
     HDC screen = GetDC(nullptr);
-    const int read = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), rows.data(), &info,
-                               DIB_RGB_COLORS);
+    const int read =
+        GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), rows.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
-    if (read != height) rows.clear();
+    if (read != height)
+        rows.clear();
     return rows;
 }

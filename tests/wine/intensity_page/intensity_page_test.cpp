@@ -1,18 +1,18 @@
 /* The Intensity & Speed page: the four head edits and their check on
  * leaving and on OK, and the speed list. */
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <string>
 
+#include "document_sheet_fixture.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
-#include "document_sheet_fixture.h"
+#include "sheet_context/sheet_context.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheet_context/sheet_context.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -38,7 +38,10 @@ protected:
             WatchFocus();
     }
 
-    const DriverExtra& Working() const { return PageWorkingRecord(page).Extra; }
+    const DriverExtra& Working() const
+    {
+        return PageWorkingRecord(page).Extra;
+    }
 
     /* Other test programs share the desktop and may take the activation,
      * and with it the focus, from the sheet at any moment (the focus comes
@@ -221,7 +224,8 @@ TEST_F(IntensityPage, SpinArrowsStopAtOneAndThirtyTwo)
         WPARAM key;
         const wchar_t* end;
     };
-    const Case cases[] = {{L"10", VK_UP, L"11"}, {L"32", VK_UP, L"32"}, {L"1", VK_DOWN, L"1"}, {L"2", VK_DOWN, L"1"}};
+    const Case cases[] = {
+        {L"10", VK_UP, L"11"}, {L"32", VK_UP, L"32"}, {L"1", VK_DOWN, L"1"}, {L"2", VK_DOWN, L"1"}};
     HWND edit = GetDlgItem(page, IDC_INTENSITY_HEAD1);
     for (const Case& c : cases) {
         sheet->SetText(IDC_INTENSITY_HEAD1, c.start);

@@ -138,12 +138,12 @@ TEST_F(LabelPage, ManageLabelsOkRefillsAndFollowsTheRecordsName)
 
 TEST_F(LabelPage, TwoSheetsKeepTheirOwnLists)
 {
-    WriteDefaultCatalogue({MakeLabel("P", "4.00", "6.00", Inches, 257),
-                           MakeLabel("Q", "2.00", "3.00", Inches, 258, "5", "6")});
+    WriteDefaultCatalogue(
+        {MakeLabel("P", "4.00", "6.00", Inches, 257), MakeLabel("Q", "2.00", "3.00", Inches, 258, "5", "6")});
     LabelSheet first;
     ASSERT_TRUE(first.IsOpen());
-    WriteDefaultCatalogue({MakeLabel("R", "1.00", "1.00", Inches, 257),
-                           MakeLabel("S", "1.50", "1.50", Inches, 258)});
+    WriteDefaultCatalogue(
+        {MakeLabel("R", "1.00", "1.00", Inches, 257), MakeLabel("S", "1.50", "1.50", Inches, 258)});
     LabelSheet second;
     ASSERT_TRUE(second.IsOpen());
     EXPECT_EQ((Texts{"R", "S"}), second.ComboNames());

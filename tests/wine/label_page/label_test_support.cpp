@@ -43,7 +43,10 @@ TemporaryFile::TemporaryFile(const wchar_t* name)
     DeleteFileW(path.c_str());
 }
 
-TemporaryFile::~TemporaryFile() { DeleteFileW(path.c_str()); }
+TemporaryFile::~TemporaryFile()
+{
+    DeleteFileW(path.c_str());
+}
 
 LabelSheet::LabelSheet(DWORD mode, const char* labelName)
 {
@@ -57,7 +60,8 @@ LabelSheet::LabelSheet(DWORD mode, const char* labelName)
     if (entry != nullptr)
         session = SheetSession::Open(entry, reinterpret_cast<LPARAM>(&header));
     // The sheet window can be up before its first page has read the catalogue.
-    for (int waited = 0; session != nullptr && session->CurrentPage() == nullptr && waited < 5000; waited += 20)
+    for (int waited = 0; session != nullptr && session->CurrentPage() == nullptr && waited < 5000;
+         waited += 20)
         Sleep(20);
 }
 
@@ -119,9 +123,15 @@ std::string DialogText(HWND dialog, int id)
     return text;
 }
 
-void PressButton(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void PressButton(HWND dialog, int id)
+{
+    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
 
-void PressButtonLater(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void PressButtonLater(HWND dialog, int id)
+{
+    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
 
 bool IsButtonChecked(HWND dialog, int id)
 {

@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "label_fixtures.h"
 #include "labels/label_catalogue.h"
 #include "settings/driver_devmode.h"
 #include "sheet_session.h"
-#include "file_bytes.h"
 #include "sheet_test_support.h"
-
 
 void WriteDefaultCatalogue(const std::vector<LabelEntry>& labels);
 std::vector<LabelEntry> ReadCatalogue(const wchar_t* path = nullptr);
@@ -31,9 +30,18 @@ class LabelSheet {
 public:
     LabelSheet(DWORD mode = DM_IN_PROMPT | DM_OUT_BUFFER | DM_COPY, const char* labelName = "");
     ~LabelSheet();
-    SheetSession* operator->() { return session.get(); }
-    bool IsOpen() const { return session != nullptr; }
-    DriverDevMode* Out() { return out.record(); }
+    SheetSession* operator->()
+    {
+        return session.get();
+    }
+    bool IsOpen() const
+    {
+        return session != nullptr;
+    }
+    DriverDevMode* Out()
+    {
+        return out.record();
+    }
     DriverDevMode in;
 
     /* Selects a combo-box entry as a user would (with its notification). */

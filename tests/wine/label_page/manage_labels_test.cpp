@@ -480,10 +480,11 @@ TEST_F(ManageLabels, OkSavesWhileThePaperListIsReadAlongside)
         readers.emplace_back([&] {
             WORD papers[MaxLabels];
             while (!stop) {
-                DWORD count = capabilities(nullptr, const_cast<PWSTR>(DemoPrinterName), DC_PAPERS, papers,
-                                           nullptr);
+                DWORD count =
+                    capabilities(nullptr, const_cast<PWSTR>(DemoPrinterName), DC_PAPERS, papers, nullptr);
                 ++answers;
-                if (count == 0 || count == static_cast<DWORD>(-1)) ++empty;
+                if (count == 0 || count == static_cast<DWORD>(-1))
+                    ++empty;
             }
         });
 
@@ -519,8 +520,8 @@ TEST_F(ManageLabels, OkSavesWhileThePaperListIsReadAlongside)
 TEST_F(ManageLabels, DialogsOfTwoSheetsKeepTheirOwnLists)
 {
     ASSERT_NO_FATAL_FAILURE(Open({MakeLabel("First", "4.00", "6.00", Inches, 257)}));
-    WriteDefaultCatalogue({MakeLabel("Second", "4.00", "6.00", Inches, 257),
-                           MakeLabel("Third", "4.00", "6.00", Inches, 258)});
+    WriteDefaultCatalogue(
+        {MakeLabel("Second", "4.00", "6.00", Inches, 257), MakeLabel("Third", "4.00", "6.00", Inches, 258)});
     LabelSheet other;
     ASSERT_TRUE(other.IsOpen());
     HWND otherDialog = other.OpenManageLabels();

@@ -25,15 +25,22 @@ std::wstring CommonAppData()
     return folder;
 }
 
-std::wstring CatalogueFolder() { return CommonAppData() + L"\\PDR7300Zr"; }
-std::wstring CataloguePath() { return CatalogueFolder() + L"\\label-list.kmr"; }
+std::wstring CatalogueFolder()
+{
+    return CommonAppData() + L"\\PDR7300Zr";
+}
+std::wstring CataloguePath()
+{
+    return CatalogueFolder() + L"\\label-list.kmr";
+}
 
 /* Files a save left beside the catalogue ("label-list.kmr.*"). */
 void DeleteFilesBesideTheCatalogue()
 {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((CataloguePath() + L".*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
+    if (search == INVALID_HANDLE_VALUE)
+        return;
     do {
         DeleteFileW((CatalogueFolder() + L"\\" + found.cFileName).c_str());
     } while (FindNextFileW(search, &found));
@@ -44,10 +51,12 @@ int CountFilesIn(const std::wstring& folder)
 {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
     int count = 0;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ++count;
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return count;
@@ -82,14 +91,16 @@ protected:
     void SetUp() override
     {
         hadFile_ = FileExists(CataloguePath());
-        if (hadFile_) saved_ = FileBytes(CataloguePath());
+        if (hadFile_)
+            saved_ = FileBytes(CataloguePath());
         DeleteFileW(CataloguePath().c_str());
         DeleteFilesBesideTheCatalogue();
     }
     void TearDown() override
     {
         DeleteFileW(CataloguePath().c_str());
-        if (hadFile_) WriteFileBytes(CataloguePath(), saved_);
+        if (hadFile_)
+            WriteFileBytes(CataloguePath(), saved_);
     }
 
 private:
@@ -318,14 +329,17 @@ class GermanCRuntime : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (setlocale(LC_ALL, "German_Germany.1252") == nullptr &&
-            setlocale(LC_ALL, "de-DE") == nullptr)
+        if (setlocale(LC_ALL, "German_Germany.1252") == nullptr && setlocale(LC_ALL, "de-DE") == nullptr)
             GTEST_SKIP() << "no German C runtime locale";
         char probe[16];
         snprintf(probe, sizeof probe, "%.1f", 2.5);
-        if (strcmp(probe, "2,5") != 0) GTEST_SKIP() << "locale writes " << probe;
+        if (strcmp(probe, "2,5") != 0)
+            GTEST_SKIP() << "locale writes " << probe;
     }
-    void TearDown() override { setlocale(LC_ALL, "C"); }
+    void TearDown() override
+    {
+        setlocale(LC_ALL, "C");
+    }
 };
 
 TEST_F(GermanCRuntime, NumberTextsAndTheFileKeepThePoint)
@@ -337,8 +351,7 @@ TEST_F(GermanCRuntime, NumberTextsAndTheFileKeepThePoint)
     EXPECT_EQ(LabelSizeInTenthsMm("101.6", Millimetres), 1016);
 
     LabelEntry entries[2];
-    ASSERT_EQ(ParseLabelCatalogue("[{\"units\":0,\"width\":\"200\"},{\"id\":3.001e2}]",
-                                  entries, 2), 2);
+    ASSERT_EQ(ParseLabelCatalogue("[{\"units\":0,\"width\":\"200\"},{\"id\":3.001e2}]", entries, 2), 2);
     EXPECT_STREQ(entries[0].width, "101.60");
     EXPECT_EQ(entries[1].id, 300);
 }

@@ -23,8 +23,8 @@
 #include "file_bytes.h"
 #include "labels/label_catalogue.h"
 #include "settings/devmode_ops.h"
-#include "sheet_test_support.h"
 #include "sheet_context/driver_ui_contract.h"
+#include "sheet_test_support.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -62,7 +62,10 @@ struct Tally {
     std::atomic<long> heldJobs{0};
     std::atomic<long> fallbacks{0};
 
-    long Anomalies() const { return wrongLists + heldJobs + fallbacks; }
+    long Anomalies() const
+    {
+        return wrongLists + heldJobs + fallbacks;
+    }
 };
 
 /* One reader: the four questions the spooler and applications ask most,
@@ -78,17 +81,24 @@ public:
         job.Public.dmPaperSize = KeptLabelId;
     }
 
-    bool Ready() const { return capabilities && queryPrint && document; }
+    bool Ready() const
+    {
+        return capabilities && queryPrint && document;
+    }
 
     /* Asks question `turn % 4` once; false when the answer was wrong. */
     bool Ask(int turn, Tally* tally)
     {
         ++tally->answers;
         switch (turn % 4) {
-        case 0: return CheckList(DC_PAPERS, tally);
-        case 1: return CheckList(DC_PAPERNAMES, tally);
-        case 2: return CheckJob(tally);
-        default: return CheckFormName(tally);
+        case 0:
+            return CheckList(DC_PAPERS, tally);
+        case 1:
+            return CheckList(DC_PAPERNAMES, tally);
+        case 2:
+            return CheckJob(tally);
+        default:
+            return CheckFormName(tally);
         }
     }
 
@@ -107,7 +117,8 @@ private:
         } else if (right) {
             right = wcscmp(reinterpret_cast<const wchar_t*>(buffer), L"Stock 300") == 0;
         }
-        if (!right) ++tally->wrongLists;
+        if (!right)
+            ++tally->wrongLists;
         return right;
     }
 
@@ -119,18 +130,20 @@ private:
         info.Level = 1;
         info.pDevMode = reinterpret_cast<DEVMODEW*>(&job);
         bool accepted = queryPrint(&info) == TRUE;
-        if (!accepted) ++tally->heldJobs;
+        if (!accepted)
+            ++tally->heldJobs;
         return accepted;
     }
 
     bool CheckFormName(Tally* tally)
     {
         DriverDevMode out;
-        DOCUMENTPROPERTYHEADER header =
-            DocumentHeader(nullptr, reinterpret_cast<DEVMODEW*>(&job), reinterpret_cast<DEVMODEW*>(&out), DM_COPY);
+        DOCUMENTPROPERTYHEADER header = DocumentHeader(nullptr, reinterpret_cast<DEVMODEW*>(&job),
+                                                       reinterpret_cast<DEVMODEW*>(&out), DM_COPY);
         bool named = document(nullptr, reinterpret_cast<LPARAM>(&header)) == 1 &&
                      memcmp(out.Public.dmFormName, u"Stock 300", sizeof u"Stock 300") == 0;
-        if (!named) ++tally->fallbacks;
+        if (!named)
+            ++tally->fallbacks;
         return named;
     }
 
@@ -157,8 +170,8 @@ public:
         ready = CreateEventW(nullptr, TRUE, FALSE, ReadyEventName);
         wchar_t program[MAX_PATH];
         GetModuleFileNameW(nullptr, program, MAX_PATH);
-        std::wstring command = std::wstring(L"\"") + program +
-                               L"\" --gtest_filter=CatalogueUnderLoad.ReadsInAnotherProcess";
+        std::wstring command =
+            std::wstring(L"\"") + program + L"\" --gtest_filter=CatalogueUnderLoad.ReadsInAnotherProcess";
         STARTUPINFOW startup;
         memset(&startup, 0, sizeof startup);
         startup.cb = sizeof startup;
@@ -168,8 +181,8 @@ public:
         startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
         startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
         SetEnvironmentVariableW(ChildVariable, L"1");
-        bool started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                      nullptr, &startup, &process) != FALSE;
+        bool started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                      &startup, &process) != FALSE;
         SetEnvironmentVariableW(ChildVariable, nullptr);
         return started && WaitForSingleObject(ready, 30000) == WAIT_OBJECT_0;
     }
@@ -192,8 +205,10 @@ public:
             CloseHandle(process.hProcess);
             CloseHandle(process.hThread);
         }
-        if (stop != nullptr) CloseHandle(stop);
-        if (ready != nullptr) CloseHandle(ready);
+        if (stop != nullptr)
+            CloseHandle(stop);
+        if (ready != nullptr)
+            CloseHandle(ready);
     }
 
 private:
@@ -211,7 +226,10 @@ protected:
         MakeCatalogue(small, SmallCount);
         MakeCatalogue(large, LargeCount);
     }
-    void TearDown() override { FreeLibrary(library); }
+    void TearDown() override
+    {
+        FreeLibrary(library);
+    }
 
     HMODULE library = nullptr;
     LabelEntry small[SmallCount];

@@ -28,7 +28,10 @@ std::string Rendered(const LabelEntry* labels, int count)
     return result;
 }
 
-std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
+std::wstring FolderOf(const std::wstring& path)
+{
+    return path.substr(0, path.find_last_of(L'\\'));
+}
 
 class WindowsLabelsTool : public ::testing::Test {
 protected:
@@ -40,8 +43,10 @@ TEST_F(WindowsLabelsTool, ChangesTheMachineCatalogueWithTheDriversRules)
     ToolResult added = RunLabelsToolProcess({L"add", L"Shipping 4x6", L"4.00", L"6.00"});
     ASSERT_TRUE(added.started);
     EXPECT_EQ(added.exitCode, 0u) << added.err;
-    ASSERT_EQ(RunLabelsToolProcess({L"add", L"Small", L"50", L"30", L"--units", L"mm", L"--offsets",
-                                    L"5", L"-3"}).exitCode, 0u);
+    ASSERT_EQ(
+        RunLabelsToolProcess({L"add", L"Small", L"50", L"30", L"--units", L"mm", L"--offsets", L"5", L"-3"})
+            .exitCode,
+        0u);
     LabelEntry labels[MaxLabels];
     ASSERT_EQ(LoadLabelCatalogue(labels, MaxLabels, nullptr), 2);
     EXPECT_EQ(FileBytes(guard_.Path()), Rendered(labels, 2));
@@ -51,7 +56,8 @@ TEST_F(WindowsLabelsTool, ChangesTheMachineCatalogueWithTheDriversRules)
     ToolResult listed = RunLabelsToolProcess({L"list"});
     EXPECT_EQ(listed.exitCode, 0u);
     EXPECT_NE(Plain(listed.out).find("258    Small         50       30       mm     5         -3\n"),
-              std::string::npos) << listed.out;
+              std::string::npos)
+        << listed.out;
     EXPECT_EQ(Plain(RunLabelsToolProcess({L"list", L"--json"}).out), Rendered(labels, 2) + "\n");
     EXPECT_EQ(RunLabelsToolProcess({L"check", guard_.Path()}).exitCode, 0u);
 
@@ -72,9 +78,10 @@ TEST_F(WindowsLabelsTool, ChangesTheMachineCatalogueWithTheDriversRules)
 TEST_F(WindowsLabelsTool, ImportAndExportKeepEveryByte)
 {
     // A name in the 8-bit code page and texts the loader keeps as written.
-    const std::string original =
-        "[{\n\t\t\"name\":\t\"Gr\xF6\xDF" "e \\\"A\\\"\",\n\t\t\"width\":\t\"4\",\n\t\t\"length\":\t\"6.0\","
-        "\n\t\t\"horzOffset\":\t\"12.5\",\n\t\t\"vertOffset\":\t\"\",\n\t\t\"units\":\t1,\n\t\t\"id\":\t300\n\t}]";
+    const std::string original = "[{\n\t\t\"name\":\t\"Gr\xF6\xDF"
+                                 "e \\\"A\\\"\",\n\t\t\"width\":\t\"4\",\n\t\t\"length\":\t\"6.0\","
+                                 "\n\t\t\"horzOffset\":\t\"12.5\",\n\t\t\"vertOffset\":\t\"\","
+                                 "\n\t\t\"units\":\t1,\n\t\t\"id\":\t300\n\t}]";
     const std::wstring folder = FolderOf(guard_.Path());
     const std::wstring source = folder + L"\\incoming.kmr";
     const std::wstring exported = folder + L"\\exported.kmr";

@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "document_sheet_fixture.h"
 #include "resources/resource_ids.h"
 #include "settings/devmode_ops.h"
-#include "document_sheet_fixture.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -33,9 +33,15 @@ protected:
         ASSERT_NE(nullptr, GetDlgItem(layout, IDC_LAYOUT_COPIES));
     }
 
-    const DriverDevMode& Working() const { return PageWorkingRecord(layout); }
+    const DriverDevMode& Working() const
+    {
+        return PageWorkingRecord(layout);
+    }
 
-    void ExpectOneCopiesMessage() { ExpectOneError(CopiesMessage); }
+    void ExpectOneCopiesMessage()
+    {
+        ExpectOneError(CopiesMessage);
+    }
 
     HWND layout = nullptr;
 };

@@ -25,13 +25,16 @@ protected:
         BuildDefaultDevMode(&source, u"PDR-7300 Zr");
         source.Extra.PrintSpeed = 6;
     }
-    void TearDown() override { FreeLibrary(library); }
+    void TearDown() override
+    {
+        FreeLibrary(library);
+    }
 
     BOOL Convert(void* in, void* out, LONG* size, DWORD mode, const wchar_t* printer = DemoPrinterName)
     {
         SetLastError(0xDEAD);
-        return convert(const_cast<LPWSTR>(printer), static_cast<PDEVMODEW>(in),
-                       static_cast<PDEVMODEW>(out), size, mode);
+        return convert(const_cast<LPWSTR>(printer), static_cast<PDEVMODEW>(in), static_cast<PDEVMODEW>(out),
+                       size, mode);
     }
 
     HMODULE library = nullptr;

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
-#include "settings/devmode_bytes.h"
-#include "labels/label_catalogue.h"
-#include "settings/devmode_ops.h"
 #include "document_sheet_fixture.h"
+#include "labels/label_catalogue.h"
+#include "settings/devmode_bytes.h"
+#include "settings/devmode_ops.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
 
@@ -32,7 +32,10 @@ protected:
         in.record()->Public.dmSize = GetParam();
     }
 
-    bool Refused() const { return GetParam() < DevModeHeaderBytes; }
+    bool Refused() const
+    {
+        return GetParam() < DevModeHeaderBytes;
+    }
 
     LONG SilentCopy(DWORD mode)
     {

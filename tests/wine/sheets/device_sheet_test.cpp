@@ -1,9 +1,9 @@
 /* The printer-properties sheet and its permission probe. */
 #include <gtest/gtest.h>
 
+#include "sheet_context/spooler_calls.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
-#include "sheet_context/spooler_calls.h"
 #include "wine_test_support.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/devmode_ops.h"
 #include "document_sheet_fixture.h"
+#include "settings/devmode_ops.h"
 #include "sheet_session.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -28,8 +28,8 @@ TEST_F(DocumentSheet, ShowsSevenPagesInOrder)
     sheet = OpenDocumentSheet(DM_IN_PROMPT | DM_OUT_BUFFER);
     ASSERT_NE(nullptr, sheet);
     // The tab keeps the title as loaded; its doubled ampersand shows as one.
-    const wchar_t* titles[] = {L"Label", L"Halftone", L"Intensity && Speed", L"Color",
-                               L"Layout", L"Features", L"About"};
+    const wchar_t* titles[] = {L"Label",    L"Halftone", L"Intensity && Speed", L"Color", L"Layout",
+                               L"Features", L"About"};
     ASSERT_EQ(7, sheet->PageCount());
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(titles[i], sheet->PageTitle(i)) << i;

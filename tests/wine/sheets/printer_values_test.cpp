@@ -2,9 +2,9 @@
  * printer events, with single spooler calls made to fail. */
 #include <gtest/gtest.h>
 
-#include "sheet_test_support.h"
 #include "sheet_context/sheet_context.h"
 #include "sheet_context/spooler_calls.h"
+#include "sheet_test_support.h"
 
 namespace {
 

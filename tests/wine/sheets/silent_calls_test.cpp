@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include "document_sheet_fixture.h"
 #include "settings/devmode_bytes.h"
 #include "settings/devmode_ops.h"
 #include "settings/fallback_paper.h"
-#include "document_sheet_fixture.h"
 #include "sheet_context/spooler_calls.h"
 #include "sheet_test_support.h"
 #include "wine_test_support.h"
@@ -85,8 +85,8 @@ TEST_F(SilentDocumentCall, PrinterNamedWithoutHandleIsOpenedForTheCall)
 
 TEST_F(SilentDocumentCall, SpoolerRoutesDocumentPropertiesHere)
 {
-    LONG size = DocumentPropertiesW(nullptr, printer.Handle(), const_cast<LPWSTR>(DemoPrinterName),
-                                    nullptr, nullptr, 0);
+    LONG size = DocumentPropertiesW(nullptr, printer.Handle(), const_cast<LPWSTR>(DemoPrinterName), nullptr,
+                                    nullptr, 0);
     EXPECT_EQ(508, size);
     CallerRecord out(508);
     ASSERT_EQ(IDOK, DocumentPropertiesW(nullptr, printer.Handle(), const_cast<LPWSTR>(DemoPrinterName),

@@ -80,8 +80,8 @@ protected:
     std::vector<uint8_t> Validated(std::vector<uint8_t> record)
     {
         CallerRecord out(DriverDevModeSize);
-        DOCUMENTPROPERTYHEADER header = DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(record.data()),
-                                                       out.get(), DM_COPY);
+        DOCUMENTPROPERTYHEADER header =
+            DocumentHeader(printer.Handle(), reinterpret_cast<DEVMODEW*>(record.data()), out.get(), DM_COPY);
         EXPECT_EQ(1, entry(nullptr, reinterpret_cast<LPARAM>(&header)));
         return BytesOf(out.get(), DriverDevModeSize);
     }

@@ -67,8 +67,7 @@ bool StoreRecord(HANDLE printer, DWORD level, const std::vector<uint8_t>& record
 
 StoredRecordsGuard::StoredRecordsGuard(HANDLE printer)
     : printer(printer), printerRecord(ReadStoredRecord(printer, 2)), userRecord(ReadStoredRecord(printer, 9))
-{
-}
+{}
 
 StoredRecordsGuard::~StoredRecordsGuard()
 {

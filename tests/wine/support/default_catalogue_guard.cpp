@@ -1,7 +1,7 @@
 /* Apart from the plain file helpers, so that programs which load the DLL
  * and link none of its code can use those. */
-#include <stdlib.h>
 #include <windows.h>
+#include <stdlib.h>
 
 #include "file_bytes.h"
 #include "labels/label_catalogue.h"

@@ -1,7 +1,7 @@
 #include "file_bytes.h"
 
-#include <stdio.h>
 #include <windows.h>
+#include <stdio.h>
 
 bool FileExists(const std::wstring& path)
 {

@@ -21,7 +21,10 @@ class DefaultCatalogueGuard {
 public:
     DefaultCatalogueGuard();
     ~DefaultCatalogueGuard();
-    const std::wstring& Path() const { return path; }
+    const std::wstring& Path() const
+    {
+        return path;
+    }
 
 private:
     std::wstring path;

@@ -64,7 +64,6 @@ Capture CaptureDcArea(HDC source, int x, int y, int width, int height)
     return capture;
 }
 
-
 Capture CaptureWindow(HWND window)
 {
     RECT bounds;

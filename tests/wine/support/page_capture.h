@@ -10,8 +10,11 @@
 struct Capture {
     int Width = 0;
     int Height = 0;
-    std::vector<DWORD> Pixels;  /* 0x00RRGGBB, top row first */
-    DWORD At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+    std::vector<DWORD> Pixels; /* 0x00RRGGBB, top row first */
+    DWORD At(int x, int y) const
+    {
+        return Pixels[static_cast<size_t>(y) * Width + x];
+    }
 };
 
 /* The whole window, non-client area included, as it is painted now. */

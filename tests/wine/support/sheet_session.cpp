@@ -42,7 +42,7 @@ struct SheetSession::State {
     mutable std::mutex lock;
     std::vector<CapturedMessageBox> boxes;
     std::vector<HWND> dialogs;
-    HWND lastBox = nullptr;  /* touched on the sheet's thread only */
+    HWND lastBox = nullptr; /* touched on the sheet's thread only */
 };
 
 namespace {
@@ -129,7 +129,10 @@ SheetSession::~SheetSession()
     }
 }
 
-HWND SheetSession::Sheet() const { return state->sheet; }
+HWND SheetSession::Sheet() const
+{
+    return state->sheet;
+}
 
 HWND SheetSession::CurrentPage() const
 {
@@ -159,11 +162,20 @@ void SheetSession::SelectPage(int index)
     Settle();
 }
 
-HWND SheetSession::Control(int id) const { return GetDlgItem(CurrentPage(), id); }
+HWND SheetSession::Control(int id) const
+{
+    return GetDlgItem(CurrentPage(), id);
+}
 
-void SheetSession::SetText(int id, const wchar_t* text) { SetWindowTextW(Control(id), text); }
+void SheetSession::SetText(int id, const wchar_t* text)
+{
+    SetWindowTextW(Control(id), text);
+}
 
-std::wstring SheetSession::Text(int id) const { return WindowText(Control(id)); }
+std::wstring SheetSession::Text(int id) const
+{
+    return WindowText(Control(id));
+}
 
 std::string SheetSession::TextA(int id) const
 {
@@ -173,16 +185,25 @@ std::string SheetSession::TextA(int id) const
     return buffer;
 }
 
-void SheetSession::Click(int id) { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+void SheetSession::Click(int id)
+{
+    SendMessageW(Control(id), BM_CLICK, 0, 0);
+}
 
-void SheetSession::ClickLater(int id) { PostMessageW(Control(id), BM_CLICK, 0, 0); }
+void SheetSession::ClickLater(int id)
+{
+    PostMessageW(Control(id), BM_CLICK, 0, 0);
+}
 
 bool SheetSession::IsChecked(int id) const
 {
     return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-bool SheetSession::IsEnabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+bool SheetSession::IsEnabled(int id) const
+{
+    return IsWindowEnabled(Control(id)) != FALSE;
+}
 
 bool SheetSession::IsVisible(int id) const
 {
@@ -239,9 +260,15 @@ bool SheetSession::WaitClosed(DWORD milliseconds)
     return state->closed;
 }
 
-LONG SheetSession::CallResult() const { return state->callResult; }
+LONG SheetSession::CallResult() const
+{
+    return state->callResult;
+}
 
-DWORD SheetSession::HostResult() const { return state->hostResult; }
+DWORD SheetSession::HostResult() const
+{
+    return state->hostResult;
+}
 
 std::vector<CapturedMessageBox> SheetSession::MessageBoxes() const
 {
@@ -262,7 +289,10 @@ void SheetSession::ClearMessageBoxes()
     state->boxes.clear();
 }
 
-void SheetSession::AnswerMessageBoxesWith(int button) { state->answer = button; }
+void SheetSession::AnswerMessageBoxesWith(int button)
+{
+    state->answer = button;
+}
 
 void Settle(DWORD milliseconds)
 {

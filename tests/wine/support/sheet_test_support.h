@@ -12,7 +12,10 @@ class DemoPrinter {
 public:
     DemoPrinter();
     ~DemoPrinter();
-    HANDLE Handle() const { return handle; }
+    HANDLE Handle() const
+    {
+        return handle;
+    }
     void SetValue(const wchar_t* name, DWORD value);
     void DeleteValue(const wchar_t* name);
     bool ReadValue(const wchar_t* name, DWORD* value);
@@ -25,8 +28,14 @@ private:
 struct CallerRecord {
     std::vector<unsigned char> bytes;
     explicit CallerRecord(size_t size, unsigned char fill = 0xEE) : bytes(size + 64, fill) {}
-    DEVMODEW* get() { return reinterpret_cast<DEVMODEW*>(bytes.data()); }
-    DriverDevMode* record() { return reinterpret_cast<DriverDevMode*>(bytes.data()); }
+    DEVMODEW* get()
+    {
+        return reinterpret_cast<DEVMODEW*>(bytes.data());
+    }
+    DriverDevMode* record()
+    {
+        return reinterpret_cast<DriverDevMode*>(bytes.data());
+    }
     bool UntouchedFrom(size_t offset, unsigned char fill = 0xEE) const
     {
         for (size_t i = offset; i < bytes.size(); ++i)
