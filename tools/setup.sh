@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
-    cmake ninja-build clang libclang-rt-14-dev g++ dpkg-dev
+    cmake ninja-build clang clang-format libclang-rt-14-dev g++ dpkg-dev
     mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     wine wine64 fonts-wine
     libcjson-dev googletest libgtest-dev libbenchmark-dev
