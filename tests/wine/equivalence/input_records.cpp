@@ -28,8 +28,8 @@ void CopyWide(char16_t* to, const char16_t* text)
 
 /* A record in a shorter public part or with another private part, moved
  * the way a caller of that layout lays it out. */
-CallerInput Relaid(const std::string& name, const DriverDevMode& record, uint16_t size, uint16_t spec,
-                   uint16_t extra, uint16_t version)
+CallerInput Relaid(const std::string& name, const DriverDevMode& record, uint16_t size,
+                   uint16_t layoutVersion, uint16_t extra, uint16_t version)
 {
     // A caller's buffer holds at least the header that states the sizes.
     const size_t header = offsetof(PublicDevMode, dmFields);
@@ -39,7 +39,7 @@ CallerInput Relaid(const std::string& name, const DriverDevMode& record, uint16_
     memcpy(bytes.data() + size, &record.Extra, kept);
     DriverDevMode sizes = record;
     sizes.Public.dmSize = size;
-    sizes.Public.dmSpecVersion = spec;
+    sizes.Public.dmSpecVersion = layoutVersion;
     sizes.Public.dmDriverExtra = extra;
     sizes.Public.dmDriverVersion = version;
     memcpy(bytes.data() + offsetof(PublicDevMode, dmSpecVersion), &sizes.Public.dmSpecVersion,
@@ -97,11 +97,11 @@ void AddLayoutInputs(std::vector<CallerInput>& inputs)
                             CurrentDriverExtraSize, OldDriverVersion));
     inputs.push_back(Relaid("layout-220-4000-0402", record, PublicPartSize, CurrentSpecVersion, 4000,
                             CurrentDriverVersion));
-    inputs.push_back(Relaid("layout-100-50-spec0", record, 100, 0, 50, CurrentDriverVersion));
+    inputs.push_back(Relaid("layout-100-50-v0", record, 100, 0, 50, CurrentDriverVersion));
     inputs.push_back(
-        Relaid("layout-100-50-spec0401", record, 100, CurrentSpecVersion, 50, CurrentDriverVersion));
-    inputs.push_back(Relaid("layout-240-288-spec0401", record, 240, CurrentSpecVersion,
-                            CurrentDriverExtraSize, CurrentDriverVersion));
+        Relaid("layout-100-50-v0401", record, 100, CurrentSpecVersion, 50, CurrentDriverVersion));
+    inputs.push_back(Relaid("layout-240-288-v0401", record, 240, CurrentSpecVersion, CurrentDriverExtraSize,
+                            CurrentDriverVersion));
     inputs.push_back(Relaid("layout-0-0", record, 0, 0, 0, 0));
     DriverDevMode foreign = record;
     foreign.Extra.Signature = 0x12345678;
