@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "child_test_process.h"
 #include "file_bytes.h"
 #include "labels/label_catalogue.h"
 #include "settings/devmode_ops.h"
@@ -162,59 +163,12 @@ void ReadUntil(HMODULE library, const std::atomic<bool>& stop, Tally* tally)
 }
 
 /* A second process running this program's reader test until told to stop. */
-class ReaderProcess {
+class ReaderProcess : public ChildTestProcess {
 public:
-    bool Start()
-    {
-        stop = CreateEventW(nullptr, TRUE, FALSE, StopEventName);
-        ready = CreateEventW(nullptr, TRUE, FALSE, ReadyEventName);
-        wchar_t program[MAX_PATH];
-        GetModuleFileNameW(nullptr, program, MAX_PATH);
-        std::wstring command =
-            std::wstring(L"\"") + program + L"\" --gtest_filter=CatalogueUnderLoad.ReadsInAnotherProcess";
-        STARTUPINFOW startup;
-        memset(&startup, 0, sizeof startup);
-        startup.cb = sizeof startup;
-        // Its figures go to the same output as ours.
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-        SetEnvironmentVariableW(ChildVariable, L"1");
-        bool started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                      &startup, &process) != FALSE;
-        SetEnvironmentVariableW(ChildVariable, nullptr);
-        return started && WaitForSingleObject(ready, 30000) == WAIT_OBJECT_0;
-    }
-
-    /* The reader's exit code once it has stopped: 0 when it saw no wrong
-     * answer. */
-    DWORD Finish()
-    {
-        SetEvent(stop);
-        DWORD code = 1;
-        if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0)
-            TerminateProcess(process.hProcess, 2);
-        GetExitCodeProcess(process.hProcess, &code);
-        return code;
-    }
-
-    ~ReaderProcess()
-    {
-        if (process.hProcess != nullptr) {
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-        if (stop != nullptr)
-            CloseHandle(stop);
-        if (ready != nullptr)
-            CloseHandle(ready);
-    }
-
-private:
-    HANDLE stop = nullptr;
-    HANDLE ready = nullptr;
-    PROCESS_INFORMATION process{};
+    ReaderProcess()
+        : ChildTestProcess(L"CatalogueUnderLoad.ReadsInAnotherProcess", ChildVariable, ReadyEventName,
+                           StopEventName)
+    {}
 };
 
 class CatalogueUnderLoad : public ::testing::Test {

@@ -31,6 +31,7 @@
 #include <string>
 #include <thread>
 
+#include "child_test_process.h"
 #include "file_bytes.h"
 #include "label_fixtures.h"
 #include "labels/catalogue_json.h"
@@ -190,62 +191,12 @@ private:
 };
 
 /* This program again, running only the reader below until told to stop. */
-class ReaderProcess {
+class ReaderProcess : public ChildTestProcess {
 public:
-    bool Start()
-    {
-        ready = CreateEventW(nullptr, TRUE, FALSE, ReadyEventName);
-        stop = CreateEventW(nullptr, TRUE, FALSE, StopEventName);
-        wchar_t program[MAX_PATH];
-        GetModuleFileNameW(nullptr, program, MAX_PATH);
-        std::wstring command =
-            std::wstring(L"\"") + program + L"\" --gtest_filter=SavesUnderReaders.ReadsInAnotherProcess";
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-        SetEnvironmentVariableW(ReaderVariable, L"1");
-        bool started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                      &startup, &process) != FALSE;
-        SetEnvironmentVariableW(ReaderVariable, nullptr);
-        /* Generous: a loaded machine may take long to start a process. */
-        return started && WaitForSingleObject(ready, 120000) == WAIT_OBJECT_0;
-    }
-
-    bool HasEnded() const
-    {
-        return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
-    }
-
-    /* 0 when the reader saw nothing wrong. */
-    DWORD Finish()
-    {
-        SetEvent(stop);
-        DWORD code = 1;
-        if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0)
-            TerminateProcess(process.hProcess, 2);
-        GetExitCodeProcess(process.hProcess, &code);
-        return code;
-    }
-
-    ~ReaderProcess()
-    {
-        if (process.hProcess != nullptr) {
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-        if (ready != nullptr)
-            CloseHandle(ready);
-        if (stop != nullptr)
-            CloseHandle(stop);
-    }
-
-private:
-    HANDLE ready = nullptr;
-    HANDLE stop = nullptr;
-    PROCESS_INFORMATION process = {};
+    ReaderProcess()
+        : ChildTestProcess(L"SavesUnderReaders.ReadsInAnotherProcess", ReaderVariable, ReadyEventName,
+                           StopEventName)
+    {}
 };
 
 int EnvironmentNumber(const char* name, int fallback)
