@@ -162,6 +162,11 @@ int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
     return count;
 }
 
+int LoadLabelCatalogueToChange(LabelEntry* entries, int capacity, const wchar_t* path)
+{
+    return LoadLabelCatalogue(entries, capacity, path);
+}
+
 bool SaveLabelCatalogue(const LabelEntry* entries, int count, const wchar_t* path)
 {
     char target[NarrowPathSize];

@@ -11,9 +11,9 @@
 
 #include "labels/catalogue_file_win32.h"
 #include "labels/catalogue_json.h"
-#include "labels/catalogue_snapshot_win32.h"
-#include "labels/label_catalogue.h"
 #include "text/bounded_text.h"
+
+CatalogueFileCalls CatalogueFileCall = {MoveFileExW, Sleep};
 
 namespace {
 
@@ -26,47 +26,6 @@ constexpr size_t TemporaryPathSize = 1024;
 /* The save's own file is tried under a few counts before the save gives up:
  * another count is only needed beside a file that a save which died left. */
 constexpr unsigned TemporaryNameTries = 100;
-
-/* The folder of the catalogue at `catalogue`, made if missing. */
-bool CreateCatalogueFolder(const wchar_t* catalogue)
-{
-    wchar_t folder[LabelCataloguePathSize];
-    if (!CopyTextBounded(folder, LabelCataloguePathSize, catalogue))
-        return false;
-    wchar_t* last = wcsrchr(folder, L'\\');
-    if (last == nullptr)
-        return false;
-    *last = L'\0';
-    return CreateDirectoryW(folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-/* The caller's path, or the default one, which `owned` then holds. */
-const wchar_t* ResolveCataloguePath(const wchar_t* path, wchar_t** owned)
-{
-    *owned = nullptr;
-    if (path != nullptr)
-        return path;
-    *owned = GetLabelCataloguePath();
-    return *owned;
-}
-
-/* Published once; a thread that loses the race frees its own copy. */
-wchar_t* volatile KeptDefaultPath = nullptr;
-
-wchar_t* ComposeDefaultCataloguePath()
-{
-    wchar_t* path = static_cast<wchar_t*>(malloc(LabelCataloguePathSize * sizeof(wchar_t)));
-    if (path == nullptr)
-        return nullptr;
-    path[0] = L'\0';
-    bool composed = SHGetSpecialFolderPathW(nullptr, path, CSIDL_COMMON_APPDATA, FALSE) &&
-                    AppendTextBounded(path, LabelCataloguePathSize, CatalogueFolderName) &&
-                    AppendTextBounded(path, LabelCataloguePathSize, CatalogueFileName);
-    if (composed)
-        return path;
-    free(path);
-    return nullptr;
-}
 
 /*
  * Readers and the writer meet only for a moment (a read of a few kilobytes,
@@ -99,32 +58,31 @@ bool WaitBeforeRetry(RetryClock* clock)
 {
     if (GetTickCount64() - clock->start >= clock->budget)
         return false;
-    Sleep(clock->wait);
+    CatalogueFileCall.sleep(clock->wait);
     clock->wait = clock->wait * 2 < clock->longest ? clock->wait * 2 : clock->longest;
     return true;
 }
 
-/* Errors another opener of the same file causes while it holds it. */
-bool IsPassingConflict(DWORD error)
+/* Errors another opener of the same file causes while it holds it in a way
+ * that shuts others out. */
+bool IsReaderConflict(DWORD error)
 {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
-/* The open file as a C stream in byte mode; the stream owns the handle. */
-FILE* StreamOfHandle(HANDLE file)
+/* A rename is also refused with access denied where the file system cannot
+ * replace a file that readers hold (Wine's, whatever they share): that
+ * passes once they let go, unless a folder stands in the catalogue's
+ * place, which lasts. */
+bool IsPassingRenameConflict(DWORD error, const wchar_t* target)
 {
-    int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
-    if (descriptor == -1) {
-        CloseHandle(file);
-        SetLastError(ERROR_TOO_MANY_OPEN_FILES);
-        return nullptr;
-    }
-    FILE* stream = _fdopen(descriptor, "rb");
-    if (stream == nullptr) {
-        _close(descriptor);
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    }
-    return stream;
+    if (IsReaderConflict(error))
+        return true;
+    if (error != ERROR_ACCESS_DENIED)
+        return false;
+    const DWORD attributes = GetFileAttributesW(target);
+    SetLastError(error);
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 /* "<catalogue>.<process>-<thread>-<count>.tmp": the ids keep the saves of
@@ -177,31 +135,48 @@ DWORD WriteWholeText(HANDLE file, const char* bytes, size_t length)
 }
 
 /*
- * Renames the save's file over the catalogue.  A file system that cannot
- * replace a file while readers hold it (Wine's refuses with access denied,
- * whatever they share) is tried again until a moment without readers; the
- * file being renamed is the save's own, so another try renames the same text.
+ * Renames the save's file onto the catalogue.  A file system that cannot
+ * replace a file while readers hold it is tried again until a moment
+ * without readers; the file being renamed is the save's own, so another try
+ * renames the same text.  Without `replaceExisting` the rename never
+ * replaces: a catalogue that appeared meanwhile stays.
  */
-DWORD MoveOverCatalogue(const wchar_t* temporary, const wchar_t* target)
+DWORD MoveOntoCatalogue(const wchar_t* temporary, const wchar_t* target, bool replaceExisting)
 {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
     RetryClock clock = WriterRetryClock();
     for (;;) {
-        if (MoveFileExW(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (CatalogueFileCall.moveFileEx(temporary, target, flags))
             return ERROR_SUCCESS;
         DWORD error = GetLastError();
-        if (!IsPassingConflict(error) || !WaitBeforeRetry(&clock))
+        if (!replaceExisting && error == ERROR_FILE_EXISTS)
+            return ERROR_ALREADY_EXISTS;
+        if (!replaceExisting || !IsPassingRenameConflict(error, target) || !WaitBeforeRetry(&clock))
             return error;
     }
 }
 
-/*
- * Replaces the catalogue with `text`.  The catalogue changes only by the
- * rename of a file that holds the whole text, so a reader sees the old text
- * or the new one and never a mixture; a save that fails at any step leaves
- * the old file whole, removes its own file and leaves the cause in the
- * thread's last error.
- */
-bool ReplaceCatalogueFile(const wchar_t* target, const char* text)
+/* Published once; a thread that loses the race frees its own copy. */
+wchar_t* volatile KeptDefaultPath = nullptr;
+
+wchar_t* ComposeDefaultCataloguePath()
+{
+    wchar_t* path = static_cast<wchar_t*>(malloc(LabelCataloguePathSize * sizeof(wchar_t)));
+    if (path == nullptr)
+        return nullptr;
+    path[0] = L'\0';
+    bool composed = SHGetSpecialFolderPathW(nullptr, path, CSIDL_COMMON_APPDATA, FALSE) &&
+                    AppendTextBounded(path, LabelCataloguePathSize, CatalogueFolderName) &&
+                    AppendTextBounded(path, LabelCataloguePathSize, CatalogueFileName);
+    if (composed)
+        return path;
+    free(path);
+    return nullptr;
+}
+
+}  // namespace
+
+bool PutCatalogueText(const wchar_t* target, const char* text, bool replaceExisting)
 {
     wchar_t temporary[TemporaryPathSize];
     HANDLE file = CreateTemporaryFile(target, temporary);
@@ -209,7 +184,7 @@ bool ReplaceCatalogueFile(const wchar_t* target, const char* text)
         return false;
     DWORD error = WriteWholeText(file, text, strlen(text));
     if (error == ERROR_SUCCESS)
-        error = MoveOverCatalogue(temporary, target);
+        error = MoveOntoCatalogue(temporary, target, replaceExisting);
     if (error == ERROR_SUCCESS)
         return true;
     DeleteFileW(temporary);
@@ -217,16 +192,15 @@ bool ReplaceCatalogueFile(const wchar_t* target, const char* text)
     return false;
 }
 
-}  // namespace
-
 /*
  * Readers share the file for reading, writing and deletion, so that they
  * never stop a rename where the file system lets one replace an open file;
  * Wine's does not, whatever is shared, and there the save waits for a
  * moment without readers.  A reader goes on reading the text it opened,
  * whole; the next one opens the new text.  The catalogue is only ever
- * replaced by a rename, so it is never missing while a save runs: a missing
- * file is an empty catalogue.
+ * replaced by a rename, so it is never missing while a save runs and never
+ * pending deletion: a missing file is an empty catalogue, and a refused
+ * access is no passing state, so neither is tried again.
  */
 HANDLE OpenCatalogueForReading(const wchar_t* path)
 {
@@ -237,11 +211,69 @@ HANDLE OpenCatalogueForReading(const wchar_t* path)
         if (file != INVALID_HANDLE_VALUE)
             return file;
         DWORD error = GetLastError();
-        if (!IsPassingConflict(error) || !WaitBeforeRetry(&clock)) {
+        if (!IsReaderConflict(error) || !WaitBeforeRetry(&clock)) {
             SetLastError(error);
             return INVALID_HANDLE_VALUE;
         }
     }
+}
+
+FILE* StreamOfCatalogueHandle(HANDLE file)
+{
+    int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (descriptor == -1) {
+        CloseHandle(file);
+        SetLastError(ERROR_TOO_MANY_OPEN_FILES);
+        return nullptr;
+    }
+    FILE* stream = _fdopen(descriptor, "rb");
+    if (stream == nullptr) {
+        _close(descriptor);
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    }
+    return stream;
+}
+
+char* ReadWholeCatalogueHandle(HANDLE file, DWORD* got, bool* tooLarge)
+{
+    *got = 0;
+    *tooLarge = false;
+    LARGE_INTEGER size;
+    char* text = nullptr;
+    if (!GetFileSizeEx(file, &size)) {
+        CloseHandle(file);
+        return nullptr;
+    }
+    *tooLarge = size.QuadPart > MaxLabelCatalogueBytes;
+    if (!*tooLarge)
+        text = static_cast<char*>(malloc(static_cast<size_t>(size.QuadPart) + 1));
+    const DWORD wanted = static_cast<DWORD>(size.QuadPart);
+    while (text != nullptr && *got < wanted) {
+        DWORD read = 0;
+        if (!ReadFile(file, text + *got, wanted - *got, &read, nullptr)) {
+            free(text);
+            text = nullptr;
+        } else if (read == 0) {
+            break;
+        } else {
+            *got += read;
+        }
+    }
+    CloseHandle(file);
+    if (text != nullptr)
+        text[*got] = '\0';
+    return text;
+}
+
+int ReadCatalogueFileAt(const wchar_t* path, LabelEntry* entries, int capacity)
+{
+    HANDLE handle = OpenCatalogueForReading(path);
+    FILE* file = handle != INVALID_HANDLE_VALUE ? StreamOfCatalogueHandle(handle) : nullptr;
+    if (file == nullptr)
+        return 0;
+    int count = ReadLabelCatalogueStream(file, entries, capacity);
+    fclose(file);
+    return count;
 }
 
 const wchar_t* DefaultCataloguePath()
@@ -265,56 +297,22 @@ void ForgetDefaultCataloguePath()
     free(InterlockedExchangePointer(reinterpret_cast<void* volatile*>(&KeptDefaultPath), nullptr));
 }
 
+bool CreateCatalogueFolder(const wchar_t* catalogue)
+{
+    wchar_t folder[LabelCataloguePathSize];
+    if (!CopyTextBounded(folder, LabelCataloguePathSize, catalogue))
+        return false;
+    wchar_t* last = wcsrchr(folder, L'\\');
+    if (last == nullptr)
+        return false;
+    *last = L'\0';
+    return CreateDirectoryW(folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
 void CreateFolderOfMissingCatalogue(const wchar_t* catalogue)
 {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
         CreateCatalogueFolder(catalogue);
     SetLastError(error);
-}
-
-wchar_t* GetLabelCataloguePath()
-{
-    const wchar_t* kept = DefaultCataloguePath();
-    if (kept == nullptr || !CreateCatalogueFolder(kept))
-        return nullptr;
-    wchar_t* path = static_cast<wchar_t*>(malloc(LabelCataloguePathSize * sizeof(wchar_t)));
-    if (path != nullptr)
-        CopyTextBounded(path, LabelCataloguePathSize, kept);
-    return path;
-}
-
-FILE* OpenLabelCatalogueFile(const wchar_t* path)
-{
-    HANDLE handle = OpenCatalogueForReading(path);
-    return handle != INVALID_HANDLE_VALUE ? StreamOfHandle(handle) : nullptr;
-}
-
-int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path)
-{
-    if (path == nullptr && capacity >= MaxLabels)
-        return CopyDefaultCatalogue(entries, CatalogueUse::Current, 0);
-    const wchar_t* source = path != nullptr ? path : DefaultCataloguePath();
-    FILE* file = source != nullptr ? OpenLabelCatalogueFile(source) : nullptr;
-    if (file == nullptr) {
-        if (path == nullptr && source != nullptr)
-            CreateFolderOfMissingCatalogue(source);
-        return 0;
-    }
-    int count = ReadLabelCatalogueStream(file, entries, capacity);
-    fclose(file);
-    return count;
-}
-
-bool SaveLabelCatalogue(const LabelEntry* entries, int count, const wchar_t* path)
-{
-    char* text = RenderLabelCatalogue(entries, count);
-    if (text == nullptr)
-        return false;
-    wchar_t* owned = nullptr;
-    const wchar_t* target = ResolveCataloguePath(path, &owned);
-    bool saved = target != nullptr && ReplaceCatalogueFile(target, text);
-    free(owned);
-    ReleaseLabelCatalogueText(text);
-    return saved;
 }

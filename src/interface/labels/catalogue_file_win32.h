@@ -1,16 +1,37 @@
 /*
- * The Windows catalogue file's pieces that the thread snapshots
- * (catalogue_snapshot_win32.cpp) share with loads and saves.
+ * The Windows catalogue file's operations: where the default catalogue
+ * lives, opening and reading a catalogue file, and putting a new text in
+ * place.  The lowest of the three Windows catalogue files: the thread
+ * snapshots (catalogue_snapshot_win32.cpp) stand on these, and the
+ * catalogue's public load and save (catalogue_access_win32.cpp) on both.
  */
 #ifndef PDR_LABELS_CATALOGUE_FILE_WIN32_H
 #define PDR_LABELS_CATALOGUE_FILE_WIN32_H
 
 #include <windows.h>
 
+#include <stdio.h>
+
+#include "labels/label_catalogue.h"
+
+/* The platform calls whose outcome a test must control: the rename that puts
+ * a catalogue in place, and the wait between two tries of a step. */
+struct CatalogueFileCalls {
+    BOOL(WINAPI* moveFileEx)(LPCWSTR from, LPCWSTR to, DWORD flags);
+    void(WINAPI* sleep)(DWORD milliseconds);
+};
+extern CatalogueFileCalls CatalogueFileCall;
+
 /* The default catalogue's path, composed once per process and kept until
  * ForgetDefaultCataloguePath; composing it creates no folder.  Null when the
  * common application-data folder cannot be found. */
 const wchar_t* DefaultCataloguePath();
+
+/* Frees the kept path; only while no thread of this module reads it. */
+void ForgetDefaultCataloguePath();
+
+/* The folder of the catalogue at `catalogue`, made if missing. */
+bool CreateCatalogueFolder(const wchar_t* catalogue);
 
 /* Called right after the default catalogue at `catalogue` could not be
  * opened: when the file or its folder is missing, makes the folder, so that
@@ -19,12 +40,41 @@ const wchar_t* DefaultCataloguePath();
  * kept. */
 void CreateFolderOfMissingCatalogue(const wchar_t* catalogue);
 
-/* Frees the kept path; only while no thread of this module reads it. */
-void ForgetDefaultCataloguePath();
-
 /* The file at `path` open for reading as every load opens it, sharing it
- * with readers, writers and renames, a passing conflict waited out briefly.
- * INVALID_HANDLE_VALUE with the thread's last error when it cannot be. */
+ * with readers, writers and renames.  Another opener's passing conflict
+ * (a sharing or lock violation) is waited out briefly; anything else, a
+ * folder in the file's place or a refused access included, answers at
+ * once.  INVALID_HANDLE_VALUE with the thread's last error when it cannot
+ * be opened. */
 HANDLE OpenCatalogueForReading(const wchar_t* path);
+
+/* The open file as a C stream in byte mode that owns the handle; null, the
+ * handle closed, when none can be made. */
+FILE* StreamOfCatalogueHandle(HANDLE file);
+
+/* The whole file as ReadLabelCatalogueStream reads it: its size taken from
+ * the open file, as many bytes as there are, a NUL after them; the handle
+ * is closed.  Null when it cannot be read; *tooLarge when it is refused for
+ * its size (over MaxLabelCatalogueBytes), whatever it holds.  Free with
+ * free(). */
+char* ReadWholeCatalogueHandle(HANDLE file, DWORD* got, bool* tooLarge);
+
+/* Reads the catalogue file at `path` itself, as LoadLabelCatalogue reads a
+ * file: the count (0 for a file that cannot be read). */
+int ReadCatalogueFileAt(const wchar_t* path, LabelEntry* entries, int capacity);
+
+/*
+ * Puts `text` in place as the catalogue at `target`.  The text goes whole
+ * to a new file of this call's own beside the target, which is then renamed
+ * onto it, so a reader sees the old text or the new one and never a
+ * mixture.  With `replaceExisting` the rename replaces a catalogue there,
+ * waiting out readers that hold it where the file system refuses that
+ * (about two seconds); without it, a catalogue that is there already, put
+ * there at any moment before the rename, stays and the call fails with
+ * ERROR_ALREADY_EXISTS.  A failure at any step leaves the target as it was,
+ * removes the call's own file and leaves the cause in the thread's last
+ * error.
+ */
+bool PutCatalogueText(const wchar_t* target, const char* text, bool replaceExisting);
 
 #endif

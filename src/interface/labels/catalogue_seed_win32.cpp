@@ -4,6 +4,8 @@
 
 #include <stdlib.h>
 
+#include "labels/catalogue_file_win32.h"
+#include "labels/catalogue_json.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -25,6 +27,18 @@ bool CatalogueExists(const wchar_t* catalogue)
     return GetFileAttributesW(catalogue) != INVALID_FILE_ATTRIBUTES || GetLastError() != ERROR_FILE_NOT_FOUND;
 }
 
+/* Puts the seeded list in place only while no catalogue is there: one saved
+ * since the check (a sheet, the tool) is the site's and stays. */
+bool PutSeededCatalogue(const LabelList& list, const wchar_t* catalogue)
+{
+    char* text = RenderLabelCatalogue(list.Labels, list.Count);
+    if (text == nullptr)
+        return false;
+    const bool placed = PutCatalogueText(catalogue, text, false);
+    ReleaseLabelCatalogueText(text);
+    return placed;
+}
+
 }  // namespace
 
 bool SeedLabelCatalogue(const wchar_t* driverFolder)
@@ -43,7 +57,7 @@ bool SeedLabelCatalogue(const wchar_t* driverFolder)
         list != nullptr ? DecideCatalogueSeed(exists, stock, list) : SeedDecision::NoStockFile;
     if (stock != nullptr)
         fclose(stock);
-    bool saved = decision == SeedDecision::Seed && SaveLabelCatalogue(list->Labels, list->Count, catalogue);
+    bool saved = decision == SeedDecision::Seed && PutSeededCatalogue(*list, catalogue);
     free(list);
     free(catalogue);
     return saved;

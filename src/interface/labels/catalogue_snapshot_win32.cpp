@@ -47,22 +47,19 @@ struct FileIdentity {
     FILETIME lastWrite;
 };
 
-/* Held by the thread as its current snapshot and by each count it gave. */
+/* The catalogue a thread last read, and what tells whether it still is. */
 struct Snapshot {
     LabelList list;
     bool identified; /* false: read again at the next load */
     FileIdentity identity;
-    uint64_t hash;
     bool settled; /* the identity alone tells any later change */
-    int holders;
 };
 
 /* One per thread that has read; reused by a later thread once freed. */
 struct ThreadCatalogue {
     volatile LONG taken;
     ThreadCatalogue* next;
-    Snapshot* current;
-    Snapshot* counted[CatalogueCountSlots];
+    Snapshot* current; /* null until the thread's first read */
 };
 
 /* Entries are only ever added while the module is loaded, so walking the
@@ -125,38 +122,6 @@ ThreadCatalogue* ThisThreadCatalogue()
     return entry;
 }
 
-void Drop(Snapshot* snapshot)
-{
-    if (snapshot != nullptr && --snapshot->holders == 0)
-        free(snapshot);
-}
-
-void ReleaseEntry(ThreadCatalogue* entry)
-{
-    Drop(entry->current);
-    entry->current = nullptr;
-    for (Snapshot*& counted : entry->counted) {
-        Drop(counted);
-        counted = nullptr;
-    }
-}
-
-/* FNV-1a over the bytes, eight at a time. */
-uint64_t HashBytes(const char* bytes, size_t length)
-{
-    const uint64_t prime = 0x100000001b3ULL;
-    uint64_t hash = 0xcbf29ce484222325ULL;
-    size_t at = 0;
-    for (; at + 8 <= length; at += 8) {
-        uint64_t word;
-        memcpy(&word, bytes + at, 8);
-        hash = (hash ^ word) * prime;
-    }
-    for (; at < length; ++at)
-        hash = (hash ^ static_cast<unsigned char>(bytes[at])) * prime;
-    return hash ^ length;
-}
-
 FileIdentity IdentityOf(const WIN32_FILE_ATTRIBUTE_DATA& data)
 {
     return {data.nFileSizeHigh, data.nFileSizeLow, data.ftCreationTime, data.ftLastWriteTime};
@@ -189,172 +154,86 @@ bool IsSettled(const FILETIME& lastWrite, ULONGLONG now, ULONGLONG settledAge)
     return now > written && now - written > settledAge;
 }
 
-/* The thread's current snapshot to fill anew when nothing else holds it,
- * else a new one. */
-Snapshot* BlankSnapshot(ThreadCatalogue* thread)
+/* The thread's snapshot, made on its first read and refilled in place from
+ * then on.  Null when memory ran out. */
+Snapshot* ThreadSnapshot(ThreadCatalogue* thread)
 {
-    Snapshot* snapshot = thread->current;
-    if (snapshot == nullptr || snapshot->holders != 1) {
-        snapshot = static_cast<Snapshot*>(malloc(sizeof(Snapshot)));
-        if (snapshot == nullptr)
-            return nullptr;
-        snapshot->holders = 1;
-    }
-    snapshot->list.Count = 0;
+    if (thread->current == nullptr)
+        thread->current = static_cast<Snapshot*>(calloc(1, sizeof(Snapshot)));
+    return thread->current;
+}
+
+/* The snapshot told to read the file again at the next load. */
+Snapshot* Unidentified(Snapshot* snapshot, int count)
+{
+    snapshot->list.Count = count;
     snapshot->identified = false;
-    snapshot->hash = 0;
     snapshot->settled = false;
     return snapshot;
 }
 
-Snapshot* Install(ThreadCatalogue* thread, Snapshot* snapshot)
-{
-    if (snapshot != thread->current) {
-        Drop(thread->current);
-        thread->current = snapshot;
-    }
-    return snapshot;
-}
-
-/* The whole file as ReadLabelCatalogueStream reads it: its size taken
- * from the open file, as many bytes as there are, NUL after them; the file
- * is closed at once.  Null when it cannot be read; *tooLarge when it is
- * refused for its size, whatever it holds. */
-char* ReadWholeFile(HANDLE file, DWORD* got, bool* tooLarge)
-{
-    *got = 0;
-    *tooLarge = false;
-    LARGE_INTEGER size;
-    char* text = nullptr;
-    if (!GetFileSizeEx(file, &size)) {
-        CloseHandle(file);
-        return nullptr;
-    }
-    *tooLarge = size.QuadPart > MaxLabelCatalogueBytes;
-    if (!*tooLarge)
-        text = static_cast<char*>(malloc(static_cast<size_t>(size.QuadPart) + 1));
-    const DWORD wanted = static_cast<DWORD>(size.QuadPart);
-    while (text != nullptr && *got < wanted) {
-        DWORD read = 0;
-        if (!ReadFile(file, text + *got, wanted - *got, &read, nullptr)) {
-            free(text);
-            text = nullptr;
-        } else if (read == 0) {
-            break;
-        } else {
-            *got += read;
-        }
-    }
-    CloseHandle(file);
-    if (text != nullptr)
-        text[*got] = '\0';
-    return text;
-}
-
-/* A snapshot of the file's text, or the current one when the text is the
- * one it was made from.  Null when memory ran out. */
-Snapshot* SnapshotOfText(ThreadCatalogue* thread, const wchar_t* path, const char* text, DWORD length,
-                         const FileIdentity* identity, ULONGLONG now)
-{
-    const uint64_t hash = HashBytes(text, length);
-    Snapshot* current = thread->current;
-    Snapshot* snapshot =
-        current != nullptr && current->identified && current->hash == hash ? current : nullptr;
-    if (snapshot == nullptr) {
-        snapshot = BlankSnapshot(thread);
-        if (snapshot == nullptr)
-            return nullptr;
-        snapshot->list.Count =
-            ParseLabelCatalogueReporting(text, length, snapshot->list.Labels, MaxLabels, nullptr);
-        snapshot->hash = hash;
-    }
-    snapshot->identified = identity != nullptr;
-    if (identity != nullptr)
-        snapshot->identity = *identity;
-    snapshot->settled = identity != nullptr && IsSettled(identity->lastWrite, now, SettledAgeOn(path));
-    return Install(thread, snapshot);
-}
-
-/* A snapshot with no labels: the file is missing, unreadable or too large. */
-Snapshot* EmptySnapshot(ThreadCatalogue* thread)
-{
-    Snapshot* snapshot = BlankSnapshot(thread);
-    return snapshot != nullptr ? Install(thread, snapshot) : nullptr;
-}
-
 /*
- * The thread's current snapshot, brought up to the file on disk.  One look
- * at the attributes answers while the file is as the settled snapshot saw
- * it; otherwise the file is read, and parsed unless its bytes are the
- * snapshot's.  Null when memory ran out: the caller reads plainly.
+ * The snapshot brought up to the file on disk.  One look at the attributes
+ * answers while the file is as the settled snapshot saw it; otherwise the
+ * file is read and parsed.  No answer rests on a digest of the bytes: two
+ * texts that a digest took for one would leave a thread with a catalogue
+ * that is no longer there, and a dialog saving it back over another
+ * program's edits.  A missing file, a folder in its place and a file that
+ * cannot be opened or is too large are an empty catalogue.  Null when
+ * memory ran out: the caller reads plainly.
  */
-Snapshot* Refresh(ThreadCatalogue* thread, const wchar_t* path)
+Snapshot* Refresh(Snapshot* snapshot, const wchar_t* path)
 {
     const ULONGLONG now = Now();
     WIN32_FILE_ATTRIBUTE_DATA data;
     const bool described = GetFileAttributesExW(path, GetFileExInfoStandard, &data) != FALSE;
     if (!described && (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND)) {
         CreateFolderOfMissingCatalogue(path);
-        return EmptySnapshot(thread);
+        return Unidentified(snapshot, 0);
     }
+    if (described && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return Unidentified(snapshot, 0);
     const FileIdentity identity = described ? IdentityOf(data) : FileIdentity{};
-    Snapshot* current = thread->current;
-    if (described && current != nullptr && current->identified && current->settled &&
-        SameIdentity(current->identity, identity))
-        return current;
+    if (described && snapshot->identified && snapshot->settled && SameIdentity(snapshot->identity, identity))
+        return snapshot;
     HANDLE file = OpenCatalogueForReading(path);
     if (file == INVALID_HANDLE_VALUE) {
         CreateFolderOfMissingCatalogue(path);
-        return EmptySnapshot(thread);
+        return Unidentified(snapshot, 0);
     }
     DWORD length = 0;
     bool tooLarge = false;
-    char* text = ReadWholeFile(file, &length, &tooLarge);
+    char* text = ReadWholeCatalogueHandle(file, &length, &tooLarge);
     if (text == nullptr)
-        return tooLarge ? EmptySnapshot(thread) : nullptr;
-    Snapshot* snapshot = SnapshotOfText(thread, path, text, length, described ? &identity : nullptr, now);
+        return tooLarge ? Unidentified(snapshot, 0) : nullptr;
+    snapshot->list.Count =
+        ParseLabelCatalogueReporting(text, length, snapshot->list.Labels, MaxLabels, nullptr);
     free(text);
+    snapshot->identified = described;
+    snapshot->identity = identity;
+    snapshot->settled = described && IsSettled(identity.lastWrite, now, SettledAgeOn(path));
     return snapshot;
-}
-
-int CopyOut(const Snapshot* snapshot, LabelEntry* entries)
-{
-    const int count = snapshot->list.Count;
-    if (count > 0)
-        memcpy(entries, snapshot->list.Labels, static_cast<size_t>(count) * sizeof(LabelEntry));
-    return count;
 }
 
 }  // namespace
 
-int CopyDefaultCatalogue(LabelEntry* entries, CatalogueUse use, int slot)
+int CopyDefaultCatalogue(LabelEntry* entries)
 {
     const wchar_t* path = DefaultCataloguePath();
     if (path == nullptr)
         return 0;
     ThreadCatalogue* thread = ThisThreadCatalogue();
-    if (thread == nullptr)
-        return LoadLabelCatalogue(entries, MaxLabels, path);
-    const bool slotted = slot >= 0 && slot < CatalogueCountSlots;
-    if (slotted && use == CatalogueUse::Fill && thread->counted[slot] != nullptr) {
-        Snapshot* counted = thread->counted[slot];
-        thread->counted[slot] = nullptr;
-        const int count = CopyOut(counted, entries);
-        Drop(counted);
+    Snapshot* snapshot = thread != nullptr ? ThreadSnapshot(thread) : nullptr;
+    if (snapshot != nullptr && Refresh(snapshot, path) != nullptr) {
+        const int count = snapshot->list.Count;
+        if (count > 0)
+            memcpy(entries, snapshot->list.Labels, static_cast<size_t>(count) * sizeof(LabelEntry));
         return count;
     }
-    Snapshot* snapshot = Refresh(thread, path);
-    if (snapshot == nullptr) {
-        /* Forget it, so the next load reads the file too. */
-        Install(thread, nullptr);
-        return LoadLabelCatalogue(entries, MaxLabels, path);
-    }
-    if (slotted && use == CatalogueUse::Count) {
-        Drop(thread->counted[slot]);
-        thread->counted[slot] = snapshot;
-        ++snapshot->holders;
-    }
-    return CopyOut(snapshot, entries);
+    /* Forget it, so the next load reads the file too. */
+    if (snapshot != nullptr)
+        Unidentified(snapshot, 0);
+    return ReadCatalogueFileAt(path, entries, MaxLabels);
 }
 
 void ReleaseThreadCatalogueSnapshots()
@@ -365,7 +244,8 @@ void ReleaseThreadCatalogueSnapshots()
     auto* entry = static_cast<ThreadCatalogue*>(TlsGetValue(slot));
     if (entry == nullptr)
         return;
-    ReleaseEntry(entry);
+    free(entry->current);
+    entry->current = nullptr;
     TlsSetValue(slot, nullptr);
     InterlockedExchange(&entry->taken, 0);
 }
@@ -376,7 +256,7 @@ void ReleaseAllCatalogueSnapshots()
         InterlockedExchangePointer(reinterpret_cast<void* volatile*>(&Registry), nullptr));
     while (entry != nullptr) {
         ThreadCatalogue* next = entry->next;
-        ReleaseEntry(entry);
+        free(entry->current);
         free(entry);
         entry = next;
     }

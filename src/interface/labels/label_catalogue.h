@@ -127,6 +127,11 @@ void TrimSpaces(char* text);
  * catalogue at once; a load of the default catalogue that finds it missing
  * makes its folder, as a save does.
  *
+ * LoadLabelCatalogueToChange: the same load, always from the file itself,
+ * never from a copy kept since an earlier load: for whoever changes the
+ * catalogue and saves it back whole, so that the save never writes back a
+ * list older than the file.
+ *
  * OpenLabelCatalogueFile: the file at `path` (not null) open for reading in
  * byte mode, the way every load opens it, for callers that read the file
  * themselves.  Null when it cannot be opened; errno, or on Windows the
@@ -135,6 +140,7 @@ void TrimSpaces(char* text);
 wchar_t* GetLabelCataloguePath();
 FILE* OpenLabelCatalogueFile(const wchar_t* path);
 int LoadLabelCatalogue(LabelEntry* entries, int capacity, const wchar_t* path);
+int LoadLabelCatalogueToChange(LabelEntry* entries, int capacity, const wchar_t* path);
 bool SaveLabelCatalogue(const LabelEntry* entries, int count, const wchar_t* path);
 
 #endif

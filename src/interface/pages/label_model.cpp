@@ -143,7 +143,9 @@ void AppendStockSettingsDetails(const LabelSettings& settings, const StockSettin
 
 int FindStockInCatalogue(const LabelList& list, const LabelEntry& stock)
 {
-    for (int i = 0; i < list.Count; ++i)
+    /* The last of stocks sharing id and name, as the page and the merge
+       pick the last. */
+    for (int i = list.Count - 1; i >= 0; --i)
         if (list.Labels[i].id == stock.id && strncmp(list.Labels[i].name, stock.name, LabelNameSize) == 0)
             return i;
     return -1;

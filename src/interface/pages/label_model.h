@@ -51,7 +51,7 @@ struct StockSettingWords {
 void AppendStockSettingsDetails(const LabelSettings& settings, const StockSettingWords& words,
                                 wchar_t (&details)[LabelDetailsChars]);
 
-/* The first label of `list` with `stock`'s id and, byte for byte, its name:
+/* The last label of `list` with `stock`'s id and, byte for byte, its name:
  * the stock the page showed, found again in a catalogue read since; -1
  * when it is gone or was renamed. */
 int FindStockInCatalogue(const LabelList& list, const LabelEntry& stock);

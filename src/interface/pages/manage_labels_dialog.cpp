@@ -333,7 +333,8 @@ INT_PTR OnInitDialog(HWND dialog)
                                IDC_MANAGE_VERT_OFFSET};
     for (int edit : numberEdits)
         SendDlgItemMessageW(dialog, edit, EM_LIMITTEXT, NumberTextLimit, 0);
-    state->WorkingList.Count = LoadLabelCatalogue(state->WorkingList.Labels, MaxLabels, nullptr);
+    /* OK saves the whole list back: it starts from the file as it is. */
+    state->WorkingList.Count = LoadLabelCatalogueToChange(state->WorkingList.Labels, MaxLabels, nullptr);
     FillLabelList(dialog, state);
     return TRUE;
 }

@@ -12,7 +12,9 @@
 #include <thread>
 
 #include "file_bytes.h"
+#include "labels/catalogue_file_win32.h"
 #include "labels/catalogue_json.h"
+#include "labels/catalogue_seed_win32.h"
 #include "labels/label_catalogue.h"
 #include "text/number_text.h"
 
@@ -278,6 +280,79 @@ TEST_F(DefaultCatalogue, FileBeyondTheSizeBoundIsUnreadable)
     ASSERT_TRUE(
         WriteFileBytes(CataloguePath(), text + std::string(MaxLabelCatalogueBytes - text.size() + 1, ' ')));
     EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+}
+
+/* The file calls a test controls, put back afterwards. */
+class FileCallsReplaced {
+public:
+    FileCallsReplaced() : saved_(CatalogueFileCall) {}
+    ~FileCallsReplaced()
+    {
+        CatalogueFileCall = saved_;
+    }
+
+private:
+    CatalogueFileCalls saved_;
+};
+
+/* A save of another program that lands between the seeding's check for a
+ * catalogue and the rename that puts the seeded one in place. */
+std::string RacingSave;
+BOOL WINAPI MoveAfterARacingSave(LPCWSTR from, LPCWSTR to, DWORD flags)
+{
+    EXPECT_TRUE(WriteFileBytes(to, RacingSave));
+    return MoveFileExW(from, to, flags);
+}
+
+TEST_F(DefaultCatalogue, SeedingNeverReplacesACatalogueSavedMeanwhile)
+{
+    wchar_t temp[MAX_PATH];
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring driverFolder = std::wstring(temp) + L"pdr-seed-race";
+    CreateDirectoryW(driverFolder.c_str(), nullptr);
+    LabelEntry stock[2];
+    MakeLabels(stock, 2, "Stock");
+    ASSERT_TRUE(WriteFileBytes(driverFolder + L"\\" + StockFileName, Rendered(stock, 2)));
+    LabelEntry saved[1];
+    MakeLabels(saved, 1, "Saved meanwhile");
+    RacingSave = Rendered(saved, 1);
+    {
+        FileCallsReplaced restore;
+        CatalogueFileCall.moveFileEx = MoveAfterARacingSave;
+        EXPECT_FALSE(SeedLabelCatalogue(driverFolder.c_str()));
+    }
+    EXPECT_EQ(FileBytes(CataloguePath()), RacingSave);
+    EXPECT_EQ(CountFilesIn(CatalogueFolder()), 1) << "the seeding's own file is removed";
+    // With no save in the way the same seeding puts the stock in place.
+    DeleteFileW(CataloguePath().c_str());
+    EXPECT_TRUE(SeedLabelCatalogue(driverFolder.c_str()));
+    EXPECT_EQ(FileBytes(CataloguePath()), Rendered(stock, 2));
+    DeleteFileW((driverFolder + L"\\" + StockFileName).c_str());
+    RemoveDirectoryW(driverFolder.c_str());
+}
+
+int Waits = 0;
+void WINAPI CountWait(DWORD)
+{
+    ++Waits;
+}
+
+/* A folder where the catalogue should be never passes: loads and saves
+ * answer at once instead of waiting for it as for another reader. */
+TEST_F(DefaultCatalogue, AFolderInTheCataloguesPlaceIsNotWaitedFor)
+{
+    ASSERT_TRUE(CreateDirectoryW(CataloguePath().c_str(), nullptr));
+    FileCallsReplaced restore;
+    CatalogueFileCall.sleep = CountWait;
+    Waits = 0;
+    LabelEntry entries[MaxLabels];
+    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, nullptr), 0);
+    EXPECT_EQ(LoadLabelCatalogueToChange(entries, MaxLabels, nullptr), 0);
+    EXPECT_EQ(LoadLabelCatalogue(entries, MaxLabels, CataloguePath().c_str()), 0);
+    EXPECT_FALSE(SaveLabelCatalogue(entries, 0, nullptr));
+    EXPECT_EQ(Waits, 0);
+    EXPECT_EQ(CountFilesIn(CatalogueFolder()), 0);
+    RemoveDirectoryW(CataloguePath().c_str());
 }
 
 class CatalogueAtAPath : public ::testing::Test {
