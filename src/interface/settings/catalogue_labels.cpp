@@ -4,6 +4,7 @@ void ResetCatalogueLabels(CatalogueLabels* labels)
 {
     labels->Count = 0;
     labels->Loaded = false;
+    labels->ListLimit = -1;
 }
 
 int EnsureCatalogueLoaded(CatalogueLabels* labels)

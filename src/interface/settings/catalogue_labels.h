@@ -15,9 +15,11 @@ static_assert(sizeof(DriverExtra::LabelName) == LabelNameSize,
 
 struct CatalogueLabels : LabelList {
     bool Loaded;
+    int ListLimit; /* the most entries a paper list may answer; -1 for no limit */
 };
 
-/* An empty, not yet loaded set; the entries are left unfilled. */
+/* An empty, not yet loaded set without a list limit; the entries are left
+ * unfilled. */
 void ResetCatalogueLabels(CatalogueLabels* labels);
 
 /* Loads the default catalogue file unless this set was loaded (or filled by

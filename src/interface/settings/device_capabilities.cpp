@@ -103,10 +103,24 @@ bool IsPaperList(uint16_t index)
     return index == CapPapers || index == CapPaperSize || index == CapPaperNames;
 }
 
+/* A list cut to the labels' limit: the record's own paper goes first, then
+   labels from the end. */
+void LimitPaperList(CatalogueLabels* labels, OwnPaper* own)
+{
+    const int limit = labels->ListLimit;
+    if (limit < 0 || labels->Count + (own->Listed ? 1 : 0) <= limit)
+        return;
+    own->Listed = false;
+    if (labels->Count > limit)
+        labels->Count = limit;
+}
+
 int32_t AnswerPaperList(const DriverDevMode* merged, uint16_t index, void* output, CatalogueLabels* labels)
 {
-    const OwnPaper own = OwnPaperOf(merged);
-    const int count = EnsureCatalogueLoaded(labels) + (own.Listed ? 1 : 0);
+    OwnPaper own = OwnPaperOf(merged);
+    EnsureCatalogueLoaded(labels);
+    LimitPaperList(labels, &own);
+    const int count = labels->Count + (own.Listed ? 1 : 0);
     if (output == nullptr || count <= 0)
         return count;
     uint8_t* bytes = static_cast<uint8_t*>(output);

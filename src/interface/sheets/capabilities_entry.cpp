@@ -1,9 +1,9 @@
 /* Capability and job queries as the spooler and applications call them. */
 #include "sheet_context/driver_ui_contract.h"
 
-#include "labels/catalogue_snapshot_win32.h"
 #include "settings/catalogue_labels.h"
 #include "settings/device_capabilities.h"
+#include "settings/paper_lists_win32.h"
 #include "text/platform_hooks.h"
 
 static_assert(sizeof(WCHAR) == sizeof(char16_t), "UTF-16 units");
@@ -18,9 +18,9 @@ static_assert(CapFields == DC_FIELDS && CapPapers == DC_PAPERS && CapPaperSize =
 
 namespace {
 
-/* The lists a caller counts (no buffer) and then fills with a buffer of
- * that many entries; -1 for every other index. */
-int CountedListSlot(WORD capability)
+/* The paper lists, numbered for the memory of counts; -1 for every other
+ * index. */
+int PaperListNumber(WORD capability)
 {
     switch (capability) {
     case DC_PAPERS:
@@ -34,30 +34,26 @@ int CountedListSlot(WORD capability)
     }
 }
 
-/* The contract gives the driver no buffer size: a fill after a count of the
- * same list on this thread answers from the catalogue that count gave, so
- * it never writes more entries than the caller made room for. */
-void LoadListLabels(WORD capability, const void* output, CatalogueLabels* labels)
-{
-    const int slot = CountedListSlot(capability);
-    if (slot < 0)
-        return;
-    const CatalogueUse use = output == nullptr ? CatalogueUse::Count : CatalogueUse::Fill;
-    labels->Count = CopyDefaultCatalogue(labels->Labels, use, slot);
-    labels->Loaded = true;
-}
-
 }  // namespace
 
+/* The contract gives the driver no buffer size: a paper list's fill answers
+ * no more entries than the count it may belong to, and from that count's
+ * list (settings/paper_list_counts.h). */
 extern "C" DWORD WINAPI DrvDeviceCapabilities(HANDLE, PWSTR deviceName, WORD capability, PVOID output,
                                               PDEVMODEW devMode)
 {
     EnsurePlatformHooks();
     CatalogueLabels labels;
     ResetCatalogueLabels(&labels);
-    LoadListLabels(capability, output, &labels);
+    const int list = PaperListNumber(capability);
+    if (list >= 0 && output == nullptr)
+        LoadCountedPaperList(&labels);
+    else if (list >= 0)
+        LoadFilledPaperList(&labels);
     const int32_t answer = QueryDeviceCapability(reinterpret_cast<const char16_t*>(deviceName), capability,
                                                  output, devMode, &labels);
+    if (list >= 0 && output == nullptr && answer >= 0)
+        RememberCountedPaperList(list, labels, answer);
     return static_cast<DWORD>(answer);
 }
 

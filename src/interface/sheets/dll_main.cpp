@@ -2,6 +2,7 @@
 
 #include "labels/catalogue_snapshot_win32.h"
 #include "resources/module_instance.h"
+#include "settings/paper_lists_win32.h"
 #include "text/bounded_text.h"
 #include "text/platform_hooks.h"
 
@@ -23,9 +24,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     } else if (reason == DLL_THREAD_DETACH) {
         ReleaseThreadCatalogueSnapshots();
     } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
-        /* Unloaded while the process goes on: every thread's snapshots go
-           now.  At process exit the memory goes with the process. */
+        /* Unloaded while the process goes on: every thread's snapshots and
+           the remembered paper lists go now.  At process exit the memory goes with the process. */
         ReleaseAllCatalogueSnapshots();
+        ReleasePaperListMemory();
     }
     return TRUE;
 }

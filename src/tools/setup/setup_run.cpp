@@ -80,11 +80,22 @@ HINF OpenPrinterInf(const std::wstring& path, std::wstring* problem)
     return inf;
 }
 
+/* Whether a printer of that name is there and uses another driver: setup
+ * neither moves nor removes another driver's printer. */
+bool UsesAnotherDriver(const std::wstring& printer, std::wstring* driver)
+{
+    return FindPrinterDriver(printer, driver) && _wcsicmp(driver->c_str(), ModelName) != 0;
+}
+
 /* Files in, driver registered, printer added; each step that fails undoes
  * the ones before it, so the machine is left as it was found. */
 int InstallDriver(HINF inf, const SetupRequest& request, const InfDriver& driver)
 {
     std::wstring problem;
+    std::wstring otherDriver;
+    if (UsesAnotherDriver(request.printer, &otherDriver))
+        return Fail(L"the printer \"" + request.printer + L"\" uses the driver \"" + otherDriver +
+                    L"\"; remove it first or choose another name with --printer; nothing was changed");
     std::wstring missing = FirstMissingFile(request.package, driver.files);
     if (!missing.empty())
         return Fail(L"the package lacks " + missing + L", which " + InfFileName +
@@ -116,7 +127,7 @@ int InstallDriver(HINF inf, const SetupRequest& request, const InfDriver& driver
     if (added)
         wprintf(L"added the printer \"%ls\" on %ls\n", request.printer.c_str(), request.port.c_str());
     else
-        wprintf(L"the printer \"%ls\" was there already and now uses this driver\n", request.printer.c_str());
+        wprintf(L"the printer \"%ls\" was there already and uses this driver\n", request.printer.c_str());
     return 0;
 }
 
@@ -137,6 +148,10 @@ int Install(const SetupRequest& request)
 int Remove(const SetupRequest& request)
 {
     std::wstring problem;
+    std::wstring otherDriver;
+    if (UsesAnotherDriver(request.printer, &otherDriver))
+        return Fail(L"the printer \"" + request.printer + L"\" uses the driver \"" + otherDriver +
+                    L"\", not this one; nothing was removed");
     bool printerRemoved = false;
     if (!DeletePrinterNamed(request.printer, &printerRemoved, &problem))
         return Fail(problem);

@@ -78,6 +78,23 @@ bool RegisterDriver(const wchar_t* driverName, const InfDriver& driver, std::wst
     return false;
 }
 
+bool FindPrinterDriver(const std::wstring& printer, std::wstring* driver)
+{
+    HANDLE handle = nullptr;
+    if (!OpenPrinterW(Writable(printer), &handle, nullptr))
+        return false;
+    DWORD needed = 0;
+    GetPrinterW(handle, 2, nullptr, 0, &needed);
+    std::vector<BYTE> buffer(needed);
+    bool found = needed > 0 && GetPrinterW(handle, 2, buffer.data(), needed, &needed);
+    ClosePrinter(handle);
+    const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+    found = found && info->pDriverName != nullptr;
+    if (found)
+        *driver = info->pDriverName;
+    return found;
+}
+
 bool AddPrinterOnPort(const std::wstring& printer, const std::wstring& port, const wchar_t* driverName,
                       bool* added, std::wstring* problem)
 {

@@ -28,6 +28,10 @@ bool DriverIsInstalled(const wchar_t* driverName);
  * folder and calls the configuration library's DrvDriverEvent. */
 bool RegisterDriver(const wchar_t* driverName, const InfDriver& driver, std::wstring* problem);
 
+/* The driver the printer `printer` uses; false when there is no such
+ * printer or the spooler does not say. */
+bool FindPrinterDriver(const std::wstring& printer, std::wstring* driver);
+
 /* Adds the printer on `port` unless a printer of that name exists;
  * `added` tells which. */
 bool AddPrinterOnPort(const std::wstring& printer, const std::wstring& port, const wchar_t* driverName,

@@ -1,11 +1,12 @@
-/* The catalogue each thread keeps between calls, seen through the export:
- * a fill never outgrows the count before it, and every change of the file
- * reaches the next call. */
+/* The catalogue each thread keeps between calls and the paper lists' memory
+ * of counts, seen through the export: a fill never outgrows the count it
+ * may belong to, and every change of the file reaches the next count. */
 #include <stdio.h>
 
 #include <thread>
 
 #include "capabilities_test_support.h"
+#include "colliding_catalogues.h"
 #include "label_fixtures.h"
 #include "labels/catalogue_json.h"
 
@@ -76,9 +77,10 @@ protected:
         CloseHandle(file);
     }
 
+    /* Counted and filled, as a caller asks for the names. */
     std::wstring FirstPaperName()
     {
-        ListBuffer names(DC_PAPERNAMES, Listed(MaxLabels));
+        ListBuffer names(DC_PAPERNAMES, Capability(DC_PAPERNAMES, nullptr));
         return Capability(DC_PAPERNAMES, names.bytes.data()) > 0 ? names.FirstName() : L"";
     }
 };
@@ -93,30 +95,65 @@ TEST_F(CatalogueSnapshots, FillAfterACountWritesNoMoreThanTheCount)
         ListBuffer buffer(list, count);
         EXPECT_EQ(Capability(list, buffer.bytes.data()), count) << list;
         EXPECT_TRUE(buffer.GuardIntact()) << list;
-        // That count is spent: the next call reads the file as it is.
+        // The next count reads the file as it is.
         EXPECT_EQ(Capability(list, nullptr), Listed(MaxLabels)) << list;
     }
 }
 
-/* Applications count every list first and fill them afterwards. */
-TEST_F(CatalogueSnapshots, EachListFillsFromItsOwnCount)
+/* Applications count every list first and fill them afterwards; the three
+ * lists are one, so a list filled without a count of its own answers from
+ * the same count. */
+TEST_F(CatalogueSnapshots, TheThreeListsAnswerAsOne)
 {
     PlaceCatalogue(StockText(5));
     ASSERT_EQ(Capability(DC_PAPERS, nullptr), Listed(5));
     ASSERT_EQ(Capability(DC_PAPERNAMES, nullptr), Listed(5));
     PlaceCatalogue(StockText(MaxLabels));
-    ListBuffer names(DC_PAPERNAMES, Listed(5)), papers(DC_PAPERS, Listed(5));
+    ListBuffer names(DC_PAPERNAMES, Listed(5)), papers(DC_PAPERS, Listed(5)), sizes(DC_PAPERSIZE, Listed(5));
     EXPECT_EQ(Capability(DC_PAPERNAMES, names.bytes.data()), Listed(5));
     EXPECT_EQ(Capability(DC_PAPERS, papers.bytes.data()), Listed(5));
+    EXPECT_EQ(Capability(DC_PAPERSIZE, sizes.bytes.data()), Listed(5));
     EXPECT_TRUE(names.GuardIntact());
     EXPECT_TRUE(papers.GuardIntact());
-    // A fill with no count before it answers from the file.
-    ListBuffer sizes(DC_PAPERSIZE, Listed(MaxLabels));
-    EXPECT_EQ(Capability(DC_PAPERSIZE, sizes.bytes.data()), Listed(MaxLabels));
+    EXPECT_TRUE(sizes.GuardIntact());
 }
 
-/* Counted on one list, named through another, so no fill follows a count
- * of its own list. */
+/* Real callers' orders, each with a save that grows the catalogue between
+ * the count and the fills: every buffer sized from the count the caller was
+ * given stays within its bounds. */
+TEST_F(CatalogueSnapshots, FillsOfRealCallersStayWithinTheirCount)
+{
+    auto fillAll = [this](DWORD count) {
+        for (WORD list : CountedLists) {
+            ListBuffer buffer(list, count);
+            EXPECT_LE(Capability(list, buffer.bytes.data()), count) << list;
+            EXPECT_TRUE(buffer.GuardIntact()) << list;
+        }
+    };
+    SCOPED_TRACE("one count of the names, then all three lists filled (.NET's paper sizes)");
+    PlaceCatalogue(StockText(5));
+    DWORD count = Capability(DC_PAPERNAMES, nullptr);
+    ASSERT_EQ(count, Listed(5));
+    PlaceCatalogue(StockText(MaxLabels));
+    fillAll(count);
+
+    SCOPED_TRACE("the same after a count of another list that no fill followed");
+    ASSERT_EQ(Capability(DC_PAPERSIZE, nullptr), Listed(MaxLabels));
+    PlaceCatalogue(StockText(5));
+    count = Capability(DC_PAPERNAMES, nullptr);
+    ASSERT_EQ(count, Listed(5));
+    PlaceCatalogue(StockText(MaxLabels));
+    fillAll(count);
+
+    SCOPED_TRACE("counted on one thread, filled on another");
+    PlaceCatalogue(StockText(5));
+    std::thread([&] { count = Capability(DC_PAPERNAMES, nullptr); }).join();
+    ASSERT_EQ(count, Listed(5));
+    PlaceCatalogue(StockText(MaxLabels));
+    std::thread([&] { fillAll(count); }).join();
+}
+
+/* Counted on one list, named through another. */
 TEST_F(CatalogueSnapshots, EveryChangeReachesTheNextCall)
 {
     EXPECT_EQ(Capability(DC_PAPERS, nullptr), Listed(3));
@@ -137,6 +174,29 @@ TEST_F(CatalogueSnapshots, EveryChangeReachesTheNextCall)
     PlaceCatalogue(StockText(7));
     EXPECT_EQ(Capability(DC_PAPERS, nullptr), Listed(7));
     EXPECT_EQ(FirstPaperName(), L"Stock 001");
+}
+
+/* A rewrite that a digest of the bytes would take for the text read before
+ * reaches the same thread at once. */
+TEST_F(CatalogueSnapshots, AnEditADigestCannotTellIsSeen)
+{
+    auto sizes = [this] {
+        const DWORD count = Capability(DC_PAPERSIZE, nullptr);
+        std::vector<POINT> listed(count);
+        EXPECT_EQ(Capability(DC_PAPERSIZE, listed.data()), count);
+        return listed;
+    };
+    const std::string before = CollidingCatalogueText(false);
+    ASSERT_FALSE(before.empty());
+    PlaceCatalogue(before);
+    std::vector<POINT> seen = sizes();
+    ASSERT_EQ(seen.size(), Listed(3));
+    EXPECT_EQ(seen[0].y, CollidingStockLength[0]);
+    PlaceCatalogue(CollidingCatalogueText(true));
+    seen = sizes();
+    ASSERT_EQ(seen.size(), Listed(3));
+    EXPECT_EQ(seen[0].y, CollidingStockLength[1]);
+    EXPECT_EQ(seen[2].x, CollidingVialWidth[1]);
 }
 
 /* Threads that come and go, and the module unloaded and loaded again under

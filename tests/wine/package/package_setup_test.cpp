@@ -48,8 +48,8 @@ std::wstring BaseName(const std::wstring& path)
     return Lower(path.substr(path.find_last_of(L'\\') + 1));
 }
 
-/* The INF's files as pdr-setup reads them, lower case and sorted. */
-std::vector<std::wstring> InfFiles(const std::wstring& package)
+/* The model's driver as pdr-setup reads it from the package's INF. */
+InfDriver PackageDriver(const std::wstring& package)
 {
     InfDriver driver;
     std::wstring problem;
@@ -58,8 +58,14 @@ std::vector<std::wstring> InfFiles(const std::wstring& package)
         ReadInfDriver(inf, ModelName, &driver, &problem);
     if (inf != INVALID_HANDLE_VALUE)
         SetupCloseInfFile(inf);
+    return driver;
+}
+
+/* The INF's files as pdr-setup reads them, lower case and sorted. */
+std::vector<std::wstring> InfFiles(const std::wstring& package)
+{
     std::vector<std::wstring> files;
-    for (const std::wstring& file : driver.files)
+    for (const std::wstring& file : PackageDriver(package).files)
         files.push_back(Lower(file));
     std::sort(files.begin(), files.end());
     return files;
@@ -216,6 +222,31 @@ TEST(PackageSetup, InstallSeedsTheCatalogueAndLaterRunsKeepIt)
     EXPECT_FALSE(PrinterExists(L"Second PDR"));
     EXPECT_FALSE(FindInstalledDriver().found);
     EXPECT_EQ(FileBytes(CataloguePath()), edited);
+}
+
+/* A printer of that name on another driver is neither moved nor removed,
+ * and pdr-setup says so instead of claiming a change. */
+TEST(PackageSetup, AnotherDriversPrinterIsLeftAsItIs)
+{
+    const std::wstring package = PackageFolder();
+    const InfDriver driver = PackageDriver(package);
+    std::wstring folder, problem, usedDriver;
+    ASSERT_TRUE(FindDriverFolder(&folder, &problem));
+    for (const std::wstring& file : driver.files)
+        ASSERT_TRUE(CopyFileW((package + L"\\" + file).c_str(), (folder + L"\\" + file).c_str(), FALSE));
+    ASSERT_TRUE(RegisterDriver(L"Dock Driver", driver, &problem)) << problem.c_str();
+    bool added = false;
+    ASSERT_TRUE(AddPrinterOnPort(L"Dock", L"FILE:", L"Dock Driver", &added, &problem)) << problem.c_str();
+
+    for (const std::vector<std::wstring>& arguments :
+         {std::vector<std::wstring>{L"--printer", L"Dock"}, {L"--remove", L"--printer", L"Dock"}}) {
+        ToolResult run = RunSetup(package, arguments);
+        EXPECT_EQ(run.exitCode, 1u) << Said(run);
+        EXPECT_NE(run.err.find("\"Dock\" uses the driver \"Dock Driver\""), std::string::npos) << Said(run);
+        ASSERT_TRUE(FindPrinterDriver(L"Dock", &usedDriver));
+        EXPECT_EQ(usedDriver, L"Dock Driver");
+    }
+    EXPECT_FALSE(FindInstalledDriver().found);
 }
 
 TEST(PackageSetup, MissingFileInstallsNothing)

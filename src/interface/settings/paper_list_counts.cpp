@@ -1,0 +1,95 @@
+#include "settings/paper_list_counts.h"
+
+namespace {
+
+bool IsRecent(uint64_t sinceMs, uint64_t nowMs)
+{
+    return nowMs < sinceMs || nowMs - sinceMs < PaperCountLifetimeMs;
+}
+
+void ForgetExpired(PaperCountMemory* memory, uint64_t nowMs)
+{
+    for (PaperCount& count : memory->Slots)
+        if (count.InUse && !IsRecent(count.TickMs, nowMs))
+            count.InUse = false;
+    if (memory->EvictedShortest >= 0 && nowMs >= memory->EvictedUntilMs)
+        memory->EvictedShortest = -1;
+}
+
+/* A thread that counts after filling starts a new enumeration; a second
+ * count of one list replaces the first. */
+void RetireOwnCounts(PaperCountMemory* memory, uint32_t thread, int list)
+{
+    bool filled = false;
+    for (const PaperCount& count : memory->Slots)
+        filled = filled || (count.InUse && count.Thread == thread && !count.OwnThreadOff && count.Filled);
+    for (PaperCount& count : memory->Slots)
+        if (count.InUse && count.Thread == thread && (filled || count.List == list))
+            count.OwnThreadOff = true;
+}
+
+/* A free slot, or the one to give up: the oldest of the counts that answer
+ * only other threads, else the oldest of all.  Its answer keeps bounding
+ * fills until it would have expired. */
+int FreeSlot(PaperCountMemory* memory)
+{
+    int oldest = -1;
+    for (int slot = 0; slot < PaperCountSlots; ++slot) {
+        const PaperCount& count = memory->Slots[slot];
+        if (!count.InUse)
+            return slot;
+        const PaperCount* best = oldest >= 0 ? &memory->Slots[oldest] : nullptr;
+        if (best == nullptr || (count.OwnThreadOff && !best->OwnThreadOff) ||
+            (count.OwnThreadOff == best->OwnThreadOff && count.Order < best->Order))
+            oldest = slot;
+    }
+    const PaperCount& evicted = memory->Slots[oldest];
+    if (memory->EvictedShortest < 0 || evicted.Answered < memory->EvictedShortest)
+        memory->EvictedShortest = evicted.Answered;
+    const uint64_t until = evicted.TickMs + PaperCountLifetimeMs;
+    if (until > memory->EvictedUntilMs)
+        memory->EvictedUntilMs = until;
+    return oldest;
+}
+
+}  // namespace
+
+void ResetPaperCountMemory(PaperCountMemory* memory)
+{
+    *memory = PaperCountMemory{};
+    memory->NextOrder = 1;
+    memory->EvictedShortest = -1;
+}
+
+int RememberPaperCount(PaperCountMemory* memory, uint32_t thread, int list, uint64_t nowMs, int answered)
+{
+    ForgetExpired(memory, nowMs);
+    RetireOwnCounts(memory, thread, list);
+    const int slot = FreeSlot(memory);
+    memory->Slots[slot] = {true, thread, list, memory->NextOrder++, nowMs, answered, false, false};
+    return slot;
+}
+
+PaperFill ChoosePaperFill(PaperCountMemory* memory, uint32_t thread, uint64_t nowMs)
+{
+    ForgetExpired(memory, nowMs);
+    PaperFill fill = {-1, memory->EvictedShortest};
+    for (int slot = 0; slot < PaperCountSlots; ++slot) {
+        PaperCount& count = memory->Slots[slot];
+        if (!count.InUse || (count.Thread == thread && count.OwnThreadOff))
+            continue;
+        const PaperCount* best = fill.Slot >= 0 ? &memory->Slots[fill.Slot] : nullptr;
+        if (best == nullptr || count.Answered < best->Answered ||
+            (count.Answered == best->Answered && count.Order > best->Order))
+            fill.Slot = slot;
+    }
+    for (PaperCount& count : memory->Slots)
+        if (count.InUse && count.Thread == thread)
+            count.Filled = true;
+    if (fill.Slot >= 0) {
+        const int answered = memory->Slots[fill.Slot].Answered;
+        if (fill.Most < 0 || answered < fill.Most)
+            fill.Most = answered;
+    }
+    return fill;
+}
