@@ -28,16 +28,6 @@ bool SameSettings(const LabelSettings& first, const LabelSettings& second)
     return true;
 }
 
-bool SameLists(const LabelList& first, const LabelList& second)
-{
-    if (first.Count != second.Count)
-        return false;
-    for (int i = 0; i < first.Count; ++i)
-        if (first.Labels[i].id != second.Labels[i].id || !SameStock(first.Labels[i], second.Labels[i]))
-            return false;
-    return true;
-}
-
 /* True when an earlier entry of `labels` has the name of entry `index`. */
 bool RepeatsEarlierName(const LabelList& labels, int index)
 {
@@ -142,6 +132,16 @@ bool SameStock(const LabelEntry& first, const LabelEntry& second)
            SameSettings(first.settings, second.settings);
 }
 
+bool SameLabelList(const LabelList& first, const LabelList& second)
+{
+    if (first.Count != second.Count)
+        return false;
+    for (int i = 0; i < first.Count; ++i)
+        if (first.Labels[i].id != second.Labels[i].id || !SameStock(first.Labels[i], second.Labels[i]))
+            return false;
+    return true;
+}
+
 void UpdateStockLabels(const LabelList& machine, const LabelList& package, const LabelList& given,
                        StockUpdate* update)
 {
@@ -155,7 +155,7 @@ void UpdateStockLabels(const LabelList& machine, const LabelList& package, const
     for (int i = 0; i < package.Count; ++i)
         if (!RepeatsEarlierName(package, i))
             TakePackageStock(package.Labels[i], given, update);
-    update->GivenChanged = !SameLists(update->Given, given);
+    update->GivenChanged = !SameLabelList(update->Given, given);
 }
 
 bool IsGivenUnchanged(const LabelEntry& label, const LabelList& given)

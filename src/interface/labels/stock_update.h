@@ -63,6 +63,9 @@ struct StockUpdate {
  * names and number texts byte for byte, settings as present. */
 bool SameStock(const LabelEntry& first, const LabelEntry& second);
 
+/* True when both lists hold the same stocks with the same ids in order. */
+bool SameLabelList(const LabelList& first, const LabelList& second);
+
 /*
  * The update of `machine` to `package` after `given` (see above), into
  * `update`.  Stocks that earlier packages gave and this one dropped are
