@@ -6,19 +6,10 @@
 
 #include "labels/catalogue_file_win32.h"
 #include "labels/catalogue_json.h"
-#include "text/bounded_text.h"
+#include "labels/given_stocks.h"
+#include "labels/stock_update_win32.h"
 
 namespace {
-
-constexpr size_t StockPathSize = MAX_PATH + 32;
-
-bool ComposeStockPath(wchar_t* path, const wchar_t* driverFolder)
-{
-    path[0] = L'\0';
-    return AppendTextBounded(path, StockPathSize, driverFolder) &&
-           AppendTextBounded(path, StockPathSize, L"\\") &&
-           AppendTextBounded(path, StockPathSize, StockFileName);
-}
 
 /* Anything at the catalogue's path counts, even a file no load can read:
    it is the site's, and only the site replaces it. */
@@ -57,6 +48,10 @@ bool SeedLabelCatalogue(const wchar_t* driverFolder)
         list != nullptr ? DecideCatalogueSeed(exists, stock, list) : SeedDecision::NoStockFile;
     if (stock != nullptr)
         fclose(stock);
+    /* What was given is remembered first: switched off before the catalogue
+     * is saved, the machine has no catalogue and is seeded afresh. */
+    if (decision == SeedDecision::Seed)
+        SaveGivenStocks(*list, catalogue);
     bool saved = decision == SeedDecision::Seed && PutSeededCatalogue(*list, catalogue);
     free(list);
     free(catalogue);

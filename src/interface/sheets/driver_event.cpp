@@ -1,6 +1,7 @@
 /* DrvDriverEvent: the spooler's notice that the driver was installed or is
  * being removed.  It runs inside the spooler, so it shows nothing. */
 #include "labels/catalogue_seed_win32.h"
+#include "labels/stock_update_win32.h"
 #include "resources/module_instance.h"
 #include "sheet_context/driver_ui_contract.h"
 #include "text/bounded_text.h"
@@ -33,11 +34,13 @@ bool FindDriverFolder(DWORD level, const BYTE* driverInfo, wchar_t* folder, size
     return true;
 }
 
-void SeedCatalogueFromPackage(DWORD level, const BYTE* driverInfo)
+/* A machine without a catalogue is seeded; one with a catalogue gets the
+ * package's new and changed stocks, its own changes kept. */
+void TakeStocksFromPackage(DWORD level, const BYTE* driverInfo)
 {
     wchar_t folder[MAX_PATH];
-    if (FindDriverFolder(level, driverInfo, folder, MAX_PATH))
-        SeedLabelCatalogue(folder);
+    if (FindDriverFolder(level, driverInfo, folder, MAX_PATH) && !SeedLabelCatalogue(folder))
+        UpdateCatalogueFromPackage(folder);
 }
 
 }  // namespace
@@ -49,6 +52,6 @@ extern "C" BOOL WINAPI DrvDriverEvent(DWORD event, DWORD level, LPBYTE driverInf
     /* On removal the catalogue stays: it is the site's data, and the next
      * installation finds it. */
     if (event == DRIVER_EVENT_INITIALIZE)
-        SeedCatalogueFromPackage(level, driverInfo);
+        TakeStocksFromPackage(level, driverInfo);
     return TRUE;
 }

@@ -1,13 +1,17 @@
 #include <string.h>
 
 #include "catalogue_source.h"
+#include "given_source.h"
 #include "labels/catalogue_json.h"
+#include "labels/stock_update.h"
 #include "settings_options.h"
 #include "tool_commands.h"
 #include "tool_messages.h"
 #include "units_words.h"
 
 namespace {
+
+const char GivenMark[] = "*";
 
 bool AnyHasSettings(const LabelList& labels)
 {
@@ -17,9 +21,24 @@ bool AnyHasSettings(const LabelList& labels)
     return false;
 }
 
+/* The id, marked when the label is a stock the driver package gave and
+ * nobody has changed since. */
+std::string IdText(const LabelEntry& label, const LabelList& given)
+{
+    return std::to_string(label.id) + (IsGivenUnchanged(label, given) ? GivenMark : "");
+}
+
+bool AnyGivenUnchanged(const LabelList& labels, const LabelList& given)
+{
+    for (int i = 0; i < labels.Count; ++i)
+        if (IsGivenUnchanged(labels.Labels[i], given))
+            return true;
+    return false;
+}
+
 /* The settings column only when some label has settings, so a catalogue
  * without any lists as it always has. */
-void PrintTable(const LabelList& labels, FILE* out)
+void PrintTable(const LabelList& labels, const LabelList& given, FILE* out)
 {
     size_t nameWidth = strlen("NAME");
     for (int i = 0; i < labels.Count; ++i)
@@ -32,15 +51,18 @@ void PrintTable(const LabelList& labels, FILE* out)
     for (int i = 0; i < labels.Count; ++i) {
         const LabelEntry& label = labels.Labels[i];
         if (!withSettings) {
-            fprintf(out, "%-5d  %-*s  %-7s  %-7s  %-5s  %-8s  %s\n", label.id, name, label.name, label.width,
-                    label.length, UnitsWord(label.units), label.horzOffset, label.vertOffset);
+            fprintf(out, "%-5s  %-*s  %-7s  %-7s  %-5s  %-8s  %s\n", IdText(label, given).c_str(), name,
+                    label.name, label.width, label.length, UnitsWord(label.units), label.horzOffset,
+                    label.vertOffset);
             continue;
         }
         const std::string settings = DescribeSettings(label.settings);
-        fprintf(out, "%-5d  %-*s  %-7s  %-7s  %-5s  %-8s  %-8s  %s\n", label.id, name, label.name,
-                label.width, label.length, UnitsWord(label.units), label.horzOffset, label.vertOffset,
-                settings.empty() ? "-" : settings.c_str());
+        fprintf(out, "%-5s  %-*s  %-7s  %-7s  %-5s  %-8s  %-8s  %s\n", IdText(label, given).c_str(), name,
+                label.name, label.width, label.length, UnitsWord(label.units), label.horzOffset,
+                label.vertOffset, settings.empty() ? "-" : settings.c_str());
     }
+    if (AnyGivenUnchanged(labels, given))
+        fprintf(out, "%s given by the driver package, unchanged since\n", GivenMark);
 }
 
 /* Why the driver sees no label, when that is not simply an empty list. */
@@ -74,7 +96,11 @@ int RunListCommand(const ToolRequest& request, const ToolOutput& output)
     if (labels.Count == 0)
         ExplainEmptyList(path, output);
     if (!request.json) {
-        PrintTable(labels, output.out);
+        LabelList given = {};
+        std::string note;
+        if (!ReadGivenStocks(path, &given, &note, &problem))
+            PrintNote(output, problem + "; no label is marked as given by the package");
+        PrintTable(labels, given, output.out);
         return ToolSucceeded;
     }
     /* The catalogue's own rendering, so the listing can be imported as it is. */

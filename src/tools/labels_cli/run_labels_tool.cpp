@@ -51,6 +51,8 @@ int RunLabelsTool(const std::vector<ToolArgument>& arguments, const ToolOutput& 
         return RunImportCommand(request, output);
     case ToolCommand::Export:
         return RunExportCommand(request, output);
+    case ToolCommand::UpdateFrom:
+        return RunUpdateCommand(request, output);
     }
     return ToolUsageError;
 }

@@ -13,6 +13,7 @@ int RunSetCommand(const ToolRequest& request, const ToolOutput& output);
 int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output);
 int RunImportCommand(const ToolRequest& request, const ToolOutput& output);
 int RunExportCommand(const ToolRequest& request, const ToolOutput& output);
+int RunUpdateCommand(const ToolRequest& request, const ToolOutput& output);
 
 /* The help of one command, or of the program for None and Help. */
 void PrintCommandHelp(ToolCommand command, FILE* out);

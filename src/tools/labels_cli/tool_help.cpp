@@ -18,6 +18,8 @@ const char ProgramHelp[] = "Usage: pdr-labels [--file PATH] COMMAND [ARGUMENTS]\
                            "  import FILE [--replace|--merge]\n"
                            "                                take the labels of FILE\n"
                            "  export FILE                   write the catalogue to FILE\n"
+                           "  update-from FILE [--dry-run]  take the new and changed stocks of a\n"
+                           "                                package's stock file, keeping changes made here\n"
                            "  help [COMMAND]                this text, or a command's\n"
                            "\n"
                            "Options:\n"
@@ -95,6 +97,19 @@ const char ImportHelp[] = "Usage: pdr-labels import FILE [--replace|--merge] [--
                           "is refused.  A FILE that is\n"
                           "missing, empty, not a label list, or read only in part is refused.\n";
 
+const char UpdateHelp[] = "Usage: pdr-labels update-from FILE [--dry-run] [--file PATH]\n"
+                          "\n"
+                          "Brings the catalogue up to FILE, a driver package's stock file, as the\n"
+                          "driver does when a package is installed: a stock the catalogue was never\n"
+                          "given is added (after the labels there, with the next id); one given\n"
+                          "earlier and unchanged since takes FILE's version, keeping its id; one\n"
+                          "changed or deleted here stays as it is; one FILE no longer has is removed\n"
+                          "when unchanged, kept when changed.  Labels added here are never touched.\n"
+                          "What was given is remembered beside the catalogue, in a file of its name\n"
+                          "with \".given\" appended.  Stocks beyond 128 labels are left out.  FILE must be "
+                          "read whole by the driver.\n"
+                          "With --dry-run, prints what would change and changes nothing.\n";
+
 const char ExportHelp[] = "Usage: pdr-labels export FILE [--file PATH]\n"
                           "\n"
                           "Writes the catalogue, as the driver reads it, to FILE (replacing it).\n";
@@ -125,6 +140,9 @@ void PrintCommandHelp(ToolCommand command, FILE* out)
         break;
     case ToolCommand::Export:
         text = ExportHelp;
+        break;
+    case ToolCommand::UpdateFrom:
+        text = UpdateHelp;
         break;
     case ToolCommand::None:
     case ToolCommand::Help:

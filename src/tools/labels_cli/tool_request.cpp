@@ -22,9 +22,15 @@ struct CommandWord {
 };
 
 const CommandWord CommandWords[] = {
-    {"help", ToolCommand::Help},     {"list", ToolCommand::List},     {"check", ToolCommand::Check},
-    {"add", ToolCommand::Add},       {"set", ToolCommand::Set},       {"remove", ToolCommand::Remove},
-    {"import", ToolCommand::Import}, {"export", ToolCommand::Export},
+    {"help", ToolCommand::Help},
+    {"list", ToolCommand::List},
+    {"check", ToolCommand::Check},
+    {"add", ToolCommand::Add},
+    {"set", ToolCommand::Set},
+    {"remove", ToolCommand::Remove},
+    {"import", ToolCommand::Import},
+    {"export", ToolCommand::Export},
+    {"update-from", ToolCommand::UpdateFrom},
 };
 
 ToolCommand FindCommand(const std::string& word)
@@ -98,6 +104,8 @@ bool ReadOption(const std::string& option, ArgumentCursor* cursor, ToolRequest* 
         if (!TakeValue(cursor, option, &value, problem))
             return false;
         request->settingOptions.emplace_back(option, value.text);
+    } else if (option == "--dry-run") {
+        request->dryRun = true;
     } else if (option == "--clear-settings") {
         request->clearSettings = true;
     } else if (option == "--offsets") {

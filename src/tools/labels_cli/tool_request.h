@@ -10,7 +10,7 @@
 
 #include "tool_context.h"
 
-enum class ToolCommand { None, Help, List, Check, Add, Set, Remove, Import, Export };
+enum class ToolCommand { None, Help, List, Check, Add, Set, Remove, Import, Export, UpdateFrom };
 
 enum class ImportMode { Replace, Merge };
 
@@ -34,6 +34,8 @@ struct ToolRequest {
        --intensity, ...), in the order given; read by settings_options.h. */
     std::vector<std::pair<std::string, std::string>> settingOptions;
     bool clearSettings = false;
+    /* update-from: print what would change, change nothing. */
+    bool dryRun = false;
     /* The options given, by name, so a command can refuse those it does
        not take. */
     std::vector<std::string> options;

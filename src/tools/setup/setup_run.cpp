@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "catalogue_report.h"
 #include "error_text.h"
 #include "inf_driver.h"
 #include "package_files.h"
@@ -104,6 +105,8 @@ int InstallDriver(HINF inf, const SetupRequest& request, const InfDriver& driver
     if (!FindDriverFolder(&driverFolder, &problem))
         return Fail(problem);
     bool driverExisted = DriverIsInstalled(ModelName);
+    CatalogueForecast catalogue;
+    ForecastCatalogue(request.package, &catalogue);
     if (!CopyInstallSectionFiles(inf, driver.installSection, request.package, driverFolder, &problem)) {
         RemoveStagedFiles(driverFolder, driver.files);
         return Fail(problem + L"; nothing was installed");
@@ -116,6 +119,7 @@ int InstallDriver(HINF inf, const SetupRequest& request, const InfDriver& driver
     wprintf(L"installed the driver \"%ls\" (%ls, %ls, %zu files) from %ls\n", ModelName,
             driver.driverFile.c_str(), driver.configFile.c_str(), driver.files.size(),
             request.package.c_str());
+    ReportCatalogue(catalogue);
     bool added = false;
     if (!AddPrinterOnPort(request.printer, request.port, ModelName, &added, &problem)) {
         std::wstring undo;

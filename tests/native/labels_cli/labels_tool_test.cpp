@@ -419,3 +419,42 @@ TEST_F(LabelsTool, CheckReportsBadSettingsAsRepairs)
 }
 
 }  // namespace
+
+TEST_F(LabelsTool, UpdateFromTakesThePackagesStocksAndMarksThemInTheList)
+{
+    const std::string stock = folder_ + "/stock.kmr";
+    WriteText(stock, Labels(2));
+    ASSERT_EQ(Run({"add", "Mine", "3", "1"}).status, 0);
+    const std::string before = FileText(catalogue_);
+    ToolRun dry = Run({"update-from", stock, "--dry-run"});
+    EXPECT_EQ(dry.status, 0);
+    EXPECT_NE(dry.out.find("would update"), std::string::npos) << dry.out;
+    EXPECT_EQ(FileText(catalogue_), before);
+    EXPECT_EQ(FileText(catalogue_ + ".given"), "<missing>");
+
+    ToolRun run = Run({"update-from", stock});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("2 added, 0 updated, 0 removed"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("added \"Stock 2\" (id 259)"), std::string::npos) << run.out;
+    static LabelEntry given[MaxLabels];
+    ASSERT_EQ(ParseLabelCatalogue(Labels(2).c_str(), given, MaxLabels), 2);
+    EXPECT_EQ(FileText(catalogue_ + ".given"), Rendered(given, 2));
+    ASSERT_EQ(Run({"set", "Stock 1", "--speed", "4"}).status, 0);
+    ToolRun table = Run({"list"});
+    EXPECT_NE(table.out.find("257    Mine"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("258    Stock 1"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("259*   Stock 2"), std::string::npos) << table.out;
+
+    /* A stock file read in part is not used; a damaged memory makes every
+     * label the machine's own, so nothing is overwritten. */
+    const std::string updated = FileText(catalogue_);
+    WriteText(stock, Labels(2) + " junk");
+    EXPECT_EQ(Run({"update-from", stock}).status, 1);
+    EXPECT_EQ(FileText(catalogue_), updated);
+    WriteText(stock, "[{\"name\":\"Stock 2\",\"width\":\"5.00\"}]");
+    WriteText(catalogue_ + ".given", "[] junk");
+    run = Run({"update-from", stock});
+    EXPECT_NE(run.err.find("read only in part"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("kept \"Stock 2\" (id 259): the machine's own"), std::string::npos) << run.out;
+    EXPECT_EQ(FileText(catalogue_), updated);
+}

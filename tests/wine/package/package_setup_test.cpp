@@ -287,6 +287,91 @@ TEST(PackageSetup, StockFileReadInPartInstallsWithoutACatalogue)
     EXPECT_FALSE(FileExists(CataloguePath()));
 }
 
+/* Each label with its id and the fields a package changes, one a line. */
+std::vector<std::string> LabelsAndSettings()
+{
+    std::vector<LabelEntry> entries(MaxLabels);
+    int count = LoadLabelCatalogue(entries.data(), MaxLabels, CataloguePath().c_str());
+    std::vector<std::string> labels;
+    for (int index = 0; index < count; ++index) {
+        const LabelEntry& label = entries[index];
+        const LabelSettings& settings = label.settings;
+        labels.push_back(std::to_string(label.id) + " " + label.name + " " + label.width + "x" +
+                         label.length +
+                         (settings.HasPrintSpeed ? " speed " + std::to_string(settings.PrintSpeed) : "") +
+                         (settings.HasCutEvery ? " cut every " + std::to_string(settings.CutEvery) : ""));
+    }
+    return labels;
+}
+
+std::string StockText(const std::vector<std::string>& labels)
+{
+    std::string text = "[";
+    for (const std::string& label : labels)
+        text += (text.size() > 1 ? ", " : "") + label;
+    return text + "]";
+}
+
+const std::string StockA1 = R"({"name": "Stock A", "width": "4.00", "length": "6.00", "units": 1, "id": 257,
+    "settings": {"printSpeed": 3}})";
+const std::string StockA2 = R"({"name": "Stock A", "width": "4.00", "length": "6.00", "units": 1, "id": 257,
+    "settings": {"printSpeed": 3, "cutter": true, "cutEvery": 10}})";
+const std::string StockB = R"({"name": "Stock B", "width": "2.00", "length": "1.00", "units": 1, "id": 258})";
+const std::string StockC1 = R"({"name": "Stock C", "width": "50", "length": "25", "units": 0, "id": 259})";
+const std::string StockC2 = R"({"name": "Stock C", "width": "60", "length": "30", "units": 0, "id": 259})";
+const std::string StockD = R"({"name": "Stock D", "width": "3.00", "length": "2.00", "units": 1, "id": 260})";
+
+/* Installs `stocks` as the package's stock file and checks the catalogue
+ * the update leaves, then that the same package again writes nothing. */
+void InstallStocks(const PackageCopy& package, const std::vector<std::string>& stocks,
+                   const std::vector<std::string>& expected, const char* said)
+{
+    ASSERT_TRUE(WriteFileBytes(package.Path(L"label-stock.kmr"), StockText(stocks)));
+    ToolResult run = RunSetup(package.folder, {});
+    ASSERT_EQ(run.exitCode, 0u) << Said(run);
+    EXPECT_NE(run.out.find(said), std::string::npos) << Said(run);
+    EXPECT_EQ(LabelsAndSettings(), expected);
+
+    const std::string catalogue = FileBytes(CataloguePath());
+    const std::string given = FileBytes(CataloguePath() + L".given");
+    ToolResult again = RunSetup(package.folder, {});
+    ASSERT_EQ(again.exitCode, 0u) << Said(again);
+    EXPECT_NE(again.out.find("0 added, 0 updated, 0 removed"), std::string::npos) << Said(again);
+    EXPECT_EQ(FileBytes(CataloguePath()), catalogue);
+    EXPECT_EQ(FileBytes(CataloguePath() + L".given"), given);
+}
+
+TEST(PackageSetup, NewerPackagesKeepTheMachinesChanges)
+{
+    PackageCopy package;
+    ASSERT_TRUE(WriteFileBytes(package.Path(L"label-stock.kmr"), StockText({StockA1, StockB, StockC1})));
+    ToolResult first = RunSetup(package.folder, {});
+    ASSERT_EQ(first.exitCode, 0u) << Said(first);
+    EXPECT_NE(first.out.find("seeded the label catalogue"), std::string::npos) << Said(first);
+    EXPECT_EQ(LabelsAndSettings(), (std::vector<std::string>{"257 Stock A 4.00x6.00 speed 3",
+                                                             "258 Stock B 2.00x1.00", "259 Stock C 50x25"}));
+
+    /* The machine's user changes A's speed, deletes B, adds a label. */
+    const std::wstring tool = package.Path(L"pdr-labels.exe");
+    for (const std::vector<std::wstring>& edit :
+         std::vector<std::vector<std::wstring>>{{L"set", L"Stock A", L"--speed", L"5"},
+                                                {L"remove", L"Stock B"},
+                                                {L"add", L"Mine", L"3", L"1"}}) {
+        ToolResult run = RunToolProcess(tool, edit);
+        ASSERT_EQ(run.exitCode, 0u) << Said(run);
+    }
+
+    /* D arrives, C follows, A keeps the user's speed without the cutter. */
+    InstallStocks(
+        package, {StockA2, StockB, StockC2, StockD},
+        {"257 Stock A 4.00x6.00 speed 5", "259 Stock C 60x30", "260 Mine 3x1", "261 Stock D 3.00x2.00"},
+        "1 added, 1 updated, 0 removed, 2 kept as changed here");
+    /* C goes; the rest stays. */
+    InstallStocks(package, {StockA2, StockB, StockD},
+                  {"257 Stock A 4.00x6.00 speed 5", "260 Mine 3x1", "261 Stock D 3.00x2.00"},
+                  "0 added, 0 updated, 1 removed, 2 kept as changed here");
+}
+
 BOOL WINAPI RefuseDriver(LPWSTR, DWORD, LPBYTE, DWORD)
 {
     SetLastError(ERROR_ACCESS_DENIED);
