@@ -26,7 +26,7 @@ if(WIN32)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine/run-test.sh
         ${CMAKE_BINARY_DIR}/wineprefix)
 
-    set(PDR_WIN32_LIBS winspool comctl32 comdlg32 gdi32 user32 shell32 advapi32 kernel32)
+    set(PDR_WIN32_LIBS winspool comctl32 comdlg32 gdi32 user32 shell32 advapi32 ole32 oleaut32 uuid kernel32)
 else()
     find_path(CJSON_INCLUDE_DIR cjson/cJSON.h REQUIRED)
     find_library(CJSON_LIBRARY cjson REQUIRED)

@@ -16,11 +16,15 @@ done
 # prefix, against the bare read and parse in the same process.
 cmake --no-warn-unused-cli -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build build/windows -j "$(nproc)" --target capabilities_bench >/dev/null
+cmake --build build/windows -j "$(nproc)" --target capabilities_bench ticket_provider_bench >/dev/null
 bash tools/wine/prepare-prefix.sh build/windows/wineprefix build/windows/bin
 report=$(mktemp)
 trap 'rm -f "$report"; bash tools/wine/stop-prefix.sh build/windows/wineprefix' EXIT
 # Output to a file: Wine's helper processes would keep a pipe open.
 (source tools/wine/wine-env.sh "$root/build/windows/wineprefix" &&
     wine build/windows/bin/capabilities_bench.exe </dev/null >"$report" 2>&1)
+cat "$report"
+# The print ticket provider against MSXML parsing each call's document.
+(source tools/wine/wine-env.sh "$root/build/windows/wineprefix" &&
+    wine build/windows/bin/ticket_provider_bench.exe </dev/null >"$report" 2>&1)
 cat "$report"

@@ -278,4 +278,72 @@
 #define IDC_INTENSITY_HEAD3_SPIN 1184
 #define IDC_INTENSITY_HEAD4_SPIN 1185
 
+/* Display names of the print ticket's features, options and parameters. */
+#define IDS_TICKET_ORIENTATION 600        /* "Orientation" */
+#define IDS_TICKET_PORTRAIT 601           /* "Portrait" */
+#define IDS_TICKET_LANDSCAPE 602          /* "Landscape" */
+#define IDS_TICKET_COPIES 603             /* "Copies" */
+#define IDS_TICKET_OUTPUT_COLOR 604       /* "Output color" */
+#define IDS_TICKET_COLOR 605              /* "Color" */
+#define IDS_TICKET_LABEL 606              /* "Label" */
+#define IDS_TICKET_LABEL_NAME 607         /* "Label name" */
+#define IDS_TICKET_HORZ_OFFSET 608        /* "Horizontal offset" */
+#define IDS_TICKET_VERT_OFFSET 609        /* "Vertical offset" */
+#define IDS_TICKET_PRINT_SPEED 610        /* "Print speed (in/s)" */
+#define IDS_TICKET_HEAD1 611              /* "Head 1 intensity" */
+#define IDS_TICKET_HEAD2 612              /* "Head 2 intensity" */
+#define IDS_TICKET_HEAD3 613              /* "Head 3 intensity" */
+#define IDS_TICKET_HEAD4 614              /* "Head 4 intensity" */
+#define IDS_TICKET_TAPETHRIFT 615         /* "TapeThrift" */
+#define IDS_TICKET_PULLBACK 616           /* "Pullback" */
+#define IDS_TICKET_PULLBACK_MODE 617      /* "Pullback mode" */
+#define IDS_TICKET_MANUAL 618             /* "Manual" */
+#define IDS_TICKET_AUTOMATIC 619          /* "Automatic" */
+#define IDS_TICKET_CUTTER 620             /* "Cutter" */
+#define IDS_TICKET_CUT_EVERY 621          /* "Cut after every (labels)" */
+#define IDS_TICKET_CUT_OFFSET 622         /* "Cut offset" */
+#define IDS_TICKET_COLOR_MODE 623         /* "Color mode" */
+#define IDS_TICKET_PROCESS 624            /* "Process color" */
+#define IDS_TICKET_SPOT 625               /* "Spot color" */
+#define IDS_TICKET_INK_SET 626            /* "Process color set" */
+#define IDS_TICKET_CMY 627                /* "CMY" */
+#define IDS_TICKET_CMYK 628               /* "CMYK" */
+#define IDS_TICKET_HALFTONE 629           /* "Halftone" */
+#define IDS_TICKET_FINE 630               /* "Fine" */
+#define IDS_TICKET_MEDIUM 631             /* "Medium" */
+#define IDS_TICKET_COARSE 632             /* "Coarse" */
+#define IDS_TICKET_ERROR_DIFFUSION 633    /* "Error diffusion" */
+#define IDS_TICKET_PHOTOGRAPHIC 634       /* "Photographic" */
+#define IDS_TICKET_OPTIMUM 635            /* "Optimum" */
+#define IDS_TICKET_DIFFUSION_QUALITY 636  /* "Error diffusion quality" */
+#define IDS_TICKET_FAST 637               /* "Fast" */
+#define IDS_TICKET_BEST 638               /* "Best" */
+#define IDS_TICKET_SMOOTHING 639          /* "Smoothing filter" */
+#define IDS_TICKET_SHARPNESS 640          /* "Sharpness" */
+#define IDS_TICKET_SHARPNESS_1 641        /* "1 %" */
+#define IDS_TICKET_SHARPNESS_25 642       /* "25 %" */
+#define IDS_TICKET_SHARPNESS_50 643       /* "50 %" */
+#define IDS_TICKET_SHARPNESS_75 644       /* "75 %" */
+#define IDS_TICKET_SHARPNESS_100 645      /* "100 %" */
+#define IDS_TICKET_HALFTONE_INTENSITY 646 /* "Halftone intensity" */
+#define IDS_TICKET_RED_LEVEL 647          /* "Red level" */
+#define IDS_TICKET_GREEN_LEVEL 648        /* "Green level" */
+#define IDS_TICKET_BLUE_LEVEL 649         /* "Blue level" */
+#define IDS_TICKET_SPOT_HEAD1 650         /* "Spot head 1" */
+#define IDS_TICKET_SPOT_HEAD2 651         /* "Spot head 2" */
+#define IDS_TICKET_SPOT_HEAD3 652         /* "Spot head 3" */
+#define IDS_TICKET_SPOT_HEAD4 653         /* "Spot head 4" */
+#define IDS_TICKET_SPOT_COLOR1 654        /* "Spot color of head 1" */
+#define IDS_TICKET_SPOT_COLOR2 655        /* "Spot color of head 2" */
+#define IDS_TICKET_SPOT_COLOR3 656        /* "Spot color of head 3" */
+#define IDS_TICKET_SPOT_COLOR4 657        /* "Spot color of head 4" */
+#define IDS_TICKET_EXACT_RGB 658          /* "Exact RGB match" */
+#define IDS_TICKET_CMY_BACK 659           /* "CMY on the back three heads" */
+#define IDS_TICKET_ALWAYS_DRIVER 660      /* "Always use driver setting" */
+#define IDS_TICKET_DRIVER_COPIES 661      /* "Driver copy count" */
+#define IDS_TICKET_ON 662                 /* "On" */
+#define IDS_TICKET_OFF 663                /* "Off" */
+#define IDS_TICKET_RESOLUTION 664         /* "Resolution" */
+#define IDS_TICKET_300_DPI 665            /* "300 x 300 dpi" */
+
 #endif /* PDR7300UI_RESOURCE_IDS_H */

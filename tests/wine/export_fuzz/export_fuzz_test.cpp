@@ -75,6 +75,7 @@ class ExportFuzz : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
         library = LoadDriverLibrary();
         ASSERT_TRUE(exports.Load(library));
         ASSERT_NE(nullptr, printer.Handle());
@@ -82,8 +83,10 @@ protected:
     }
     void TearDown() override
     {
+        exports.Unload();
         if (library != nullptr)
             FreeLibrary(library);
+        CoUninitialize();
     }
 
     static void ExpectNoFindings(const ExportFuzzer& fuzzer)

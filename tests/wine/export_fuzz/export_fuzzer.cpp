@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "print_ticket/ticket_xml_win32.h"
 #include "settings/devmode_bytes.h"
 
 namespace {
@@ -112,8 +113,27 @@ bool DriverExports::Load(HMODULE library)
         reinterpret_cast<void*>(GetProcAddress(library, "DevQueryPrintEx")));
     ConvertDevMode = reinterpret_cast<decltype(ConvertDevMode)>(
         reinterpret_cast<void*>(GetProcAddress(library, "DrvConvertDevMode")));
+    auto getClassObject = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "DllGetClassObject")));
+    IClassFactory* factory = nullptr;
+    if (getClassObject == nullptr ||
+        FAILED(getClassObject(ClsidTicketProvider, IID_IClassFactory, reinterpret_cast<void**>(&factory))))
+        return false;
+    factory->CreateInstance(nullptr, IidPrintTicketProvider, reinterpret_cast<void**>(&TicketProvider));
+    factory->Release();
+    Ticket = CreateTicketDocument();
     return DocumentSheets != nullptr && DeviceCapabilities != nullptr && QueryPrint != nullptr &&
-           ConvertDevMode != nullptr;
+           ConvertDevMode != nullptr && TicketProvider != nullptr && Ticket != nullptr;
+}
+
+void DriverExports::Unload()
+{
+    if (TicketProvider != nullptr)
+        TicketProvider->Release();
+    if (Ticket != nullptr)
+        Ticket->Release();
+    TicketProvider = nullptr;
+    Ticket = nullptr;
 }
 
 ExportFuzzer::ExportFuzzer(const DriverExports& exports, HANDLE printer)
@@ -327,6 +347,35 @@ void ExportFuzzer::ConvertAgain(const std::vector<uint8_t>& converted, uint64_t*
         Report("a converted record converted again into its layout changed", &converted);
 }
 
+/* The provider reads no byte beyond the size it is given (the record sits
+ * against a no-access page), refuses what the document call refuses, and
+ * gives a ticket for what it accepts. */
+void ExportFuzzer::ConvertToTicket(FuzzRandom& random, const std::vector<uint8_t>* record, bool refused,
+                                   uint64_t* calls)
+{
+    const ULONG held = record != nullptr ? static_cast<ULONG>(record->size()) : 0;
+    const ULONG bytes = random.OneIn(4) ? static_cast<ULONG>(random.Below(held + 1)) : held;
+    std::vector<uint8_t> given;
+    if (record != nullptr)
+        given.assign(record->begin(), record->begin() + bytes);
+    PDEVMODEW placed = PlaceInput(record != nullptr ? &given : nullptr);
+    const HRESULT result = exports.TicketProvider->ConvertDevModeToPrintTicket(bytes, placed, exports.Ticket);
+    ++*calls;
+    if (record == nullptr && result != E_POINTER)
+        Report("ticket conversion of no record did not answer E_POINTER", record);
+    else if (result != S_OK && result != E_INVALIDARG && result != E_POINTER)
+        Report("ticket conversion answered neither S_OK nor E_INVALIDARG", record);
+    else if (result == S_OK && refused && bytes == held)
+        Report("ticket conversion accepted a record the document call refused", record);
+    else if (result == S_OK) {
+        IXMLDOMElement* root = nullptr;
+        if (exports.Ticket->get_documentElement(&root) != S_OK || root == nullptr)
+            Report("ticket conversion succeeded without a ticket", record);
+        if (root != nullptr)
+            root->Release();
+    }
+}
+
 uint64_t ExportFuzzer::RunCase(FuzzRandom& random, const std::vector<uint8_t>& record)
 {
     uint64_t calls = 0;
@@ -339,5 +388,6 @@ uint64_t ExportFuzzer::RunCase(FuzzRandom& random, const std::vector<uint8_t>& r
     QueryCapabilities(random, given, refused, &calls);
     QueryJob(random, given, refused, &calls);
     Convert(random, given, refused, &calls);
+    ConvertToTicket(random, given, refused, &calls);
     return calls;
 }

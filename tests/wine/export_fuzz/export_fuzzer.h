@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "guarded_buffer.h"
+#include "print_ticket/ticket_provider_win32.h"
 #include "record_mutator.h"
 #include "sheet_context/driver_ui_contract.h"
 
@@ -21,9 +22,15 @@ struct DriverExports {
     DWORD(WINAPI* DeviceCapabilities)(HANDLE, PWSTR, WORD, PVOID, PDEVMODEW) = nullptr;
     BOOL(WINAPI* QueryPrint)(PDEVQUERYPRINT_INFO) = nullptr;
     BOOL(WINAPI* ConvertDevMode)(LPWSTR, PDEVMODEW, PDEVMODEW, PLONG, DWORD) = nullptr;
+    /* The print ticket provider, as DllGetClassObject makes it (COM set up
+     * by the caller), and the document it writes tickets into. */
+    IPrintTicketProvider* TicketProvider = nullptr;
+    IXMLDOMDocument2* Ticket = nullptr;
 
     /* Looks every export up; false when one is missing. */
     bool Load(HMODULE library);
+    /* Lets the provider and its document go. */
+    void Unload();
 };
 
 class ExportFuzzer {
@@ -49,6 +56,8 @@ private:
     void QueryJob(FuzzRandom& random, const std::vector<uint8_t>* record, bool refused, uint64_t* calls);
     void Convert(FuzzRandom& random, const std::vector<uint8_t>* record, bool refused, uint64_t* calls);
     void ConvertAgain(const std::vector<uint8_t>& converted, uint64_t* calls);
+    void ConvertToTicket(FuzzRandom& random, const std::vector<uint8_t>* record, bool refused,
+                         uint64_t* calls);
 
     /* The caller's record placed at the guard; null for none. */
     PDEVMODEW PlaceInput(const std::vector<uint8_t>* record);

@@ -1,0 +1,279 @@
+/* Loading ticket documents into MSXML 6 and reading a ticket's settings. */
+#include "print_ticket/ticket_xml_win32.h"
+
+#include <string.h>
+#include <wchar.h>
+
+namespace {
+
+const wchar_t FrameworkNamespace[] =
+    L"http://schemas.microsoft.com/windows/2003/08/printing/printschemaframework";
+const wchar_t KeywordNamespace[] =
+    L"http://schemas.microsoft.com/windows/2003/08/printing/printschemakeywords";
+const wchar_t XmlnsPrefix[] = L"xmlns:";
+
+enum { NameBytes = 128, PrefixChars = 64, MaxPrefixes = 32, ValueBytes = 256 };
+
+/* The prefixes the root declares for the two namespaces the driver reads. */
+struct PrefixMap {
+    wchar_t Prefix[MaxPrefixes][PrefixChars];
+    int Space[MaxPrefixes]; /* TicketSpace, or -1 for any other namespace */
+    int Count;
+};
+
+template <typename T>
+void Release(T*& object)
+{
+    if (object != nullptr)
+        object->Release();
+    object = nullptr;
+}
+
+void ReadPrefixes(IXMLDOMElement* root, PrefixMap* map)
+{
+    map->Count = 0;
+    IXMLDOMNamedNodeMap* attributes = nullptr;
+    if (FAILED(root->get_attributes(&attributes)) || attributes == nullptr)
+        return;
+    long count = 0;
+    attributes->get_length(&count);
+    for (long i = 0; i < count && map->Count < MaxPrefixes; ++i) {
+        IXMLDOMNode* attribute = nullptr;
+        BSTR name = nullptr;
+        VARIANT value;
+        VariantInit(&value);
+        if (SUCCEEDED(attributes->get_item(i, &attribute)) && attribute != nullptr &&
+            SUCCEEDED(attribute->get_nodeName(&name)) && name != nullptr &&
+            wcsncmp(name, XmlnsPrefix, 6) == 0 && wcslen(name + 6) < PrefixChars &&
+            SUCCEEDED(attribute->get_nodeValue(&value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
+            wcscpy(map->Prefix[map->Count], name + 6);
+            map->Space[map->Count] =
+                wcscmp(value.bstrVal, KeywordNamespace) == 0         ? static_cast<int>(TicketSpace::Keywords)
+                : wcscmp(value.bstrVal, PrivateTicketNamespace) == 0 ? static_cast<int>(TicketSpace::Private)
+                                                                     : -1;
+            ++map->Count;
+        }
+        VariantClear(&value);
+        SysFreeString(name);
+        Release(attribute);
+    }
+    Release(attributes);
+}
+
+/* A qualified name split into its namespace and its local name (ASCII;
+ * any other name matches nothing). */
+bool ResolveName(const PrefixMap& map, const wchar_t* qualified, TicketSpace* space, char* local)
+{
+    if (qualified == nullptr)
+        return false;
+    const wchar_t* colon = wcschr(qualified, L':');
+    if (colon == nullptr)
+        return false;
+    const size_t prefixLength = static_cast<size_t>(colon - qualified);
+    int found = -1;
+    for (int i = 0; i < map.Count; ++i) {
+        if (wcslen(map.Prefix[i]) == prefixLength && wcsncmp(map.Prefix[i], qualified, prefixLength) == 0)
+            found = map.Space[i];
+    }
+    if (found < 0)
+        return false;
+    size_t n = 0;
+    for (const wchar_t* c = colon + 1; *c != L'\0'; ++c) {
+        if (*c > 0x7E || *c < 0x21 || n + 1 >= NameBytes)
+            return false;
+        local[n++] = static_cast<char>(*c);
+    }
+    local[n] = '\0';
+    *space = static_cast<TicketSpace>(found);
+    return true;
+}
+
+/* Whether `node` is the framework's element `name`. */
+bool IsFrameworkElement(IXMLDOMNode* node, const wchar_t* name)
+{
+    DOMNodeType type;
+    if (FAILED(node->get_nodeType(&type)) || type != NODE_ELEMENT)
+        return false;
+    BSTR base = nullptr;
+    BSTR uri = nullptr;
+    const bool match = SUCCEEDED(node->get_baseName(&base)) && base != nullptr && wcscmp(base, name) == 0 &&
+                       SUCCEEDED(node->get_namespaceURI(&uri)) && uri != nullptr &&
+                       wcscmp(uri, FrameworkNamespace) == 0;
+    SysFreeString(base);
+    SysFreeString(uri);
+    return match;
+}
+
+/* The element's "name" attribute resolved, or false. */
+bool ElementName(IXMLDOMNode* node, const PrefixMap& map, TicketSpace* space, char* local)
+{
+    IXMLDOMElement* element = nullptr;
+    if (FAILED(node->QueryInterface(IidXmlDomElement, reinterpret_cast<void**>(&element))))
+        return false;
+    VARIANT value;
+    VariantInit(&value);
+    BSTR attribute = SysAllocString(L"name");
+    const bool read = attribute != nullptr && element->getAttribute(attribute, &value) == S_OK &&
+                      value.vt == VT_BSTR && ResolveName(map, value.bstrVal, space, local);
+    SysFreeString(attribute);
+    VariantClear(&value);
+    Release(element);
+    return read;
+}
+
+/* The first child that is the framework's element `name`, or null. */
+IXMLDOMNode* FirstChildElement(IXMLDOMNode* parent, const wchar_t* name)
+{
+    IXMLDOMNode* child = nullptr;
+    parent->get_firstChild(&child);
+    while (child != nullptr) {
+        if (IsFrameworkElement(child, name))
+            return child;
+        IXMLDOMNode* next = nullptr;
+        child->get_nextSibling(&next);
+        Release(child);
+        child = next;
+    }
+    return nullptr;
+}
+
+/* The text of `node`'s psf:Value child in the system's code page, bounded;
+ * false when there is none or it does not fit. */
+bool ValueText(IXMLDOMNode* node, char* text, size_t capacity)
+{
+    IXMLDOMNode* value = FirstChildElement(node, L"Value");
+    if (value == nullptr)
+        return false;
+    BSTR content = nullptr;
+    bool read = SUCCEEDED(value->get_text(&content)) && content != nullptr;
+    if (read) {
+        const int length = static_cast<int>(SysStringLen(content));
+        const int written = length == 0
+                                ? 0
+                                : WideCharToMultiByte(CP_ACP, 0, content, length, text,
+                                                      static_cast<int>(capacity) - 1, nullptr, nullptr);
+        read = length == 0 || written > 0;
+        text[read ? written : 0] = '\0';
+    }
+    SysFreeString(content);
+    Release(value);
+    return read;
+}
+
+/* The value of the option's scored property `local` of the keywords. */
+bool ScoredValue(IXMLDOMNode* option, const PrefixMap& map, const char* wanted, char* text)
+{
+    IXMLDOMNode* child = nullptr;
+    option->get_firstChild(&child);
+    bool found = false;
+    while (child != nullptr && !found) {
+        TicketSpace space;
+        char local[NameBytes];
+        if (IsFrameworkElement(child, L"ScoredProperty") && ElementName(child, map, &space, local) &&
+            space == TicketSpace::Keywords && strcmp(local, wanted) == 0)
+            found = ValueText(child, text, ValueBytes);
+        IXMLDOMNode* next = nullptr;
+        child->get_nextSibling(&next);
+        Release(child);
+        child = next;
+    }
+    Release(child);
+    return found;
+}
+
+void ReadFeature(IXMLDOMNode* feature, const PrefixMap& map, TicketValues* values)
+{
+    TicketSpace space;
+    char name[NameBytes];
+    if (!ElementName(feature, map, &space, name))
+        return;
+    IXMLDOMNode* option = FirstChildElement(feature, L"Option");
+    TicketSpace optionSpace;
+    char optionName[NameBytes];
+    if (option != nullptr && ElementName(option, map, &optionSpace, optionName)) {
+        const int index = FindTicketSetting(space, name);
+        if (index >= 0 && TicketSettings[index].Kind == TicketKind::Paper) {
+            char width[ValueBytes] = "";
+            char height[ValueBytes] = "";
+            ScoredValue(option, map, "MediaSizeWidth", width);
+            ScoredValue(option, map, "MediaSizeHeight", height);
+            TakeTicketMediaSize(values, optionSpace, optionName, width, height);
+        } else {
+            TakeTicketOption(values, space, name, optionSpace, optionName);
+        }
+    }
+    Release(option);
+}
+
+void ReadParameter(IXMLDOMNode* parameter, const PrefixMap& map, TicketValues* values)
+{
+    TicketSpace space;
+    char name[NameBytes];
+    char text[ValueBytes];
+    if (ElementName(parameter, map, &space, name) && ValueText(parameter, text, sizeof text))
+        TakeTicketParameter(values, space, name, text);
+}
+
+}  // namespace
+
+/* {88d96a05-f192-11d4-a65f-0040963251e5} */
+const CLSID ClsidDomDocument60 = {
+    0x88d96a05, 0xf192, 0x11d4, {0xa6, 0x5f, 0x00, 0x40, 0x96, 0x32, 0x51, 0xe5}};
+/* {2933BF95-7B36-11d2-B20E-00C04F983E60} */
+const IID IidXmlDomDocument2 = {0x2933bf95, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+/* {2933BF86-7B36-11d2-B20E-00C04F983E60} */
+const IID IidXmlDomElement = {0x2933bf86, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
+
+const wchar_t PrivateTicketNamespace[] = L"urn:schemas-pellucidor-systems:pdr7300:print-schema:v1";
+
+IXMLDOMDocument2* CreateTicketDocument()
+{
+    IXMLDOMDocument2* document = nullptr;
+    if (FAILED(CoCreateInstance(ClsidDomDocument60, nullptr, CLSCTX_INPROC_SERVER, IidXmlDomDocument2,
+                                reinterpret_cast<void**>(&document))))
+        return nullptr;
+    document->put_async(VARIANT_FALSE);
+    document->put_resolveExternals(VARIANT_FALSE);
+    return document;
+}
+
+bool LoadTicketText(IXMLDOMDocument2* document, const wchar_t* text)
+{
+    if (document == nullptr || text == nullptr)
+        return false;
+    BSTR source = SysAllocString(text);
+    if (source == nullptr)
+        return false;
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    const HRESULT result = document->loadXML(source, &loaded);
+    SysFreeString(source);
+    return result == S_OK && loaded == VARIANT_TRUE;
+}
+
+TicketReading ReadTicketDocument(IXMLDOMDocument2* document, TicketValues* values)
+{
+    ClearTicketValues(values);
+    IXMLDOMElement* root = nullptr;
+    if (document == nullptr || document->get_documentElement(&root) != S_OK || root == nullptr)
+        return TicketReading::Empty;
+    if (!IsFrameworkElement(root, L"PrintTicket")) {
+        Release(root);
+        return TicketReading::Malformed;
+    }
+    PrefixMap map;
+    ReadPrefixes(root, &map);
+    IXMLDOMNode* child = nullptr;
+    root->get_firstChild(&child);
+    while (child != nullptr) {
+        if (IsFrameworkElement(child, L"Feature"))
+            ReadFeature(child, map, values);
+        else if (IsFrameworkElement(child, L"ParameterInit"))
+            ReadParameter(child, map, values);
+        IXMLDOMNode* next = nullptr;
+        child->get_nextSibling(&next);
+        Release(child);
+        child = next;
+    }
+    Release(root);
+    return TicketReading::Read;
+}

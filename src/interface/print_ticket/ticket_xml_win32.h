@@ -1,0 +1,50 @@
+/*
+ * Print ticket and capabilities documents through the system's MSXML 6
+ * DOM: the document text is composed whole and loaded in one parse, and a
+ * ticket is read by walking its elements.  Names resolve through the
+ * prefixes the document's root declares.
+ */
+#ifndef PDR_PRINT_TICKET_TICKET_XML_WIN32_H
+#define PDR_PRINT_TICKET_TICKET_XML_WIN32_H
+
+#include <windows.h>
+
+#include <msxml2.h>
+
+#include "print_ticket/ticket_values.h"
+#include "settings/catalogue_labels.h"
+#include "settings/printer_options.h"
+
+/* MSXML 6's document class and the interfaces the provider uses, which
+ * the compiler's import libraries lack. */
+extern const CLSID ClsidDomDocument60;
+extern const IID IidXmlDomDocument2;
+extern const IID IidXmlDomElement;
+
+/* The driver's own namespace, versioned. */
+extern const wchar_t PrivateTicketNamespace[];
+
+/* A fresh MSXML 6 document, or null. */
+IXMLDOMDocument2* CreateTicketDocument();
+
+/* Replaces `document`'s content with `text`; false when it does not parse. */
+bool LoadTicketText(IXMLDOMDocument2* document, const wchar_t* text);
+
+/* How a ticket read. */
+enum class TicketReading { Read, Empty, Malformed };
+
+/* The settings `document` carries (empty: a document without a root
+ * element).  A root other than a print ticket is malformed. */
+TicketReading ReadTicketDocument(IXMLDOMDocument2* document, TicketValues* values);
+
+/* The ticket text of `values` (every setting present), or null; free()
+ * it. */
+wchar_t* ComposeTicketText(const TicketValues& values);
+
+/* The capabilities text for a merged record: its papers, every setting of
+ * the table with the user's interface language's names, and the hardware
+ * options' availability; or null.  free() it. */
+wchar_t* ComposeCapabilitiesText(const DriverDevMode& merged, const PrinterOptions& options,
+                                 CatalogueLabels* labels);
+
+#endif
