@@ -28,19 +28,23 @@ void RetireOwnCounts(PaperCountMemory* memory, uint32_t thread, int list)
             count.OwnThreadOff = true;
 }
 
-/* A free slot, or the one to give up: the oldest of the counts that answer
- * only other threads, else the oldest of all.  Its answer keeps bounding
+/* A count no fill can answer from any more: its own thread has moved on to
+ * another enumeration, and a fill of its own thread has used it. */
+bool IsSpent(const PaperCount& count)
+{
+    return count.OwnThreadOff && count.Filled;
+}
+
+/* A free slot, or the oldest count to give up; its answer keeps bounding
  * fills until it would have expired. */
 int FreeSlot(PaperCountMemory* memory)
 {
     int oldest = -1;
     for (int slot = 0; slot < PaperCountSlots; ++slot) {
         const PaperCount& count = memory->Slots[slot];
-        if (!count.InUse)
+        if (!count.InUse || IsSpent(count))
             return slot;
-        const PaperCount* best = oldest >= 0 ? &memory->Slots[oldest] : nullptr;
-        if (best == nullptr || (count.OwnThreadOff && !best->OwnThreadOff) ||
-            (count.OwnThreadOff == best->OwnThreadOff && count.Order < best->Order))
+        if (oldest < 0 || count.Order < memory->Slots[oldest].Order)
             oldest = slot;
     }
     const PaperCount& evicted = memory->Slots[oldest];
@@ -50,6 +54,16 @@ int FreeSlot(PaperCountMemory* memory)
     if (until > memory->EvictedUntilMs)
         memory->EvictedUntilMs = until;
     return oldest;
+}
+
+/* Whether a fill by `thread` may belong to `count`: one of the thread's own
+ * current enumeration, or one of another thread that no fill there used
+ * (counted there, filled here). */
+bool MayAnswer(const PaperCount& count, uint32_t thread)
+{
+    if (!count.InUse)
+        return false;
+    return count.Thread == thread ? !count.OwnThreadOff : !count.Filled;
 }
 
 }  // namespace
@@ -75,8 +89,8 @@ PaperFill ChoosePaperFill(PaperCountMemory* memory, uint32_t thread, uint64_t no
     ForgetExpired(memory, nowMs);
     PaperFill fill = {-1, memory->EvictedShortest};
     for (int slot = 0; slot < PaperCountSlots; ++slot) {
-        PaperCount& count = memory->Slots[slot];
-        if (!count.InUse || (count.Thread == thread && count.OwnThreadOff))
+        const PaperCount& count = memory->Slots[slot];
+        if (!MayAnswer(count, thread))
             continue;
         const PaperCount* best = fill.Slot >= 0 ? &memory->Slots[fill.Slot] : nullptr;
         if (best == nullptr || count.Answered < best->Answered ||

@@ -13,10 +13,13 @@
  * - the counts the filling thread made since its last fill (a thread that
  *   counts again after filling starts a new enumeration, and a second count
  *   of the same list replaces the first);
- * - every recent count of every other thread, since a caller may count on
- *   one thread and fill on another (a 32-bit program through the 64-bit
- *   host process);
+ * - the recent counts of other threads that no fill on their own thread has
+ *   used, since a caller may count on one thread and fill on another (a
+ *   32-bit program through the 64-bit host process);
  * - with none of these, the catalogue as it is now.
+ * A fill shorter than its buffer leaves entries the caller may read as
+ * papers, so counts that a fill of their own thread used answer no other
+ * thread: sequential callers on different threads each get their own list.
  *
  * Safe with that: count then fill of one list; one count and fills of all
  * three lists (.NET's paper sizes), with saves between any of them; counts
@@ -25,8 +28,9 @@
  * different threads, which may get a shorter list than they counted.
  * Not covered: a caller that never counts (its buffer is whatever it
  * chose), one whose fill comes more than PaperCountLifetimeMs after its
- * count while the catalogue grew, and two callers interleaving on one
- * thread where the other counts again after a fill in between.
+ * count while the catalogue grew, a caller that counts on one thread and
+ * fills on another whose counting thread filled something in between, and
+ * two callers interleaving on one thread.
  *
  * Platform-neutral; the capability entry point keeps one memory per
  * process under a lock and stores each slot's list.
