@@ -36,6 +36,14 @@ protected:
         sheet.reset();
     }
 
+    /* Whether `count` message boxes were shown within a minute. */
+    bool WaitForBoxes(size_t count)
+    {
+        for (int waited = 0; waited < 3000 && (*sheet)->MessageBoxes().size() < count; ++waited)
+            Sleep(20);
+        return (*sheet)->MessageBoxes().size() >= count;
+    }
+
     /* The message boxes shown since the last call, as "caption: text". */
     Boxes TakeBoxes()
     {
@@ -82,6 +90,15 @@ std::vector<LabelEntry> NumberedLabels(int count)
         labels.push_back(MakeLabel(name, "4.00", "6.00", Inches, FirstLabelId + i));
     }
     return labels;
+}
+
+/* Returns once the dialog's thread is back in the dialog's own message
+ * loop: a command that ran a file dialog (Import, Export) has finished
+ * once that dialog is gone and this returns. */
+void FinishCommand(HWND dialog)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
 }
 
 TEST_F(ManageLabels, A129thLabelIsRefusedUntilOneIsDeleted)
@@ -173,7 +190,7 @@ TEST_F(ManageLabels, NamesWithControlCharactersAreAddedAndExported)
     ASSERT_NE(nullptr, files);
     ConfirmFileDialog(files, exported.path);
     ASSERT_TRUE(WaitGone(files));
-    Settle(200);
+    FinishCommand(dialog);
     const std::string bytes = FileBytes(exported.path);
     EXPECT_NE(std::string::npos, bytes.find("\"name\":\t\"Plain\x7f\",")) << bytes;
     EXPECT_NE(std::string::npos, bytes.find("\"name\":\t\"Say \\\"hi\\\" \\\\ a\\tb\",")) << bytes;
@@ -351,7 +368,7 @@ void Import(HWND dialog, const std::wstring& path)
     ASSERT_NE(nullptr, files);
     ConfirmFileDialog(files, path);
     ASSERT_TRUE(WaitGone(files));
-    Settle(200);
+    FinishCommand(dialog);
 }
 
 TEST_F(ManageLabels, ImportReplacesTheWorkingList)
@@ -402,7 +419,7 @@ TEST_F(ManageLabels, ExportAsksBeforeOverwritingAndWritesUnsavedEdits)
     HWND files = WaitForThreadDialog(dialog, L"Save As");
     ASSERT_NE(nullptr, files);
     ConfirmFileDialog(files, exported.path);
-    Settle(500);
+    EXPECT_TRUE(WaitForBoxes(1));
     EXPECT_EQ(1u, TakeBoxes().size());
     EXPECT_TRUE(ReadCatalogue(exported.path.c_str()).empty());
     ASSERT_TRUE(IsWindow(files));
@@ -410,7 +427,7 @@ TEST_F(ManageLabels, ExportAsksBeforeOverwritingAndWritesUnsavedEdits)
     (*sheet)->AnswerMessageBoxesWith(IDYES);
     ConfirmFileDialog(files, exported.path);
     ASSERT_TRUE(WaitGone(files));
-    Settle(200);
+    FinishCommand(dialog);
     EXPECT_EQ(1u, TakeBoxes().size());
     EXPECT_EQ((Texts{"Kept", "Unsaved"}), NamesOf(ReadCatalogue(exported.path.c_str())));
 
@@ -436,7 +453,7 @@ TEST_F(ManageLabels, AddDeleteExportAndImportKeepEveryStocksSettings)
     ASSERT_NE(nullptr, files);
     ConfirmFileDialog(files, exported.path);
     ASSERT_TRUE(WaitGone(files));
-    Settle(200);
+    FinishCommand(dialog);
     EXPECT_EQ(original, FileBytes(exported.path));
 
     // Add and Delete around the stock, then the export imported back.
@@ -516,12 +533,14 @@ TEST_F(ManageLabels, OkSavesWhileThePaperListIsReadAlongside)
         snprintf(name, sizeof name, "N%d", i);
         FillLabelFields(dialog, name, "2.00", "3.00");
         PressButton(dialog, IDC_MANAGE_ADD);
+        // OK has run when the click returns: a refused save has shown its
+        // message and left the dialog open.
         PressButton(dialog, IDOK);
-        if (!WaitGone(dialog, 1000)) {
+        if (!TakeBoxes().empty()) {
             ++refused;
             PressButton(dialog, IDCANCEL);
-            WaitGone(dialog);
         }
+        EXPECT_TRUE(WaitGone(dialog, 60000));
     }
     dialog = nullptr;
     stop = true;
