@@ -7,10 +7,17 @@ set -uo pipefail
 root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 cd "$root"
 mapfile -t files < <(find src tests bench fuzz tools -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.c' \) | sort)
-unformatted=()
-for file in "${files[@]}"; do
-    clang-format --dry-run --Werror "$file" >/dev/null 2>&1 || unformatted+=("$file")
-done
+# Many files to one clang-format: one per file took a minute and a half on
+# a loaded machine.  Each finding names its file ("file:line:col: error:").
+findings=$(printf '%s\0' "${files[@]}" |
+    xargs -0 -n 64 -P "$(nproc)" clang-format --dry-run --Werror 2>&1 >/dev/null)
+status=$?
+mapfile -t unformatted < <(sed -n 's/^\(.*\):[0-9]*:[0-9]*: error: .*/\1/p' <<<"$findings" | sort -u)
+if [ $status -ne 0 ] && [ ${#unformatted[@]} -eq 0 ]; then
+    echo "clang-format failed:" >&2
+    echo "$findings" >&2
+    exit 1
+fi
 if [ ${#unformatted[@]} -gt 0 ]; then
     echo "Not formatted by .clang-format (run clang-format -i on them):" >&2
     printf '  %s\n' "${unformatted[@]}" >&2

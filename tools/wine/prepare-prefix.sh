@@ -6,7 +6,9 @@
 #   prepare-prefix.sh <prefix directory> <driver package folder>
 #
 # The prefix starts as a copy of a bare one (Wine set up, no driver) kept
-# beside it as <prefix>-bare, which the installation tests copy as well.
+# beside it as <prefix>-bare, which the installation tests copy as well, or
+# the one PDR_BARE_PREFIX names (the demo's tests give the test prefix's,
+# so that no copy of a copy makes a bare prefix of its own).
 #
 # Wine's helper processes (services, explorer, the spooler's RPC server)
 # outlive the programs that start them and inherit their descriptors.  Every
@@ -16,6 +18,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$(realpath -m "$1")
 package=$(realpath "$2")
+bare=$(realpath -m "${PDR_BARE_PREFIX:-$prefix-bare}")
 
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
@@ -33,10 +36,10 @@ mkdir -p "$(dirname "$prefix")"
     flock 9
     # The bare prefix is made even when this one is ready: a build tree whose
     # prefix predates it still needs it for the installation tests.
-    "$here/bare-prefix.sh" "$prefix-bare" 9>&-
+    "$here/bare-prefix.sh" "$bare" 9>&-
     if [ ! -f "$prefix/.pdr-ready" ]; then
         rm -rf "$prefix"
-        cp -a "$prefix-bare" "$prefix"
+        cp -a "$bare" "$prefix"
     fi
     source "$here/wine-env.sh" "$prefix"
     # Keep one server up for the whole run; one may already be running.

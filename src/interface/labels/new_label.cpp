@@ -34,17 +34,6 @@ const char* TextOr(const NewLabelText& given, const char* missing)
     return given.Text != nullptr ? given.Text : missing;
 }
 
-/* Names are shown on one line of a list box and of the tool's listing. */
-bool HasControlCharacter(const TrimmedText& text)
-{
-    for (size_t i = 0; i < text.Length; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text.Start[i]);
-        if (c < 32 || c == 127)
-            return true;
-    }
-    return false;
-}
-
 /* False, leaving `field` alone, when the text does not fit its `size`. */
 bool CopyTrimmed(const TrimmedText& text, char* field, size_t size)
 {
@@ -71,8 +60,6 @@ bool ReadName(const NewLabelText& given, char* name, NewLabelRefusal* refusal)
     const TrimmedText trimmed = Trim(TextOr(given, ""));
     if (trimmed.Length == 0)
         return Refuse(refusal, field, NewLabelProblem::EmptyName, "");
-    if (HasControlCharacter(trimmed))
-        return Refuse(refusal, field, NewLabelProblem::ControlCharacter, "");
     if (!CopyTrimmed(trimmed, name, LabelNameSize))
         return Refuse(refusal, field, NewLabelProblem::TooLong, "");
     return true;
@@ -128,4 +115,12 @@ bool ReadNewLabel(const NewLabelTexts& texts, LabelEntry* label, NewLabelRefusal
 bool AcceptedBeforeRefusal(NewLabelField field, const NewLabelRefusal& refusal)
 {
     return static_cast<int>(field) < static_cast<int>(refusal.Field);
+}
+
+bool HasControlCharacter(const char* name)
+{
+    for (const char* c = name; *c != '\0'; ++c)
+        if (static_cast<unsigned char>(*c) < 32 || *c == 127)
+            return true;
+    return false;
 }

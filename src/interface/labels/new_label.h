@@ -39,7 +39,6 @@ enum class NewLabelField { Name, Width, Length, HorizontalOffset, VerticalOffset
 /* Why a field was refused. */
 enum class NewLabelProblem {
     EmptyName,        /* the name is empty once trimmed */
-    ControlCharacter, /* the name holds a byte below 32, or 127 */
     TooLong,          /* the trimmed text does not fit its field of LabelEntry */
     NotRepresentable, /* the text was not given in the system's code page */
     OutOfRange,       /* the number lies outside the field's range */
@@ -58,7 +57,8 @@ struct NewLabelRefusal {
  * Reads `texts` into `label`, every field but the id.  Each text loses its
  * leading and trailing white space as TrimSpaces removes it; then the
  * fields are checked in the order of NewLabelField:
- *   name: not representable, empty, a control character, too long;
+ *   name: not representable, empty, too long (any other byte is accepted,
+ *     control characters included: the file writes them as escapes);
  *   width and length: not representable, too long, outside the limits of
  *     `texts.Units` (LimitsOfUnits, compared with IsDecimalInRange);
  *   offsets: not representable, too long, outside LabelOffsetRange.
@@ -72,5 +72,10 @@ bool ReadNewLabel(const NewLabelTexts& texts, LabelEntry* label, NewLabelRefusal
 /* Whether `field` was read and accepted by a reading that stopped at
  * `refusal`: it comes before the refused field. */
 bool AcceptedBeforeRefusal(NewLabelField field, const NewLabelRefusal& refusal);
+
+/* Whether `name` holds a control character (a byte below 32, or 127).
+ * Such a name is accepted like any other; an editor may say that it will
+ * not show on one line. */
+bool HasControlCharacter(const char* name);
 
 #endif

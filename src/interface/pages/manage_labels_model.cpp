@@ -72,8 +72,7 @@ int RefusalMessageId(const NewLabelRefusal& refusal)
 {
     switch (refusal.Field) {
     case NewLabelField::Name:
-        return refusal.Problem == NewLabelProblem::EmptyName ? IDS_NAME_REQUIRED
-                                                             : IDS_NAME_CONTROL_CHARACTERS;
+        return IDS_NAME_REQUIRED;
     case NewLabelField::Width:
         return IDS_INVALID_WIDTH;
     case NewLabelField::Length:

@@ -66,9 +66,9 @@ bool IsRangeRefusal(const NewLabelRefusal& refusal);
 /* The string-table id of the message the dialog shows for a refusal:
  * "Invalid Width", "Invalid Length", "Invalid Horizontal Offset" or
  * "Invalid Vertical Offset" for a number field, whatever its problem;
- * "You must enter a name." for an empty name; the control-character message
- * for any other refused name (the dialog's bounded reads of code-page text
- * never give one that is too long or not representable). */
+ * "You must enter a name." for a refused name: the dialog's bounded reads of
+ * code-page text never give one that is too long or not representable, so
+ * an empty name is the only one it refuses. */
 int RefusalMessageId(const NewLabelRefusal& refusal);
 
 /* The body of a range error: message, line feed, "Valid range:", a blank,

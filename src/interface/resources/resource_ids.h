@@ -101,7 +101,6 @@
 #define IDS_CUT_WORD_MANY 168           /* "labels are printed" */
 #define IDS_BRIGHTNESS 169              /* "Brightness" */
 #define IDS_CONTRAST 170                /* "Contrast" */
-#define IDS_NAME_CONTROL_CHARACTERS 171 /* "The name must not contain control characters." */
 /* Label page Details: one caption per stock setting, in the order of
  * LabelSettingRules (labels/label_settings.h), then the switch words. */
 #define IDS_STOCK_PRINT_SPEED 172    /* "Print speed (in/s): " */

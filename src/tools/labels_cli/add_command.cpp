@@ -1,5 +1,6 @@
 #include "catalogue_change.h"
 #include "labels/label_edit_rules.h"
+#include "labels/new_label.h"
 #include "new_label_arguments.h"
 #include "settings_options.h"
 #include "tool_commands.h"
@@ -64,6 +65,10 @@ int RunAddCommand(const ToolRequest& request, const ToolOutput& output)
                                std::to_string(labels.Labels[clash].id) + ")");
         return ToolRefused;
     }
+    /* Accepted as the dialog accepts it; only said, since a list or a
+       terminal may not show such a name as one line. */
+    if (HasControlCharacter(label.name))
+        PrintWarning(output, "the name holds control characters (the file writes them as \\t or \\u00XX)");
     label.id = NextLabelId(labels);
     label.settings = settings;
     labels.Labels[labels.Count++] = label;

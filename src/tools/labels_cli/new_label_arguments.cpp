@@ -17,8 +17,6 @@ std::string DescribeNameRefusal(NewLabelProblem problem)
     switch (problem) {
     case NewLabelProblem::EmptyName:
         return "You must enter a name.";
-    case NewLabelProblem::ControlCharacter:
-        return "Invalid name: control characters are not allowed.";
     case NewLabelProblem::TooLong:
         return "Invalid name: at most " + std::to_string(LabelNameSize - 1) + " bytes.";
     case NewLabelProblem::NotRepresentable:

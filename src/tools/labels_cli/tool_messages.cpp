@@ -10,6 +10,11 @@ void PrintNote(const ToolOutput& output, const std::string& message)
     fprintf(output.err, "%s: note: %s\n", ToolName, message.c_str());
 }
 
+void PrintWarning(const ToolOutput& output, const std::string& message)
+{
+    fprintf(output.err, "%s: warning: %s\n", ToolName, message.c_str());
+}
+
 int ReportUsageError(const ToolOutput& output, const std::string& message, const char* command)
 {
     PrintError(output, message);

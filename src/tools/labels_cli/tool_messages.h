@@ -11,6 +11,8 @@ constexpr const char ToolName[] = "pdr-labels";
 
 void PrintError(const ToolOutput& output, const std::string& message);
 void PrintNote(const ToolOutput& output, const std::string& message);
+/* Something done as asked that the user may not have meant. */
+void PrintWarning(const ToolOutput& output, const std::string& message);
 
 /* A usage error: the message, then where to find the command's help. */
 int ReportUsageError(const ToolOutput& output, const std::string& message, const char* command);

@@ -70,7 +70,7 @@ TEST(ManageLabelsModel, RefusalsShowTheFieldsMessageAndTheNumbersRange)
         bool range;
     } cases[] = {
         {NewLabelField::Name, NewLabelProblem::EmptyName, IDS_NAME_REQUIRED, false},
-        {NewLabelField::Name, NewLabelProblem::ControlCharacter, IDS_NAME_CONTROL_CHARACTERS, false},
+        {NewLabelField::Name, NewLabelProblem::TooLong, IDS_NAME_REQUIRED, false},
         {NewLabelField::Width, NewLabelProblem::OutOfRange, IDS_INVALID_WIDTH, true},
         {NewLabelField::Width, NewLabelProblem::TooLong, IDS_INVALID_WIDTH, true},
         {NewLabelField::Length, NewLabelProblem::OutOfRange, IDS_INVALID_LENGTH, true},
@@ -83,12 +83,16 @@ TEST(ManageLabelsModel, RefusalsShowTheFieldsMessageAndTheNumbersRange)
         EXPECT_EQ(c.range, IsRangeRefusal(refusal)) << c.messageId;
     }
 
-    // What the dialog reads goes through the shared reader as typed.
-    ManageEditTexts edits = {"A\tB", "4", "6", "0", "0"};
+    // What the dialog reads goes through the shared reader as typed: a name
+    // with a tab or another control character is taken as it is.
+    ManageEditTexts edits = {" A\tB\x01 ", "4", "6", "0", "0"};
     LabelEntry label;
     NewLabelRefusal refusal = {};
-    EXPECT_FALSE(ReadNewLabel(NewLabelTextsOfEdits(edits, Inches), &label, &refusal));
-    EXPECT_EQ(IDS_NAME_CONTROL_CHARACTERS, RefusalMessageId(refusal));
+    ASSERT_TRUE(ReadNewLabel(NewLabelTextsOfEdits(edits, Inches), &label, &refusal));
+    EXPECT_STREQ("A\tB\x01", label.name);
+    ManageEditTexts blank = {" \t", "4", "6", "0", "0"};
+    EXPECT_FALSE(ReadNewLabel(NewLabelTextsOfEdits(blank, Inches), &label, &refusal));
+    EXPECT_EQ(IDS_NAME_REQUIRED, RefusalMessageId(refusal));
     ManageEditTexts valid = {" B ", "101.6", "152.4", "+5", "x"};
     ASSERT_TRUE(ReadNewLabel(NewLabelTextsOfEdits(valid, Millimetres), &label, &refusal));
     EXPECT_STREQ("B", label.name);

@@ -1,9 +1,11 @@
 # Sourced by the demo's tests, which CTest runs as
 #   <test>.sh <test prefix> <folder with the built programs> <work folder> [arguments...]
-# The pieces they share: a copy of the test prefix for the demo (so that
-# every other test keeps the shared prefix as it is), tools/demo.sh run on
-# that copy with this build tree's programs, an X server of the test's own,
-# the preferences host's windows on it, and the clean-up of all of them.
+# The pieces they share: a prefix of the test's own for the demo, a copy of
+# the test prefix's bare one (Wine set up, no driver: the demo installs the
+# driver as on a person's first run), so that no test waits for another or
+# touches the shared prefix; tools/demo.sh run on that copy with this build
+# tree's programs, an X server of the test's own, the preferences host's
+# windows on it, and the clean-up of all of them.
 # Waits poll for what they wait for, with generous limits.
 root=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../../..")
 tools="$root/tools/wine"
@@ -48,12 +50,11 @@ fail() {
     exit 1
 }
 
-# The copy starts from what the test prefix has on disk, so its server goes
-# first; the next Wine test starts it again.
+# The bare prefix never changes once made, so copying it needs no lock and
+# no server stopped.
 copy_test_prefix() {
-    "$tools/stop-prefix.sh" "$fixture"
-    rm -rf "$prefix" "$prefix.lock"
-    cp -a "$fixture" "$prefix" || fail "cannot copy the test prefix"
+    rm -rf "$prefix" "$prefix.lock" "$prefix-bare" "$prefix-bare.lock"
+    cp -a "$fixture-bare" "$prefix" || fail "cannot copy the bare test prefix"
 }
 
 # A Wine command in the copy, its output kept off CTest's pipe.
@@ -68,8 +69,8 @@ in_copy() {
 # environment given (for example DISPLAY=:5 PDR_DEMO_DPI=120).
 #   demo [VARIABLE=value...]
 demo() {
-    env -u DISPLAY PDR_DEMO_PREFIX="$prefix" PDR_DEMO_PAGES="$pages" PDR_DEMO_PROGRAMS="$bindir" "$@" \
-        bash "$root/tools/demo.sh"
+    env -u DISPLAY PDR_DEMO_PREFIX="$prefix" PDR_DEMO_PAGES="$pages" PDR_DEMO_PROGRAMS="$bindir" \
+        PDR_BARE_PREFIX="$fixture-bare" "$@" bash "$root/tools/demo.sh"
 }
 
 # A command with its output in <name>.out and <name>.err in the work folder.

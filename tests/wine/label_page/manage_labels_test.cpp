@@ -36,6 +36,14 @@ protected:
         sheet.reset();
     }
 
+    /* Whether `count` message boxes were shown within a minute. */
+    bool WaitForBoxes(size_t count)
+    {
+        for (int waited = 0; waited < 3000 && (*sheet)->MessageBoxes().size() < count; ++waited)
+            Sleep(20);
+        return (*sheet)->MessageBoxes().size() >= count;
+    }
+
     /* The message boxes shown since the last call, as "caption: text". */
     Boxes TakeBoxes()
     {
@@ -82,6 +90,15 @@ std::vector<LabelEntry> NumberedLabels(int count)
         labels.push_back(MakeLabel(name, "4.00", "6.00", Inches, FirstLabelId + i));
     }
     return labels;
+}
+
+/* Returns once the dialog's thread is back in the dialog's own message
+ * loop: a command that ran a file dialog (Import, Export) has finished
+ * once that dialog is gone and this returns. */
+void FinishCommand(HWND dialog)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
 }
 
 TEST_F(ManageLabels, A129thLabelIsRefusedUntilOneIsDeleted)
@@ -147,26 +164,45 @@ TEST_F(ManageLabels, NamesAreTrimmedRequiredAndComparedWithoutCase)
     EXPECT_EQ(Inches, saved[0].units);
 }
 
-TEST_F(ManageLabels, NamesWithControlCharactersAreRefused)
+/* A pasted tab or another control character is part of the name, as are
+ * quotes and backslashes; the file writes them as JSON escapes. */
+TEST_F(ManageLabels, NamesWithControlCharactersAreAddedAndExported)
 {
+    const char* const quoted = "Say \"hi\" \\ a\tb";
+    const char* const control = "a\x01"
+                                "b";
     ASSERT_NO_FATAL_FAILURE(Open({MakeLabel("Plain", "4.00", "6.00", Inches, 257)}));
-    FillLabelFields(dialog, "A\tB", "4.00", "6.00", "+5", "0");
+    FillLabelFields(dialog, quoted, "4.00", "6.00", "+5", "0");
     PressButton(dialog, IDC_MANAGE_ADD);
-    EXPECT_EQ(Boxes{L"Error: The name must not contain control characters."}, TakeBoxes());
-    EXPECT_EQ(Texts{"Plain"}, ListNames(dialog));
-    // Refused at the name, before the offsets were read: they keep what was typed.
-    EXPECT_EQ("+5", DialogText(dialog, IDC_MANAGE_HORZ_OFFSET));
-
+    FillLabelFields(dialog, control, "2.00", "3.00");
+    PressButton(dialog, IDC_MANAGE_ADD);
     SelectListEntry(dialog, 0);
     SetDialogText(dialog, IDC_MANAGE_NAME, "Plain\x7f");
     PressButton(dialog, IDC_MANAGE_MODIFY);
-    EXPECT_EQ(Boxes{L"Error: The name must not contain control characters."}, TakeBoxes());
-    EXPECT_EQ(Texts{"Plain"}, ListNames(dialog));
+    EXPECT_TRUE(TakeBoxes().empty());
+    EXPECT_EQ((Texts{"Plain\x7f", quoted, control}), ListNames(dialog));
+    // Read to the end: the offsets show their normalised texts.
+    EXPECT_EQ("0", DialogText(dialog, IDC_MANAGE_HORZ_OFFSET));
+
+    TemporaryFile exported(L"pdr-export-control.kmr");
+    PressButtonLater(dialog, IDC_MANAGE_EXPORT);
+    HWND files = WaitForThreadDialog(dialog, L"Save As");
+    ASSERT_NE(nullptr, files);
+    ConfirmFileDialog(files, exported.path);
+    ASSERT_TRUE(WaitGone(files));
+    FinishCommand(dialog);
+    const std::string bytes = FileBytes(exported.path);
+    EXPECT_NE(std::string::npos, bytes.find("\"name\":\t\"Plain\x7f\",")) << bytes;
+    EXPECT_NE(std::string::npos, bytes.find("\"name\":\t\"Say \\\"hi\\\" \\\\ a\\tb\",")) << bytes;
+    EXPECT_NE(std::string::npos, bytes.find("\"name\":\t\"a\\u0001b\",")) << bytes;
 
     PressOkAndWait();
+    EXPECT_EQ(bytes, FileBytes(guard.Path()));
     std::vector<LabelEntry> saved = ReadCatalogue();
-    ASSERT_EQ(1u, saved.size());
-    EXPECT_STREQ("Plain", saved[0].name);
+    EXPECT_EQ((Texts{"Plain\x7f", quoted, control}), NamesOf(saved));
+    ASSERT_EQ(3u, saved.size());
+    EXPECT_STREQ("5", saved[1].horzOffset);
+    EXPECT_EQ(FirstLabelId + 2, saved[2].id);
 }
 
 TEST_F(ManageLabels, InchLimitsRefuseTheirRoundedEnds)
@@ -332,7 +368,7 @@ void Import(HWND dialog, const std::wstring& path)
     ASSERT_NE(nullptr, files);
     ConfirmFileDialog(files, path);
     ASSERT_TRUE(WaitGone(files));
-    Settle(200);
+    FinishCommand(dialog);
 }
 
 TEST_F(ManageLabels, ImportReplacesTheWorkingList)
@@ -383,7 +419,7 @@ TEST_F(ManageLabels, ExportAsksBeforeOverwritingAndWritesUnsavedEdits)
     HWND files = WaitForThreadDialog(dialog, L"Save As");
     ASSERT_NE(nullptr, files);
     ConfirmFileDialog(files, exported.path);
-    Settle(500);
+    EXPECT_TRUE(WaitForBoxes(1));
     EXPECT_EQ(1u, TakeBoxes().size());
     EXPECT_TRUE(ReadCatalogue(exported.path.c_str()).empty());
     ASSERT_TRUE(IsWindow(files));
@@ -391,7 +427,7 @@ TEST_F(ManageLabels, ExportAsksBeforeOverwritingAndWritesUnsavedEdits)
     (*sheet)->AnswerMessageBoxesWith(IDYES);
     ConfirmFileDialog(files, exported.path);
     ASSERT_TRUE(WaitGone(files));
-    Settle(200);
+    FinishCommand(dialog);
     EXPECT_EQ(1u, TakeBoxes().size());
     EXPECT_EQ((Texts{"Kept", "Unsaved"}), NamesOf(ReadCatalogue(exported.path.c_str())));
 
@@ -417,7 +453,7 @@ TEST_F(ManageLabels, AddDeleteExportAndImportKeepEveryStocksSettings)
     ASSERT_NE(nullptr, files);
     ConfirmFileDialog(files, exported.path);
     ASSERT_TRUE(WaitGone(files));
-    Settle(200);
+    FinishCommand(dialog);
     EXPECT_EQ(original, FileBytes(exported.path));
 
     // Add and Delete around the stock, then the export imported back.
@@ -497,12 +533,14 @@ TEST_F(ManageLabels, OkSavesWhileThePaperListIsReadAlongside)
         snprintf(name, sizeof name, "N%d", i);
         FillLabelFields(dialog, name, "2.00", "3.00");
         PressButton(dialog, IDC_MANAGE_ADD);
+        // OK has run when the click returns: a refused save has shown its
+        // message and left the dialog open.
         PressButton(dialog, IDOK);
-        if (!WaitGone(dialog, 1000)) {
+        if (!TakeBoxes().empty()) {
             ++refused;
             PressButton(dialog, IDCANCEL);
-            WaitGone(dialog);
         }
+        EXPECT_TRUE(WaitGone(dialog, 60000));
     }
     dialog = nullptr;
     stop = true;
@@ -563,19 +601,23 @@ TEST_F(ManageLabels, MessagesFollowTheInterfaceLanguage)
 }
 
 /* Run as its own program per language (see CMakeLists.txt). */
-TEST_F(ManageLabels, ControlCharacterMessagesFollowTheInterfaceLanguage)
+TEST_F(ManageLabels, NameMessagesFollowTheInterfaceLanguage)
 {
     const char* language = getenv("PDR_EXPECT_LANGUAGE");
     if (language == nullptr)
         GTEST_SKIP() << "run with PDR_EXPECT_LANGUAGE";
     const bool german = std::string(language) == "de";
     ASSERT_NO_FATAL_FAILURE(Open({}, german ? L"Etiketten verwalten" : L"G\u00E9rer les \u00E9tiquettes"));
+    // A control character is no reason for a message in any language.
     FillLabelFields(dialog, "A\tB", "4.00", "6.00");
     PressButton(dialog, IDC_MANAGE_ADD);
-    EXPECT_EQ(Boxes{german ? L"Fehler: Der Name darf keine Steuerzeichen enthalten."
-                           : L"Erreur: Le nom ne doit pas contenir de caract\u00E8res de contr\u00F4le."},
+    EXPECT_TRUE(TakeBoxes().empty());
+    EXPECT_EQ(Texts{"A\tB"}, ListNames(dialog));
+    SetDialogText(dialog, IDC_MANAGE_NAME, " \t ");
+    PressButton(dialog, IDC_MANAGE_ADD);
+    EXPECT_EQ(Boxes{german ? L"Fehler: Sie m\u00FCssen einen Namen eingeben."
+                           : L"Erreur: Vous devez saisir un nom"},
               TakeBoxes());
-    EXPECT_TRUE(ListNames(dialog).empty());
 }
 
 }  // namespace

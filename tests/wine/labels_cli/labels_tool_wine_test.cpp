@@ -75,6 +75,36 @@ TEST_F(WindowsLabelsTool, ChangesTheMachineCatalogueWithTheDriversRules)
     EXPECT_STREQ(labels[0].name, "Small");
 }
 
+/* The names the Manage Labels dialog takes, given on a Windows command line:
+ * added with a warning, written as JSON escapes. */
+TEST_F(WindowsLabelsTool, AddTakesNamesWithControlCharacters)
+{
+    const struct {
+        const wchar_t* given;
+        const char* name;
+        const char* written;
+    } names[] = {
+        {L"Say \"hi\" \\ a\tb", "Say \"hi\" \\ a\tb", "\"name\":\t\"Say \\\"hi\\\" \\\\ a\\tb\","},
+        {L"a\x01"
+         L"b",
+         "a\x01"
+         "b",
+         "\"name\":\t\"a\\u0001b\","},
+    };
+    for (const auto& n : names) {
+        ToolResult added = RunLabelsToolProcess({L"add", n.given, L"4", L"6"});
+        ASSERT_TRUE(added.started);
+        EXPECT_EQ(added.exitCode, 0u) << added.err;
+        EXPECT_NE(added.err.find("warning: the name holds control characters"), std::string::npos)
+            << added.err;
+        EXPECT_NE(FileBytes(guard_.Path()).find(n.written), std::string::npos) << FileBytes(guard_.Path());
+    }
+    LabelEntry labels[MaxLabels];
+    ASSERT_EQ(LoadLabelCatalogue(labels, MaxLabels, nullptr), 2);
+    EXPECT_STREQ(labels[0].name, names[0].name);
+    EXPECT_STREQ(labels[1].name, names[1].name);
+}
+
 TEST_F(WindowsLabelsTool, ImportAndExportKeepEveryByte)
 {
     // A name in the 8-bit code page and texts the loader keeps as written.

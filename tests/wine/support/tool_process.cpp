@@ -34,12 +34,32 @@ std::string ReadToEnd(HANDLE pipe)
     return bytes;
 }
 
-/* Each argument quoted; the tests pass none with quotes of their own. */
+/* One argument in quotes as the C runtime splits a command line: a quote
+ * inside gets a backslash, and the backslashes before a quote (the closing
+ * one included) are doubled. */
+std::wstring Quoted(const std::wstring& argument)
+{
+    std::wstring quoted = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+        } else {
+            if (c == L'"')
+                quoted.append(backslashes + 1, L'\\');
+            backslashes = 0;
+        }
+        quoted += c;
+    }
+    quoted.append(backslashes, L'\\');
+    return quoted + L"\"";
+}
+
 std::wstring CommandLine(const std::wstring& program, const std::vector<std::wstring>& arguments)
 {
     std::wstring line = L"\"" + program + L"\"";
     for (const std::wstring& argument : arguments)
-        line += L" \"" + argument + L"\"";
+        line += L" " + Quoted(argument);
     return line;
 }
 
