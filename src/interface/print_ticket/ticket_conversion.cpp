@@ -74,13 +74,28 @@ bool HoldsTicketValue(const TicketValues& values, int i, const DriverDevMode& re
                (values.Paper.WidthMicrons == record.Public.dmPaperWidth * MicronsPerTenthMm &&
                 values.Paper.LengthMicrons == record.Public.dmPaperLength * MicronsPerTenthMm);
     case TicketKind::Text:
-        return strcmp(values.Text, record.Extra.LabelName) == 0 &&
-               values.Values[i].Number < static_cast<int64_t>(sizeof values.Text);
+        /* On a label the name follows the paper (NameAsTheCatalogue). */
+        return record.Public.dmPaperSize > PaperSizeUser ||
+               (strcmp(values.Text, record.Extra.LabelName) == 0 &&
+                values.Values[i].Number < static_cast<int64_t>(sizeof values.Text));
     case TicketKind::Choice:
         return ShowsAlike(setting, ReadTicketField(record, setting), values.Values[i].Number);
     default:
         return ReadTicketField(record, setting) == values.Values[i].Number;
     }
+}
+
+/* A record on a catalogue label carries the label's name as the catalogue
+ * has it, whatever name text a ticket brought: the merge names it so, and a
+ * ticket's text may have lost bytes XML cannot carry. */
+void NameAsTheCatalogue(DriverDevMode* record, CatalogueLabels* labels)
+{
+    if (record->Public.dmPaperSize <= PaperSizeUser)
+        return;
+    EnsureCatalogueLoaded(labels);
+    const LabelEntry* label = FindLastLabelWithId(labels, record->Public.dmPaperSize);
+    if (label != nullptr)
+        CopyTextBounded(record->Extra.LabelName, sizeof record->Extra.LabelName, label->name);
 }
 
 }  // namespace
@@ -112,6 +127,7 @@ bool ConvertTicketToRecord(const TicketValues& values, const DriverDevMode& base
     bool paperChanged = false;
     ApplyTicketValues(values, &applied, &paperChanged);
     if (!paperChanged) {
+        NameAsTheCatalogue(&applied, labels);
         *out = applied;
         return true;
     }

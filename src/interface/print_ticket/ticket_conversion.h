@@ -26,8 +26,10 @@ int ApplyTicketValues(const TicketValues& values, DriverDevMode* record, bool* p
 /*
  * The record a ticket gives: `base` (a merged record) with the ticket's
  * values, and, when the ticket changed the paper, merged again into fresh
- * defaults so that a label is resolved as for any record naming it.
- * False only when that merge fails.
+ * defaults so that a label is resolved as for any record naming it.  On a
+ * catalogue label the label name is the catalogue's, as the merge gives it,
+ * whatever the ticket's name text says (which may lack bytes a document
+ * cannot carry).  False only when that merge fails.
  */
 bool ConvertTicketToRecord(const TicketValues& values, const DriverDevMode& base, DriverDevMode* out,
                            CatalogueLabels* labels);
@@ -40,8 +42,8 @@ int ResolveTicketDependencies(const PrinterOptions& options, DriverDevMode* reco
  * Validates a ticket: its values over the driver's defaults, merged, with
  * the dependencies resolved.  `values` become every setting of the result.
  * Returns how many of the values the ticket carried came out different
- * (0: the ticket was valid as it was), or -1 when the record could not be
- * merged.
+ * (0: the ticket was valid as it was; a label name that follows a label's
+ * paper is no difference), or -1 when the record could not be merged.
  */
 int ValidateTicketValues(TicketValues* values, const PrinterOptions& options, CatalogueLabels* labels);
 

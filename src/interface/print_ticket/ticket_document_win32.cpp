@@ -73,11 +73,18 @@ struct XmlText {
         Length += length;
     }
 
-    /* Character data and attribute values alike. */
+    /* Character data and attribute values alike.  Markup characters become
+     * entities; tab, line feed and carriage return become character
+     * references, which a parser keeps as they are (a literal one would be
+     * normalised: a carriage return to a line feed, any of them to a space
+     * in an attribute).  What XML 1.0 cannot carry at all (the other C0
+     * controls, U+FFFE, U+FFFF, an unpaired surrogate) is left out: a label
+     * name holding one is found again by its paper id (ticket_conversion.h). */
     void AppendEscaped(const wchar_t* text)
     {
         for (; *text != L'\0'; ++text) {
-            switch (*text) {
+            const wchar_t c = *text;
+            switch (c) {
             case L'<':
                 Append(L"&lt;");
                 break;
@@ -90,15 +97,52 @@ struct XmlText {
             case L'"':
                 Append(L"&quot;");
                 break;
+            case L'\t':
+                Append(L"&#9;");
+                break;
+            case L'\n':
+                Append(L"&#10;");
+                break;
+            case L'\r':
+                Append(L"&#13;");
+                break;
             default:
-                if (*text < 0x20 && *text != L'\t' && *text != L'\n' && *text != L'\r')
-                    break; /* not a character XML 1.0 can carry */
-                if (Reserve(1)) {
-                    Data[Length++] = *text;
-                    Data[Length] = L'\0';
+                if (IsXmlCharacter(text)) {
+                    const size_t units = IsHighSurrogate(c) ? 2 : 1;
+                    AppendUnits(text, units);
+                    text += units - 1;
                 }
             }
         }
+    }
+
+    void AppendUnits(const wchar_t* units, size_t count)
+    {
+        if (!Reserve(count))
+            return;
+        memcpy(Data + Length, units, count * sizeof(wchar_t));
+        Length += count;
+        Data[Length] = L'\0';
+    }
+
+    static bool IsHighSurrogate(wchar_t c)
+    {
+        return c >= 0xD800 && c <= 0xDBFF;
+    }
+
+    static bool IsLowSurrogate(wchar_t c)
+    {
+        return c >= 0xDC00 && c <= 0xDFFF;
+    }
+
+    /* Whether the character at `at` (a whole pair for a high surrogate) is
+     * one XML 1.0 allows, other than tab, line feed and carriage return. */
+    static bool IsXmlCharacter(const wchar_t* at)
+    {
+        const wchar_t c = *at;
+        if (IsHighSurrogate(c))
+            return IsLowSurrogate(at[1]);
+        return c >= 0x20 && !IsLowSurrogate(c) && c != 0xFFFE && c != 0xFFFF;
     }
 
     void AppendNumber(int64_t value)

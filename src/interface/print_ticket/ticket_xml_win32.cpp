@@ -137,6 +137,39 @@ IXMLDOMNode* FirstChildElement(IXMLDOMNode* parent, const wchar_t* name)
     return nullptr;
 }
 
+/* The character data of `value` as it was written, its text and CDATA
+ * children's values joined into `data` (ValueBytes units); false when there
+ * is none or it does not fit.  The DOM's own text of a node trims white
+ * space at both ends unless the document preserves it, which would change a
+ * label name. */
+bool CharacterData(IXMLDOMNode* value, wchar_t* data, UINT* length)
+{
+    *length = 0;
+    bool whole = true;
+    IXMLDOMNode* child = nullptr;
+    value->get_firstChild(&child);
+    while (child != nullptr) {
+        DOMNodeType type;
+        VARIANT part;
+        VariantInit(&part);
+        if (SUCCEEDED(child->get_nodeType(&type)) && (type == NODE_TEXT || type == NODE_CDATA_SECTION) &&
+            SUCCEEDED(child->get_nodeValue(&part)) && part.vt == VT_BSTR && part.bstrVal != nullptr) {
+            const UINT units = SysStringLen(part.bstrVal);
+            whole = whole && units <= ValueBytes - *length;
+            if (whole) {
+                memcpy(data + *length, part.bstrVal, units * sizeof(wchar_t));
+                *length += units;
+            }
+        }
+        VariantClear(&part);
+        IXMLDOMNode* next = nullptr;
+        child->get_nextSibling(&next);
+        Release(child);
+        child = next;
+    }
+    return whole;
+}
+
 /* The text of `node`'s psf:Value child in the system's code page, bounded;
  * false when there is none or it does not fit. */
 bool ValueText(IXMLDOMNode* node, char* text, size_t capacity)
@@ -144,10 +177,11 @@ bool ValueText(IXMLDOMNode* node, char* text, size_t capacity)
     IXMLDOMNode* value = FirstChildElement(node, L"Value");
     if (value == nullptr)
         return false;
-    BSTR content = nullptr;
-    bool read = SUCCEEDED(value->get_text(&content)) && content != nullptr;
+    wchar_t content[ValueBytes];
+    UINT units = 0;
+    bool read = CharacterData(value, content, &units);
     if (read) {
-        const int length = static_cast<int>(SysStringLen(content));
+        const int length = static_cast<int>(units);
         const int written = length == 0
                                 ? 0
                                 : WideCharToMultiByte(CP_ACP, 0, content, length, text,
@@ -155,7 +189,6 @@ bool ValueText(IXMLDOMNode* node, char* text, size_t capacity)
         read = length == 0 || written > 0;
         text[read ? written : 0] = '\0';
     }
-    SysFreeString(content);
     Release(value);
     return read;
 }

@@ -1,14 +1,15 @@
 /*
  * The mapping table and the conversions it drives, over every setting of
- * the table: defaults and ranges against the record's, record to ticket
- * values and back, values out of range, names the driver does not know,
- * and the validation's answers.
+ * the table: names, defaults and ranges against the record's, record to
+ * ticket values and back, values out of range, names the driver does not
+ * know, the validation's answers and the papers a ticket offers.
  */
 #include <gtest/gtest.h>
 #include <string.h>
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "label_fixtures.h"
 #include "print_ticket/ticket_conversion.h"
@@ -16,8 +17,12 @@
 #include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
 #include "settings/fallback_paper.h"
+#include "ticket_records.h"
 
 namespace {
+
+constexpr TicketSpace K = TicketSpace::Keywords;
+constexpr TicketSpace P = TicketSpace::Private;
 
 CatalogueLabels DemoLabels()
 {
@@ -39,91 +44,64 @@ DriverDevMode MergedDefaults()
     return record;
 }
 
-/* A value of the setting's range other than the default, and other than
- * anything the default shows as. */
-int64_t AwayFromDefault(const TicketSetting& setting)
+DriverDevMode OnPaper(DriverDevMode record, int paperSize, CatalogueLabels* labels)
 {
-    const TicketRange range = TicketSettingRange(setting);
-    if (setting.Kind == TicketKind::Choice) {
-        const int shown = ChoiceShowingValue(setting, range.Default);
-        return setting.Choices[(shown + 1) % setting.ChoiceCount].Value;
-    }
-    return range.Default == range.Maximum ? range.Minimum : range.Maximum;
-}
-
-/* Every setting of the table away from its default, on label 259. */
-DriverDevMode RecordAwayFromDefaults(CatalogueLabels* labels)
-{
-    DriverDevMode record = MergedDefaults();
-    for (int i = 0; i < TicketSettingCount; ++i) {
-        const TicketSetting& setting = TicketSettings[i];
-        if (setting.Kind == TicketKind::Number ||
-            (setting.Kind == TicketKind::Choice && setting.ChoiceCount > 1))
-            WriteTicketField(&record, setting, AwayFromDefault(setting));
-    }
-    record.Public.dmPaperSize = 259;
+    record.Public.dmPaperSize = static_cast<int16_t>(paperSize);
     DriverDevMode merged;
     BuildDefaultDevMode(&merged, nullptr);
     EXPECT_TRUE(MergeDevModeWithLabels(&merged, &record, labels));
     return merged;
 }
 
-TEST(TicketMapping, NamesAreUniqueAndOptionsLieInTheirRanges)
+/* Takes a choice's option or a parameter's text, as a ticket reader does. */
+bool Take(TicketValues* values, TicketSpace space, const char* name, const char* text)
 {
+    const int index = FindTicketSetting(space, name);
+    return index >= 0 && (TicketSettings[index].Kind == TicketKind::Choice
+                              ? TakeTicketOption(values, space, name, space, text)
+                              : TakeTicketParameter(values, space, name, text));
+}
+
+TEST(TicketMapping, EverySettingIsFoundAndDefaultsAreTheDefaultRecords)
+{
+    const DriverDevMode defaults = MergedDefaults();
     std::set<std::string> names;
     for (int i = 0; i < TicketSettingCount; ++i) {
         const TicketSetting& setting = TicketSettings[i];
-        EXPECT_TRUE(names.insert(std::to_string(static_cast<int>(setting.Space)) + setting.Name).second)
-            << setting.Name;
+        const TicketRange range = TicketSettingRange(setting);
+        EXPECT_TRUE(names.insert(std::to_string(static_cast<int>(setting.Space)) + setting.Name).second);
         EXPECT_EQ(i, FindTicketSetting(setting.Space, setting.Name));
         EXPECT_NE(0, setting.StringId) << setting.Name;
-        const TicketRange range = TicketSettingRange(setting);
+        EXPECT_EQ(setting.Kind == TicketKind::Choice, setting.ChoiceCount > 0) << setting.Name;
+        EXPECT_EQ(setting.Kind == TicketKind::Number, setting.Unit != nullptr) << setting.Name;
         for (int c = 0; c < setting.ChoiceCount; ++c) {
             EXPECT_GE(setting.Choices[c].Value, range.Minimum) << setting.Name;
             EXPECT_LE(setting.Choices[c].Value, range.Maximum) << setting.Name;
             EXPECT_EQ(c, FindTicketChoice(setting, setting.Choices[c].Name));
         }
-        EXPECT_EQ(setting.Kind == TicketKind::Choice, setting.ChoiceCount > 0) << setting.Name;
-        EXPECT_EQ(setting.Kind == TicketKind::Number, setting.Unit != nullptr) << setting.Name;
-    }
-    EXPECT_EQ(TicketKind::Paper, TicketSettings[PaperTicketSetting()].Kind);
-}
-
-/* The defaults the capabilities offer are the record's own defaults, which
- * the limits table's replacements are. */
-TEST(TicketMapping, DefaultsAreTheDefaultRecordsValues)
-{
-    const DriverDevMode defaults = MergedDefaults();
-    for (int i = 0; i < TicketSettingCount; ++i) {
-        const TicketSetting& setting = TicketSettings[i];
         const int64_t value = ReadTicketField(defaults, setting);
-        const TicketRange range = TicketSettingRange(setting);
         if (setting.Kind == TicketKind::Number)
             EXPECT_EQ(range.Default, value) << setting.Name;
         else if (setting.Kind == TicketKind::Choice)
             EXPECT_EQ(ChoiceShowingValue(setting, range.Default), ChoiceShowingValue(setting, value))
                 << setting.Name;
     }
+    EXPECT_EQ(TicketKind::Paper, TicketSettings[PaperTicketSetting()].Kind);
 }
 
 TEST(TicketMapping, EveryLabelAndEverySettingComesBackFromTheTicketValues)
 {
     CatalogueLabels labels = DemoLabels();
+    DriverDevMode away = MergedDefaults();
+    MoveSettingsAwayFromDefaults(&away);
     std::vector<DriverDevMode> records;
-    for (int i = 0; i < labels.Count; ++i) {
-        DriverDevMode record = MergedDefaults();
-        record.Public.dmPaperSize = static_cast<int16_t>(labels.Labels[i].id);
-        DriverDevMode merged;
-        BuildDefaultDevMode(&merged, nullptr);
-        ASSERT_TRUE(MergeDevModeWithLabels(&merged, &record, &labels));
-        records.push_back(merged);
-    }
-    records.push_back(RecordAwayFromDefaults(&labels));
-    DriverDevMode userSize = RecordAwayFromDefaults(&labels);
-    userSize.Public.dmPaperSize = PaperSizeUser;
-    userSize.Public.dmPaperWidth = 555;
-    userSize.Public.dmPaperLength = 777;
-    records.push_back(userSize);
+    for (int i = 0; i < labels.Count; ++i)
+        records.push_back(OnPaper(MergedDefaults(), labels.Labels[i].id, &labels));
+    records.push_back(OnPaper(away, 259, &labels));
+    away.Public.dmPaperWidth = 555;
+    away.Public.dmPaperLength = 777;
+    snprintf(away.Extra.LabelName, sizeof away.Extra.LabelName, "\t own <size> & \"name\" \r\n");
+    records.push_back(OnPaper(away, PaperSizeUser, &labels));
 
     for (const DriverDevMode& record : records) {
         TicketValues values;
@@ -131,10 +109,8 @@ TEST(TicketMapping, EveryLabelAndEverySettingComesBackFromTheTicketValues)
         DriverDevMode back;
         ASSERT_TRUE(ConvertTicketToRecord(values, MergedDefaults(), &back, &labels));
         for (int i = 0; i < TicketSettingCount; ++i)
-            if (TicketSettings[i].Kind != TicketKind::Text)
-                EXPECT_EQ(ReadTicketField(record, TicketSettings[i]),
-                          ReadTicketField(back, TicketSettings[i]))
-                    << TicketSettings[i].Name << " on paper " << record.Public.dmPaperSize;
+            EXPECT_EQ(ReadTicketField(record, TicketSettings[i]), ReadTicketField(back, TicketSettings[i]))
+                << TicketSettings[i].Name << " on paper " << record.Public.dmPaperSize;
         EXPECT_EQ(0, memcmp(&record.Extra, &back.Extra, sizeof record.Extra)) << record.Public.dmPaperSize;
         EXPECT_EQ(record.Public.dmPaperWidth, back.Public.dmPaperWidth);
         EXPECT_EQ(record.Public.dmPaperLength, back.Public.dmPaperLength);
@@ -143,16 +119,14 @@ TEST(TicketMapping, EveryLabelAndEverySettingComesBackFromTheTicketValues)
 
 TEST(TicketMapping, ValuesOutsideTheirRangesGetTheDefault)
 {
-    CatalogueLabels labels = DemoLabels();
-    const DriverDevMode away = RecordAwayFromDefaults(&labels);
+    DriverDevMode away = MergedDefaults();
+    MoveSettingsAwayFromDefaults(&away);
     for (int i = 0; i < TicketSettingCount; ++i) {
         const TicketSetting& setting = TicketSettings[i];
-        if (setting.Kind != TicketKind::Number)
-            continue;
         const TicketRange range = TicketSettingRange(setting);
         for (const int64_t value :
-             {range.Minimum - 1, range.Maximum + 1, int64_t{INT64_MAX}, int64_t{65536} + 5}) {
-            if (value >= range.Minimum && value <= range.Maximum)
+             {range.Minimum - 1, range.Maximum + 1, int64_t{INT64_MAX}, int64_t{65541}}) {
+            if (setting.Kind != TicketKind::Number || (value >= range.Minimum && value <= range.Maximum))
                 continue;
             TicketValues values;
             ClearTicketValues(&values);
@@ -168,83 +142,92 @@ TEST(TicketMapping, NamesAndTextsTheDriverDoesNotKnowAreLeftOut)
 {
     TicketValues values;
     ClearTicketValues(&values);
-    struct Case {
+    const struct {
         TicketSpace Space;
-        const char* Feature;
-        const char* Option;
-    } options[] = {
-        {TicketSpace::Private, "Cutter", "Sideways"}, {TicketSpace::Private, "NoSuchFeature", "On"},
-        {TicketSpace::Keywords, "Cutter", "On"},      {TicketSpace::Private, "PrintSpeed", "On"},
-        {TicketSpace::Private, nullptr, nullptr},
+        const char* Name;
+        const char* Text; /* an option's name or a parameter's value */
+    } unknown[] = {
+        {P, "Cutter", "Sideways"}, {P, "NoSuchFeature", "On"}, {K, "Cutter", "On"},
+        {P, "PrintSpeed", ""},     {P, "PrintSpeed", "4x"},    {P, "PrintSpeed", "--4"},
+        {P, "PrintSpeed", "4 4"},  {P, "PrintSpeed", "0x10"},  {P, "PrintSpeed", nullptr},
+        {P, nullptr, nullptr},
     };
-    for (const Case& c : options)
-        EXPECT_FALSE(TakeTicketOption(&values, c.Space, c.Feature, c.Space, c.Option)) << c.Feature;
-    const char* numbers[] = {"", "4x", "x4", "--4", "4 4", "0x10", nullptr};
-    for (const char* text : numbers)
-        EXPECT_FALSE(TakeTicketParameter(&values, TicketSpace::Private, "PrintSpeed", text)) << text;
-    EXPECT_FALSE(TakeTicketParameter(&values, TicketSpace::Private, "Cutter", "1"));
-    const char* media[] = {"Label256", "Label0259", "Label40000", "Label", "label259", "Label+259", "ISOA4"};
-    for (const char* name : media)
-        EXPECT_FALSE(TakeTicketMediaSize(&values, TicketSpace::Private, name, "1", "1")) << name;
-    EXPECT_FALSE(TakeTicketMediaSize(&values, TicketSpace::Private, "UserSize", "wide", "1"));
+    for (const auto& c : unknown)
+        EXPECT_FALSE(Take(&values, c.Space, c.Name, c.Text)) << c.Name << " " << c.Text;
+    EXPECT_FALSE(TakeTicketOption(&values, P, "PrintSpeed", P, "On"));
+    EXPECT_FALSE(TakeTicketParameter(&values, P, "Cutter", "1"));
+    for (const char* name :
+         {"Label256", "Label0259", "Label40000", "Label", "label259", "Label+259", "ISOA4"})
+        EXPECT_FALSE(TakeTicketMediaSize(&values, P, name, "1", "1")) << name;
+    EXPECT_FALSE(TakeTicketMediaSize(&values, P, "UserSize", "wide", "1"));
     for (const TicketValue& value : values.Values)
         EXPECT_FALSE(value.Present);
 
-    EXPECT_TRUE(TakeTicketParameter(&values, TicketSpace::Private, "PrintSpeed", " -99999999999999999999 "));
-    EXPECT_EQ(-INT64_MAX, values.Values[FindTicketSetting(TicketSpace::Private, "PrintSpeed")].Number);
-    EXPECT_TRUE(TakeTicketMediaSize(&values, TicketSpace::Private, "Label32767", nullptr, nullptr));
+    EXPECT_TRUE(Take(&values, P, "PrintSpeed", " -99999999999999999999 "));
+    EXPECT_EQ(-INT64_MAX, values.Values[FindTicketSetting(P, "PrintSpeed")].Number);
+    EXPECT_TRUE(TakeTicketMediaSize(&values, P, "Label32767", nullptr, nullptr));
     EXPECT_EQ(32767, values.Paper.PaperSize);
 }
 
-TEST(TicketMapping, ValidationResolvesRangesDependenciesAndLabelsThatLeft)
+TEST(TicketMapping, ValidationResolvesRangesDependenciesAndLabels)
 {
     CatalogueLabels labels = DemoLabels();
     const PrinterOptions none = {0, 0};
     const PrinterOptions both = {1, 1};
-    struct Case {
-        const char* What;
+    const struct {
         TicketSpace Space;
         const char* Name;
-        const char* Value; /* a parameter's text, or an option's name */
+        const char* Text;
         PrinterOptions Options;
         int Conflicts;
         int64_t Result;
     } cases[] = {
-        {"speed in range", TicketSpace::Private, "PrintSpeed", "4", none, 0, 4},
-        {"speed too high", TicketSpace::Private, "PrintSpeed", "8", none, 1, 3},
-        {"head below range", TicketSpace::Private, "HeadIntensity3", "0", none, 1, 10},
-        {"cutter without one", TicketSpace::Private, "Cutter", "On", none, 1, 0},
-        {"cutter installed", TicketSpace::Private, "Cutter", "On", both, 0, 1},
-        {"pullback without one", TicketSpace::Private, "Pullback", "On", none, 1, 0},
-        {"cut value, cutter off", TicketSpace::Private, "CutEvery", "12", none, 0, 12},
-        {"copies too many", TicketSpace::Keywords, "JobCopiesAllDocuments", "25001", none, 1, 1},
-        {"landscape", TicketSpace::Keywords, "PageOrientation", "Landscape", none, 0, OrientationLandscape},
+        {P, "PrintSpeed", "4", none, 0, 4},
+        {P, "PrintSpeed", "8", none, 1, 3},
+        {P, "HeadIntensity3", "0", none, 1, 10},
+        {P, "Cutter", "On", none, 1, 0},
+        {P, "Cutter", "On", both, 0, 1},
+        {P, "Pullback", "On", none, 1, 0},
+        {P, "CutEvery", "12", none, 0, 12},
+        {K, "JobCopiesAllDocuments", "25001", none, 1, 1},
+        {K, "PageOrientation", "Landscape", none, 0, OrientationLandscape},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TicketValues values;
         ClearTicketValues(&values);
-        const int index = FindTicketSetting(c.Space, c.Name);
-        ASSERT_GE(index, 0) << c.What;
-        ASSERT_TRUE(TicketSettings[index].Kind == TicketKind::Choice
-                        ? TakeTicketOption(&values, c.Space, c.Name, c.Space, c.Value)
-                        : TakeTicketParameter(&values, c.Space, c.Name, c.Value))
-            << c.What;
-        EXPECT_EQ(c.Conflicts, ValidateTicketValues(&values, c.Options, &labels)) << c.What;
-        EXPECT_EQ(c.Result, values.Values[index].Number) << c.What;
-        EXPECT_TRUE(values.Values[PaperTicketSetting()].Present) << c.What;
+        ASSERT_TRUE(Take(&values, c.Space, c.Name, c.Text)) << c.Name;
+        EXPECT_EQ(c.Conflicts, ValidateTicketValues(&values, c.Options, &labels)) << c.Name << " " << c.Text;
+        EXPECT_EQ(c.Result, values.Values[FindTicketSetting(c.Space, c.Name)].Number) << c.Name;
+        EXPECT_TRUE(values.Values[PaperTicketSetting()].Present) << c.Name;
     }
 
-    // A label that left the catalogue gets what a record naming it gets.
-    TicketValues values;
-    ClearTicketValues(&values);
-    ASSERT_TRUE(TakeTicketMediaSize(&values, TicketSpace::Private, "Label999", nullptr, nullptr));
-    EXPECT_EQ(1, ValidateTicketValues(&values, none, &labels));
-    EXPECT_EQ(PaperSizeUser, values.Paper.PaperSize);
-    EXPECT_EQ(FallbackPaperWidth * MicronsPerTenthMm, values.Paper.WidthMicrons);
-    ClearTicketValues(&values);
-    ASSERT_TRUE(TakeTicketMediaSize(&values, TicketSpace::Private, "Label259", nullptr, nullptr));
-    EXPECT_EQ(0, ValidateTicketValues(&values, none, &labels));
-    EXPECT_STREQ("Barcode 2x1", values.Text);
+    // A label that left the catalogue gets what a record naming it gets; on
+    // a label the name is the catalogue's, whatever name the ticket brought.
+    const struct {
+        const char* Option;
+        const char* Name;
+        int Conflicts;
+        int32_t Paper;
+        const char* Back;
+    } papers[] = {
+        {"Label999", nullptr, 1, PaperSizeUser, ""},
+        {"Label259", nullptr, 0, 259, "Barcode 2x1"},
+        {"Label259", "Barcode 2x1 (name lost a byte)", 0, 259, "Barcode 2x1"},
+    };
+    for (const auto& c : papers) {
+        TicketValues values;
+        ClearTicketValues(&values);
+        ASSERT_TRUE(TakeTicketMediaSize(&values, P, c.Option, nullptr, nullptr));
+        if (c.Name != nullptr)
+            ASSERT_TRUE(Take(&values, P, "LabelName", c.Name));
+        EXPECT_EQ(c.Conflicts, ValidateTicketValues(&values, none, &labels)) << c.Option;
+        EXPECT_EQ(c.Paper, values.Paper.PaperSize) << c.Option;
+        EXPECT_STREQ(c.Back, values.Text) << c.Option;
+        DriverDevMode onLabel = OnPaper(MergedDefaults(), 259, &labels);
+        DriverDevMode back;
+        ASSERT_TRUE(ConvertTicketToRecord(values, onLabel, &back, &labels));
+        EXPECT_STREQ(c.Back, back.Extra.LabelName) << c.Option;
+    }
 }
 
 TEST(TicketMapping, MediaListsEveryLabelAndTheRecordsOwnSize)
@@ -254,21 +237,18 @@ TEST(TicketMapping, MediaListsEveryLabelAndTheRecordsOwnSize)
     DriverDevMode own;
     DriverDevMode record = MergedDefaults();
     ASSERT_EQ(4, ListTicketMedia(record, &labels, media, &own));
-    EXPECT_EQ(259, media[1].PaperSize);
-    EXPECT_EQ(50800, media[1].WidthMicrons);
-    EXPECT_EQ(25400, media[1].LengthMicrons);
-    EXPECT_EQ(50000, media[2].WidthMicrons);
-    EXPECT_EQ(PaperSizeUser, media[3].PaperSize);
-    EXPECT_EQ(101600, media[3].WidthMicrons);
+    const int64_t expected[][3] = {
+        {257, 101600, 152400}, {259, 50800, 25400}, {300, 50000, 25000}, {PaperSizeUser, 101600, -1}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(expected[i][0], media[i].PaperSize);
+        EXPECT_EQ(expected[i][1], media[i].WidthMicrons);
+        char name[16];
+        EXPECT_TRUE(FormatMediaOptionName(media[i].PaperSize, name, sizeof name));
+        EXPECT_EQ(media[i].PaperSize, PaperSizeFromMediaOptionName(name)) << name;
+    }
     record.Public.dmPaperSize = 300;
     EXPECT_EQ(3, ListTicketMedia(record, &labels, media, &own));
-
     char name[16];
-    EXPECT_TRUE(FormatMediaOptionName(259, name, sizeof name));
-    EXPECT_STREQ("Label259", name);
-    EXPECT_EQ(259, PaperSizeFromMediaOptionName(name));
-    EXPECT_TRUE(FormatMediaOptionName(PaperSizeUser, name, sizeof name));
-    EXPECT_EQ(PaperSizeUser, PaperSizeFromMediaOptionName(name));
     EXPECT_FALSE(FormatMediaOptionName(9, name, sizeof name));
     EXPECT_FALSE(FormatMediaOptionName(259, name, 4));
 }

@@ -1,47 +1,40 @@
 /*
  * The print ticket provider, called as Windows' print ticket manager calls
- * it, on the demo printer with the demo catalogue: the capabilities list
- * every label, records come back field for field from a ticket without a
- * snapshot, a ticket edited as a program edits it gives exactly that
- * record, the validation's two answers, and bad input.
+ * it, on the demo printer with the demo catalogue and a label whose name
+ * holds every kind of byte: the capabilities list every label, records come
+ * back field for field from a ticket without a snapshot, a ticket edited as
+ * a program edits it gives exactly that record, the validation's two
+ * answers, and bad input.
  */
 #include <gtest/gtest.h>
 #include <stdio.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "file_bytes.h"
-#include "print_ticket/ticket_settings.h"
+#include "label_fixtures.h"
 #include "settings/devmode_merge.h"
 #include "settings/devmode_ops.h"
 #include "settings/fallback_paper.h"
 #include "sheet_test_support.h"
 #include "text/code_page_text.h"
+#include "text/platform_hooks.h"
+#include "ticket_records.h"
 #include "ticket_session.h"
 
 namespace {
 
 const wchar_t MediaOption[] = L"//psf:Feature[@name='psk:PageMediaSize']/psf:Option";
+/* Tab, a control XML cannot carry, markup, quotes, bytes past ASCII, and
+ * white space at both ends. */
+const char HostileName[] = " \x01Tab\there & <co> \"q\" 'a' \xE9\xFF\x81 ";
 
-std::wstring Wide(const char* text)
+std::wstring Param(const char* name)
 {
-    return std::wstring(text, text + strlen(text));
-}
-
-std::wstring LabelOption(int id)
-{
-    return std::wstring(MediaOption) + L"[@name='pdr:Label" + std::to_wstring(id) + L"']";
-}
-
-/* The element of a table setting: its feature or its parameter. */
-std::wstring SettingPath(const TicketSetting& setting, bool ticket)
-{
-    const bool parameter = setting.Kind == TicketKind::Number || setting.Kind == TicketKind::Text;
-    const wchar_t* element =
-        parameter ? (ticket ? L"psf:ParameterInit" : L"psf:ParameterDef") : L"psf:Feature";
-    return std::wstring(L"/*/") + element + L"[@name='" +
-           (setting.Space == TicketSpace::Keywords ? L"psk:" : L"pdr:") + Wide(setting.Name) + L"']";
+    return L"//psf:ParameterInit[@name='pdr:" + std::wstring(name, name + strlen(name)) + L"']/psf:Value";
 }
 
 class PrintTicketProvider : public ::testing::Test {
@@ -49,12 +42,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-        std::wstring source = L"Z:" PDR_DEMO_CATALOGUE;
+        EnsurePlatformHooks();
         std::string text;
-        ASSERT_TRUE(ReadFileBytes(source, &text));
+        ASSERT_TRUE(ReadFileBytes(L"Z:" PDR_DEMO_CATALOGUE, &text));
         ASSERT_TRUE(WriteFileBytes(catalogue.Path(), text));
         count = LoadLabelCatalogue(labels, MaxLabels, nullptr);
         ASSERT_GT(count, 3);
+        labels[count++] = MakeLabel(HostileName, "30", "20", Millimetres, 300);
+        ASSERT_TRUE(SaveLabelCatalogue(labels, count, nullptr));
         ASSERT_TRUE(session.Open(printer.Handle()));
     }
     void TearDown() override
@@ -65,13 +60,6 @@ protected:
         CoUninitialize();
     }
 
-    /* The record the driver makes of `record`: merged over its defaults. */
-    DriverDevMode Merged(const DriverDevMode& record)
-    {
-        DriverDevMode merged = Defaults();
-        EXPECT_TRUE(MergeDevMode(&merged, &record));
-        return merged;
-    }
     DriverDevMode Defaults()
     {
         DriverDevMode record;
@@ -79,23 +67,25 @@ protected:
         GiveRecordAUsablePaper(&record);
         return record;
     }
-    DriverDevMode OnLabel(int id)
+    /* `record` on paper `id`, merged over the defaults as the driver does. */
+    DriverDevMode OnPaper(DriverDevMode record, int id)
     {
-        DriverDevMode record = Defaults();
         record.Public.dmPaperSize = static_cast<int16_t>(id);
-        return Merged(record);
+        DriverDevMode merged = Defaults();
+        EXPECT_TRUE(MergeDevMode(&merged, &record));
+        return merged;
     }
 
-    /* Record to ticket, snapshot removed, back over the defaults. */
-    DriverDevMode RoundTrip(const DriverDevMode& record)
+    /* Record to ticket (which carries no snapshot), back over `base`. */
+    DriverDevMode RoundTrip(const DriverDevMode& record, const DriverDevMode& base)
     {
         DriverDevMode back = {};
         IXMLDOMDocument2* ticket = session.TicketOf(record);
         EXPECT_NE(nullptr, ticket);
         if (ticket == nullptr)
             return back;
-        RemoveSelected(ticket, L"//*[contains(@name, 'DevmodeSnapshot')]");
-        EXPECT_TRUE(session.RecordOf(ticket, Defaults(), &back));
+        EXPECT_EQ(nullptr, SelectNode(ticket, L"//*[contains(@name, 'DevmodeSnapshot')]"));
+        EXPECT_TRUE(session.RecordOf(ticket, base, &back));
         ticket->Release();
         return back;
     }
@@ -120,19 +110,21 @@ TEST_F(PrintTicketProvider, VersionOneAndTheDriversNamespace)
     DWORD fields = 0;
     INT namespaceCount = 0;
     BSTR* names = nullptr;
-    EXPECT_EQ(VersionNotSupported,
-              session.Provider->BindPrinter(printer.Handle(), 2, &shim, &fields, &namespaceCount, &names));
+    for (const INT version : {0, 2})
+        EXPECT_EQ(VersionNotSupported, session.Provider->BindPrinter(printer.Handle(), version, &shim,
+                                                                     &fields, &namespaceCount, &names));
     ASSERT_EQ(S_OK,
               session.Provider->BindPrinter(printer.Handle(), 1, &shim, &fields, &namespaceCount, &names));
     EXPECT_EQ(ShimDefault, shim);
-    EXPECT_EQ(static_cast<DWORD>(DM_PAPERSIZE | DM_COPIES | DM_ORIENTATION),
-              fields & (DM_PAPERSIZE | DM_COPIES | DM_ORIENTATION));
-    BSTR own = nullptr;
-    ASSERT_EQ(S_OK, session.Provider->QueryDeviceNamespace(&own));
+    const DWORD own =
+        DM_PAPERSIZE | DM_PAPERWIDTH | DM_PAPERLENGTH | DM_FORMNAME | DM_COPIES | DM_ORIENTATION;
+    EXPECT_EQ(own, fields & own);
+    BSTR device = nullptr;
+    ASSERT_EQ(S_OK, session.Provider->QueryDeviceNamespace(&device));
     ASSERT_EQ(1, namespaceCount);
-    EXPECT_STREQ(own, names[0]);
-    EXPECT_NE(nullptr, wcsstr(own, L"v1"));
-    SysFreeString(own);
+    EXPECT_STREQ(device, names[0]);
+    EXPECT_NE(nullptr, wcsstr(device, L"v1"));
+    SysFreeString(device);
     SysFreeString(names[0]);
     CoTaskMemFree(names);
 }
@@ -143,147 +135,135 @@ TEST_F(PrintTicketProvider, CapabilitiesListEveryLabelAndEverySetting)
     ASSERT_EQ(S_OK, session.Provider->GetPrintCapabilities(nullptr, &capabilities));
     MakeQueryable(capabilities);
     for (int i = 0; i < count; ++i) {
-        const std::wstring option = LabelOption(labels[i].id);
+        const std::wstring option =
+            std::wstring(MediaOption) + L"[@name='pdr:Label" + std::to_wstring(labels[i].id) + L"']/psf:";
+        // The name as the paper list shows it, less what XML cannot carry.
         char16_t name[LabelNameSize] = {};
         WidenCodePageText(name, LabelNameSize, labels[i].name);
-        EXPECT_EQ(reinterpret_cast<const wchar_t*>(name),
-                  SelectedText(capabilities, (option + L"/psf:Property[@name='psk:DisplayName']").c_str()));
-        const long width = LabelSizeInTenthsMm(labels[i].width, labels[i].units) * 100L;
-        const long length = LabelSizeInTenthsMm(labels[i].length, labels[i].units) * 100L;
-        EXPECT_EQ(std::to_wstring(width),
-                  SelectedText(capabilities,
-                               (option + L"/psf:ScoredProperty[@name='psk:MediaSizeWidth']").c_str()));
-        EXPECT_EQ(std::to_wstring(length),
-                  SelectedText(capabilities,
-                               (option + L"/psf:ScoredProperty[@name='psk:MediaSizeHeight']").c_str()));
+        std::wstring shown(reinterpret_cast<const wchar_t*>(name));
+        shown.erase(std::remove(shown.begin(), shown.end(), L'\x01'), shown.end());
+        EXPECT_EQ(shown, SelectedText(capabilities,
+                                      (option + L"Property[@name='psk:DisplayName']/*/text()").c_str()));
+        const long microns[] = {LabelSizeInTenthsMm(labels[i].width, labels[i].units) * 100L,
+                                LabelSizeInTenthsMm(labels[i].length, labels[i].units) * 100L};
+        EXPECT_EQ(
+            std::to_wstring(microns[0]),
+            SelectedText(capabilities, (option + L"ScoredProperty[@name='psk:MediaSizeWidth']").c_str()));
+        EXPECT_EQ(
+            std::to_wstring(microns[1]),
+            SelectedText(capabilities, (option + L"ScoredProperty[@name='psk:MediaSizeHeight']").c_str()));
     }
     for (int i = 0; i < TicketSettingCount; ++i) {
-        IXMLDOMNode* node = SelectNode(capabilities, SettingPath(TicketSettings[i], false).c_str());
-        EXPECT_NE(nullptr, node) << TicketSettings[i].Name;
-        if (node != nullptr)
-            node->Release();
+        const TicketSetting& setting = TicketSettings[i];
+        const bool parameter = setting.Kind == TicketKind::Number || setting.Kind == TicketKind::Text;
+        const std::wstring path = std::wstring(parameter ? L"/*/psf:ParameterDef" : L"/*/psf:Feature") +
+                                  L"[@name='" + (setting.Space == TicketSpace::Keywords ? L"psk:" : L"pdr:") +
+                                  std::wstring(setting.Name, setting.Name + strlen(setting.Name)) + L"']";
+        EXPECT_NE(L"", SelectedText(capabilities, (path + L"/psf:Property[@name='psk:DisplayName']").c_str()))
+            << setting.Name;
+        if (setting.Kind != TicketKind::Number)
+            continue;
+        const TicketRange range = TicketSettingRange(setting);
+        const std::pair<const wchar_t*, int64_t> limits[] = {
+            {L"MinValue", range.Minimum}, {L"MaxValue", range.Maximum}, {L"DefaultValue", range.Default}};
+        for (const auto& limit : limits)
+            EXPECT_EQ(std::to_wstring(limit.second),
+                      SelectedText(capabilities,
+                                   (path + L"/psf:Property[@name='psf:" + limit.first + L"']").c_str()))
+                << setting.Name << " " << limit.first;
     }
-    const std::wstring speed =
-        SettingPath(TicketSettings[FindTicketSetting(TicketSpace::Private, "PrintSpeed")], false);
-    EXPECT_EQ(L"2", SelectedText(capabilities, (speed + L"/psf:Property[@name='psf:MinValue']").c_str()));
-    EXPECT_EQ(L"7", SelectedText(capabilities, (speed + L"/psf:Property[@name='psf:MaxValue']").c_str()));
-    EXPECT_EQ(L"3", SelectedText(capabilities, (speed + L"/psf:Property[@name='psf:DefaultValue']").c_str()));
     // The demo printer has neither option installed: the pages lock both.
-    EXPECT_EQ(L"psk:DeviceSettings",
-              SelectedText(capabilities, L"/*/psf:Feature[@name='pdr:Cutter']/psf:Option[@name='pdr:On']"
-                                         L"/psf:Property[@name='psk:Constrained']"));
+    for (const wchar_t* option : {L"Cutter", L"Pullback"})
+        EXPECT_EQ(L"psk:DeviceSettings",
+                  SelectedText(capabilities,
+                               (L"/*/psf:Feature[@name='pdr:" + std::wstring(option) +
+                                L"']/psf:Option[@name='pdr:On']/psf:Property[@name='psk:Constrained']")
+                                   .c_str()));
     capabilities->Release();
 }
 
 TEST_F(PrintTicketProvider, RecordsComeBackFieldForFieldWithoutTheSnapshot)
 {
+    DriverDevMode away = Defaults();
+    MoveSettingsAwayFromDefaults(&away);
     std::vector<DriverDevMode> records;
     for (int i = 0; i < count; ++i)
-        records.push_back(OnLabel(labels[i].id));
-
-    // Every private setting away from its default.
-    DriverDevMode away = OnLabel(labels[2].id);
-    DriverExtra& extra = away.Extra;
-    extra.PrintSpeed = 6;
-    const uint16_t heads[] = {1, 17, 24, 32};
-    memcpy(extra.HeadIntensity, heads, sizeof heads);
-    extra.TapeThriftEnabled = 0;
-    extra.PullbackEnabled = 1;
-    extra.PullbackMode = 2;
-    extra.CutterEnabled = 1;
-    extra.CutEvery = 25000;
-    extra.CutOffset = -1200;
-    extra.ColorMode = 1;
-    extra.ProcessColorSet = 1;
-    extra.HalftoneMethod = 3;
-    extra.DiffusionQuality = 0;
-    extra.SmoothingFilter = 1;
-    extra.Sharpness = 1;
-    extra.HalftoneIntensity = 2;
-    extra.Brightness = 0;
-    extra.Contrast = 200;
-    extra.RedLevel = 37;
-    extra.GreenLevel = 150;
-    extra.BlueLevel = 199;
-    const uint32_t spots[] = {0x00FFFFFF, 0x00123456, 0x000000FF, 0x00ABCDEF};
-    memcpy(extra.SpotHeadColor, spots, sizeof spots);
-    extra.SpotHeadEnabled[1] = 0;
-    extra.SpotHeadEnabled[3] = 0;
-    extra.ExactRgbMatch = 1;
-    extra.CmyOnBack3Heads = 1;
-    extra.AlwaysUseDriverSetting = 1;
-    extra.DriverCopies = 77;
-    away.Public.dmCopies = 12;
-    away.Public.dmOrientation = OrientationLandscape;
-    records.push_back(Merged(away));
+        records.push_back(OnPaper(Defaults(), labels[i].id));
+    records.push_back(OnPaper(away, labels[2].id));
+    // A size of its own keeps a name with every byte XML can carry.
+    away.Public.dmPaperWidth = 555;
+    away.Public.dmPaperLength = 777;
+    snprintf(away.Extra.LabelName, sizeof away.Extra.LabelName, "%s", " Tab\there\r\nCR & <x> \xE9 ");
+    records.push_back(OnPaper(away, PaperSizeUser));
 
     for (const DriverDevMode& record : records) {
-        const DriverDevMode back = RoundTrip(record);
-        EXPECT_EQ(0, memcmp(&record, &back, sizeof record)) << "paper " << record.Public.dmPaperSize;
+        // Over the defaults (the paper changes) and over the record itself.
+        for (const DriverDevMode& base : {Defaults(), record}) {
+            const DriverDevMode back = RoundTrip(record, base);
+            EXPECT_EQ(0, memcmp(&record, &back, sizeof record)) << "paper " << record.Public.dmPaperSize;
+            EXPECT_STREQ(record.Extra.LabelName, back.Extra.LabelName)
+                << "paper " << record.Public.dmPaperSize;
+        }
     }
-    // The table of the last record, for the note.
-    const DriverDevMode back = RoundTrip(records.back());
+    // The table of the record with every setting away from its default, for the note.
+    const DriverDevMode back = RoundTrip(records[count], Defaults());
     for (int i = 0; i < TicketSettingCount; ++i) {
         const TicketSetting& setting = TicketSettings[i];
         if (setting.Kind == TicketKind::Text)
-            printf("%-24s %-16s %s\n", setting.Name, records.back().Extra.LabelName, back.Extra.LabelName);
+            printf("%-24s %-16s %s\n", setting.Name, records[count].Extra.LabelName, back.Extra.LabelName);
         else
             printf("%-24s %-16lld %lld\n", setting.Name,
-                   static_cast<long long>(ReadTicketField(records.back(), setting)),
+                   static_cast<long long>(ReadTicketField(records[count], setting)),
                    static_cast<long long>(ReadTicketField(back, setting)));
     }
 }
 
 TEST_F(PrintTicketProvider, ATicketEditedAsAProgramDoesGivesThatRecord)
 {
-    const DriverDevMode record = OnLabel(labels[0].id);
+    const DriverDevMode record = OnPaper(Defaults(), labels[0].id);
     IXMLDOMDocument2* ticket = session.TicketOf(record);
     ASSERT_NE(nullptr, ticket);
     const std::wstring other = L"pdr:Label" + std::to_wstring(labels[2].id);
-    ASSERT_TRUE(SetSelectedAttribute(ticket, MediaOption, L"name", other.c_str()));
-    ASSERT_TRUE(SetSelectedText(ticket, L"//psf:ParameterInit[@name='pdr:PrintSpeed']/psf:Value", L"4"));
-    ASSERT_TRUE(SetSelectedText(ticket, L"//psf:ParameterInit[@name='pdr:HeadIntensity2']/psf:Value", L"9"));
+    ASSERT_TRUE(SetSelected(ticket, MediaOption, L"name", other.c_str()));
+    ASSERT_TRUE(SetSelected(ticket, Param("PrintSpeed").c_str(), nullptr, L"4"));
+    ASSERT_TRUE(SetSelected(ticket, Param("HeadIntensity2").c_str(), nullptr, L"9"));
     DriverDevMode back;
     ASSERT_TRUE(session.RecordOf(ticket, record, &back));
     ticket->Release();
 
     DriverDevMode expected = record;
-    expected.Public.dmPaperSize = static_cast<int16_t>(labels[2].id);
     expected.Extra.PrintSpeed = 4;
     expected.Extra.HeadIntensity[1] = 9;
-    expected = Merged(expected);
+    expected = OnPaper(expected, labels[2].id);
     EXPECT_EQ(0, memcmp(&expected, &back, sizeof back));
     EXPECT_STREQ(labels[2].name, back.Extra.LabelName);
 }
 
 TEST_F(PrintTicketProvider, ValidationAnswersNoConflictOrResolvesIt)
 {
-    IXMLDOMDocument2* ticket = session.TicketOf(OnLabel(labels[1].id));
+    IXMLDOMDocument2* ticket = session.TicketOf(OnPaper(Defaults(), labels[count - 1].id));
     ASSERT_NE(nullptr, ticket);
     EXPECT_EQ(NoConflict, session.Provider->ValidatePrintTicket(ticket));
-    MakeQueryable(ticket);
-    struct Edit {
-        const wchar_t* Path;
+    const struct {
+        std::wstring Path;
+        const wchar_t* Attribute;
         const wchar_t* Value;
-        const wchar_t* Resolved;
+        const wchar_t* Resolved; /* null: the option is gone */
     } edits[] = {
-        {L"//psf:ParameterInit[@name='pdr:PrintSpeed']/psf:Value", L"9", L"3"},
-        {L"//psf:ParameterInit[@name='pdr:HeadIntensity4']/psf:Value", L"70000", L"10"},
-        {L"//psf:ParameterInit[@name='psk:JobCopiesAllDocuments']/psf:Value", L"0", L"1"},
+        {Param("PrintSpeed"), nullptr, L"9", L"3"},
+        {Param("HeadIntensity4"), nullptr, L"70000", L"10"},
+        {L"//psf:ParameterInit[@name='psk:JobCopiesAllDocuments']/psf:Value", nullptr, L"0", L"1"},
+        {L"//psf:Feature[@name='pdr:Cutter']/psf:Option", L"name", L"pdr:On", nullptr},
+        {L"//psf:Feature[@name='pdr:Pullback']/psf:Option", L"name", L"pdr:On", nullptr},
     };
-    for (const Edit& edit : edits) {
-        ASSERT_TRUE(SetSelectedText(ticket, edit.Path, edit.Value));
-        EXPECT_EQ(ConflictResolved, session.Provider->ValidatePrintTicket(ticket)) << edit.Path;
+    for (const auto& edit : edits) {
         MakeQueryable(ticket);
-        EXPECT_EQ(edit.Resolved, SelectedText(ticket, edit.Path));
+        ASSERT_TRUE(SetSelected(ticket, edit.Path.c_str(), edit.Attribute, edit.Value));
+        EXPECT_EQ(ConflictResolved, session.Provider->ValidatePrintTicket(ticket)) << edit.Value;
+        MakeQueryable(ticket);
+        const std::wstring found = edit.Resolved != nullptr ? edit.Path : edit.Path + L"[@name='pdr:On']";
+        EXPECT_EQ(edit.Resolved != nullptr ? edit.Resolved : L"<none>", SelectedText(ticket, found.c_str()));
     }
-    // A cutter the printer does not have is switched off.
-    ASSERT_TRUE(
-        SetSelectedAttribute(ticket, L"//psf:Feature[@name='pdr:Cutter']/psf:Option", L"name", L"pdr:On"));
-    EXPECT_EQ(ConflictResolved, session.Provider->ValidatePrintTicket(ticket));
-    MakeQueryable(ticket);
-    EXPECT_EQ(L"<none>",
-              SelectedText(ticket, L"//psf:Feature[@name='pdr:Cutter']/psf:Option[@name='pdr:On']"));
     EXPECT_EQ(NoConflict, session.Provider->ValidatePrintTicket(ticket));
     ticket->Release();
 }
@@ -292,42 +272,69 @@ TEST_F(PrintTicketProvider, BadInputGetsADefinedAnswer)
 {
     IPrintTicketProvider* provider = session.Provider;
     DriverDevMode record = Defaults();
+    DriverDevMode noExtra = Defaults();
+    noExtra.Public.dmDriverExtra = 0;
     DEVMODEW* raw = reinterpret_cast<DEVMODEW*>(&record);
-    IXMLDOMDocument2* ticket = NewQueryableDocument();
-    ASSERT_NE(nullptr, ticket);
+    IXMLDOMDocument2* empty = NewQueryableDocument();
+    IXMLDOMDocument2* foreign = NewQueryableDocument();
+    ASSERT_TRUE(empty != nullptr && foreign != nullptr);
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    BSTR text = SysAllocString(L"<root><psf:Feature xmlns:psf='x'/></root>");
+    ASSERT_EQ(S_OK, foreign->loadXML(text, &loaded));
+    SysFreeString(text);
     ULONG bytes = 1;
     DEVMODEW* out = raw;
-
-    EXPECT_EQ(E_POINTER, provider->ConvertDevModeToPrintTicket(sizeof record, nullptr, ticket));
-    EXPECT_EQ(E_POINTER, provider->ConvertDevModeToPrintTicket(sizeof record, raw, nullptr));
-    EXPECT_EQ(E_INVALIDARG, provider->ConvertDevModeToPrintTicket(60, raw, ticket));
-    EXPECT_EQ(E_INVALIDARG, provider->ConvertDevModeToPrintTicket(300, raw, ticket));
-    record.Public.dmDriverExtra = 0;
-    EXPECT_EQ(E_INVALIDARG, provider->ConvertDevModeToPrintTicket(sizeof record, raw, ticket));
-    record = Defaults();
-    // An empty and a malformed document.
-    EXPECT_EQ(PrintTicketFormat,
-              provider->ConvertPrintTicketToDevMode(ticket, sizeof record, raw, &bytes, &out));
-    EXPECT_EQ(nullptr, out);
-    EXPECT_EQ(0u, bytes);
-    BSTR foreign = SysAllocString(L"<root><psf:Feature xmlns:psf='x'/></root>");
-    VARIANT_BOOL loaded = VARIANT_FALSE;
-    ASSERT_EQ(S_OK, ticket->loadXML(foreign, &loaded));
-    SysFreeString(foreign);
-    EXPECT_EQ(PrintTicketFormat,
-              provider->ConvertPrintTicketToDevMode(ticket, sizeof record, raw, &bytes, &out));
-    EXPECT_EQ(PrintTicketFormat, provider->ValidatePrintTicket(ticket));
     IXMLDOMDocument2* capabilities = nullptr;
-    EXPECT_EQ(PrintTicketFormat, provider->GetPrintCapabilities(ticket, &capabilities));
-    EXPECT_EQ(nullptr, capabilities);
-    EXPECT_EQ(E_POINTER, provider->ConvertPrintTicketToDevMode(nullptr, sizeof record, raw, &bytes, &out));
-    EXPECT_EQ(E_POINTER, provider->ConvertPrintTicketToDevMode(ticket, sizeof record, raw, nullptr, &out));
-    EXPECT_EQ(E_POINTER, provider->ConvertPrintTicketToDevMode(ticket, sizeof record, nullptr, &bytes, &out));
-    EXPECT_EQ(E_POINTER, provider->GetPrintCapabilities(nullptr, nullptr));
-    EXPECT_EQ(E_POINTER, provider->ValidatePrintTicket(nullptr));
-    EXPECT_EQ(E_POINTER, provider->GetSupportedVersions(nullptr, nullptr, nullptr));
-    EXPECT_EQ(E_POINTER, provider->QueryDeviceNamespace(nullptr));
-    ticket->Release();
+    INT count = 0;
+    TicketShimOptions shim;
+    DWORD flags;
+    BSTR* names = nullptr;
+    const struct {
+        HRESULT Expected;
+        std::function<HRESULT()> Call;
+    } calls[] = {
+        {E_POINTER, [&] { return provider->ConvertDevModeToPrintTicket(sizeof record, nullptr, empty); }},
+        {E_POINTER, [&] { return provider->ConvertDevModeToPrintTicket(sizeof record, raw, nullptr); }},
+        {E_INVALIDARG, [&] { return provider->ConvertDevModeToPrintTicket(60, raw, empty); }},
+        {E_INVALIDARG, [&] { return provider->ConvertDevModeToPrintTicket(300, raw, empty); }},
+        {E_INVALIDARG,
+         [&] {
+             return provider->ConvertDevModeToPrintTicket(sizeof noExtra,
+                                                          reinterpret_cast<DEVMODEW*>(&noExtra), empty);
+         }},
+        {PrintTicketFormat,
+         [&] { return provider->ConvertPrintTicketToDevMode(empty, sizeof record, raw, &bytes, &out); }},
+        {PrintTicketFormat,
+         [&] { return provider->ConvertPrintTicketToDevMode(foreign, sizeof record, raw, &bytes, &out); }},
+        {E_INVALIDARG, [&] { return provider->ConvertPrintTicketToDevMode(foreign, 60, raw, &bytes, &out); }},
+        {E_POINTER,
+         [&] { return provider->ConvertPrintTicketToDevMode(nullptr, sizeof record, raw, &bytes, &out); }},
+        {E_POINTER,
+         [&] { return provider->ConvertPrintTicketToDevMode(empty, sizeof record, raw, nullptr, &out); }},
+        {E_POINTER,
+         [&] { return provider->ConvertPrintTicketToDevMode(empty, sizeof record, nullptr, &bytes, &out); }},
+        {PrintTicketFormat, [&] { return provider->ValidatePrintTicket(foreign); }},
+        {PrintTicketFormat, [&] { return provider->ValidatePrintTicket(empty); }},
+        {PrintTicketFormat, [&] { return provider->GetPrintCapabilities(foreign, &capabilities); }},
+        {E_POINTER, [&] { return provider->GetPrintCapabilities(nullptr, nullptr); }},
+        {E_POINTER, [&] { return provider->ValidatePrintTicket(nullptr); }},
+        {E_POINTER, [&] { return provider->GetSupportedVersions(nullptr, nullptr, &count); }},
+        {E_POINTER, [&] { return provider->QueryDeviceNamespace(nullptr); }},
+        {E_POINTER,
+         [&] { return provider->BindPrinter(printer.Handle(), 1, &shim, nullptr, &count, &names); }},
+        {E_INVALIDARG, [&] { return provider->BindPrinter(nullptr, 1, &shim, &flags, &count, &names); }},
+    };
+    for (size_t i = 0; i < sizeof calls / sizeof calls[0]; ++i) {
+        // A refusal hands nothing back: each out-parameter is cleared or left alone.
+        out = raw;
+        capabilities = empty;
+        EXPECT_EQ(calls[i].Expected, calls[i].Call()) << "call " << i;
+        EXPECT_TRUE(out == nullptr || out == raw) << "call " << i;
+        EXPECT_TRUE(capabilities == nullptr || capabilities == empty) << "call " << i;
+        EXPECT_EQ(nullptr, names) << "call " << i;
+    }
+    empty->Release();
+    foreign->Release();
 
     void* object = nullptr;
     EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,

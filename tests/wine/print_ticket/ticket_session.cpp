@@ -120,71 +120,45 @@ std::wstring SelectedText(IXMLDOMDocument2* document, const wchar_t* xpath)
     IXMLDOMNode* node = SelectNode(document, xpath);
     if (node == nullptr)
         return L"<none>";
-    BSTR text = nullptr;
-    node->get_text(&text);
-    std::wstring result = text != nullptr ? text : L"";
-    SysFreeString(text);
+    /* An element's text as the DOM gives it; any other node's value exactly
+       (the DOM's text trims white space). */
+    DOMNodeType type = NODE_ELEMENT;
+    node->get_nodeType(&type);
+    VARIANT value;
+    VariantInit(&value);
+    if (type == NODE_ELEMENT) {
+        value.vt = VT_BSTR;
+        node->get_text(&value.bstrVal);
+    } else {
+        node->get_nodeValue(&value);
+    }
+    std::wstring result = value.vt == VT_BSTR && value.bstrVal != nullptr ? value.bstrVal : L"";
+    VariantClear(&value);
     node->Release();
     return result;
 }
 
-bool SetSelectedText(IXMLDOMDocument2* document, const wchar_t* xpath, const wchar_t* text)
-{
-    IXMLDOMNode* node = SelectNode(document, xpath);
-    if (node == nullptr)
-        return false;
-    BSTR value = SysAllocString(text);
-    const bool set = node->put_text(value) == S_OK;
-    SysFreeString(value);
-    node->Release();
-    return set;
-}
-
-bool SetSelectedAttribute(IXMLDOMDocument2* document, const wchar_t* xpath, const wchar_t* name,
-                          const wchar_t* value)
+bool SetSelected(IXMLDOMDocument2* document, const wchar_t* xpath, const wchar_t* attribute,
+                 const wchar_t* value)
 {
     IXMLDOMNode* node = SelectNode(document, xpath);
     IXMLDOMElement* element = nullptr;
-    if (node == nullptr ||
-        FAILED(node->QueryInterface(IidXmlDomElement, reinterpret_cast<void**>(&element)))) {
-        if (node != nullptr)
-            node->Release();
-        return false;
-    }
-    BSTR attribute = SysAllocString(name);
+    bool set = false;
     VARIANT text;
     VariantInit(&text);
     text.vt = VT_BSTR;
     text.bstrVal = SysAllocString(value);
-    const bool set = element->setAttribute(attribute, text) == S_OK;
-    VariantClear(&text);
-    SysFreeString(attribute);
-    element->Release();
-    node->Release();
-    return set;
-}
-
-int RemoveSelected(IXMLDOMDocument2* document, const wchar_t* xpath)
-{
-    BSTR query = SysAllocString(xpath);
-    IXMLDOMNodeList* list = nullptr;
-    int removed = 0;
-    if (document->selectNodes(query, &list) == S_OK && list != nullptr) {
-        IXMLDOMNode* node = nullptr;
-        while (list->nextNode(&node) == S_OK && node != nullptr) {
-            IXMLDOMNode* parent = nullptr;
-            IXMLDOMNode* old = nullptr;
-            if (node->get_parentNode(&parent) == S_OK && parent != nullptr &&
-                parent->removeChild(node, &old) == S_OK) {
-                ++removed;
-                old->Release();
-            }
-            if (parent != nullptr)
-                parent->Release();
-            node->Release();
-        }
-        list->Release();
+    if (node != nullptr && attribute == nullptr)
+        set = node->put_text(text.bstrVal) == S_OK;
+    else if (node != nullptr &&
+             SUCCEEDED(node->QueryInterface(IidXmlDomElement, reinterpret_cast<void**>(&element)))) {
+        BSTR name = SysAllocString(attribute);
+        set = element->setAttribute(name, text) == S_OK;
+        SysFreeString(name);
+        element->Release();
     }
-    SysFreeString(query);
-    return removed;
+    VariantClear(&text);
+    if (node != nullptr)
+        node->Release();
+    return set;
 }

@@ -36,16 +36,13 @@ void MakeQueryable(IXMLDOMDocument2* document);
 /* The first node `xpath` selects, or null. */
 IXMLDOMNode* SelectNode(IXMLDOMDocument2* document, const wchar_t* xpath);
 
-/* The text of the node `xpath` selects ("<none>" when none). */
+/* The text of the element `xpath` selects, or the exact value of another
+ * node, such as text() ("<none>" when none). */
 std::wstring SelectedText(IXMLDOMDocument2* document, const wchar_t* xpath);
 
-/* Sets a selected node's text or an attribute of it; false when nothing
- * is selected. */
-bool SetSelectedText(IXMLDOMDocument2* document, const wchar_t* xpath, const wchar_t* text);
-bool SetSelectedAttribute(IXMLDOMDocument2* document, const wchar_t* xpath, const wchar_t* name,
-                          const wchar_t* value);
-
-/* Removes every node `xpath` selects; returns how many. */
-int RemoveSelected(IXMLDOMDocument2* document, const wchar_t* xpath);
+/* Sets the text of the node `xpath` selects, or its attribute `attribute`
+ * when given; false when nothing is selected. */
+bool SetSelected(IXMLDOMDocument2* document, const wchar_t* xpath, const wchar_t* attribute,
+                 const wchar_t* value);
 
 #endif
