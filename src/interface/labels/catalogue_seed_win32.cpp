@@ -30,6 +30,16 @@ bool PutSeededCatalogue(const LabelList& list, const wchar_t* catalogue)
     return placed;
 }
 
+/* A seeding that put nothing in place gave nothing: a catalogue saved
+ * since the check is the machine's own, and a later update adds the
+ * package's stocks it lacks. */
+void ForgetGivenStocks(const wchar_t* catalogue)
+{
+    wchar_t given[GivenStocksPathSize];
+    if (ComposeGivenStocksPath(given, GivenStocksPathSize, catalogue))
+        DeleteFileW(given);
+}
+
 }  // namespace
 
 bool SeedLabelCatalogue(const wchar_t* driverFolder)
@@ -53,6 +63,8 @@ bool SeedLabelCatalogue(const wchar_t* driverFolder)
     if (decision == SeedDecision::Seed)
         SaveGivenStocks(*list, catalogue);
     bool saved = decision == SeedDecision::Seed && PutSeededCatalogue(*list, catalogue);
+    if (decision == SeedDecision::Seed && !saved)
+        ForgetGivenStocks(catalogue);
     free(list);
     free(catalogue);
     return saved;

@@ -65,6 +65,10 @@ protected:
 
     void ExpectFocusOn(HWND edit, const wchar_t* what) const
     {
+        // The page sets the focus after its message box has gone; on a
+        // loaded machine that may come a moment after the box was answered.
+        for (int waited = 0; waited < 5000 && lastFocus.load() != edit; waited += 10)
+            Sleep(10);
         EXPECT_EQ(edit, lastFocus.load()) << what;
         GUITHREADINFO info = {};
         info.cbSize = sizeof(info);

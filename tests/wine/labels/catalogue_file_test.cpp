@@ -322,11 +322,12 @@ TEST_F(DefaultCatalogue, SeedingNeverReplacesACatalogueSavedMeanwhile)
         EXPECT_FALSE(SeedLabelCatalogue(driverFolder.c_str()));
     }
     EXPECT_EQ(FileBytes(CataloguePath()), RacingSave);
-    EXPECT_EQ(CountFilesIn(CatalogueFolder()), 1) << "the seeding's own file is removed";
+    EXPECT_EQ(CountFilesIn(CatalogueFolder()), 1) << "the seeding's own files are removed";
     // With no save in the way the same seeding puts the stock in place.
     DeleteFileW(CataloguePath().c_str());
     EXPECT_TRUE(SeedLabelCatalogue(driverFolder.c_str()));
     EXPECT_EQ(FileBytes(CataloguePath()), Rendered(stock, 2));
+    DeleteFilesBesideTheCatalogue();
     DeleteFileW((driverFolder + L"\\" + StockFileName).c_str());
     RemoveDirectoryW(driverFolder.c_str());
 }

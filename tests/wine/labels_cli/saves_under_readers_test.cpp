@@ -228,11 +228,12 @@ std::string CatalogueBytes(const std::wstring& path)
     return bytes;
 }
 
-/* Files beside the catalogue whose names begin with the catalogue's. */
+/* Files a save makes beside the catalogue (its name, then ".*.tmp"); the
+ * memory of what the driver package gave stays there and is not counted. */
 int FilesBeside(const std::wstring& path)
 {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((path + L"*").c_str(), &found);
+    HANDLE search = FindFirstFileW((path + L"*.tmp").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return 0;
     int count = 0;
