@@ -29,6 +29,7 @@ struct XmlText {
     size_t Length = 0;
     size_t Capacity = 0;
     bool Failed = false;
+    const char* PrivatePrefix = "pdr"; /* the driver's namespace's */
 
     ~XmlText()
     {
@@ -163,9 +164,10 @@ struct XmlText {
     }
 };
 
-const char* PrefixOf(TicketSpace space)
+void AppendPrefixOf(XmlText& xml, TicketSpace space)
 {
-    return space == TicketSpace::Keywords ? "psk:" : "pdr:";
+    xml.AppendAscii(space == TicketSpace::Keywords ? "psk" : xml.PrivatePrefix);
+    xml.AppendAscii(":");
 }
 
 void OpenNamed(XmlText& xml, const char* element, TicketSpace space, const char* name)
@@ -173,7 +175,7 @@ void OpenNamed(XmlText& xml, const char* element, TicketSpace space, const char*
     xml.AppendAscii("<psf:");
     xml.AppendAscii(element);
     xml.AppendAscii(" name=\"");
-    xml.AppendAscii(PrefixOf(space));
+    AppendPrefixOf(xml, space);
     xml.AppendAscii(name);
     xml.AppendAscii("\">");
 }
@@ -302,7 +304,9 @@ void OpenRoot(XmlText& xml, const char* root)
     xml.AppendAscii("<psf:");
     xml.AppendAscii(root);
     xml.Append(RootAttributes);
-    xml.Append(L" xmlns:pdr=\"");
+    xml.AppendAscii(" xmlns:");
+    xml.AppendAscii(xml.PrivatePrefix);
+    xml.AppendAscii("=\"");
     xml.Append(PrivateTicketNamespace);
     xml.Append(L"\">");
 }
@@ -412,9 +416,10 @@ void AppendDeviceProperties(XmlText& xml, const DriverDevMode& merged)
 
 }  // namespace
 
-wchar_t* ComposeTicketText(const TicketValues& values)
+wchar_t* ComposeTicketText(const TicketValues& values, const char* privatePrefix)
 {
     XmlText xml;
+    xml.PrivatePrefix = privatePrefix;
     OpenRoot(xml, "PrintTicket");
     for (int i = 0; i < TicketSettingCount; ++i) {
         if (values.Values[i].Present)

@@ -199,7 +199,7 @@ public:
             return result;
         TicketValues values;
         TicketValuesFromRecord(merged, &values);
-        return LoadComposed(ticket, ComposeTicketText(values));
+        return WriteTicketValues(ticket, values) ? S_OK : E_FAIL;
     }
 
     HRESULT STDMETHODCALLTYPE GetPrintCapabilities(IXMLDOMDocument2* ticket,
@@ -247,9 +247,8 @@ public:
         const int conflicts = ValidateTicketValues(&values, options, &labels);
         if (conflicts < 0)
             return E_FAIL;
-        result = LoadComposed(ticket, ComposeTicketText(values));
-        if (FAILED(result))
-            return result;
+        if (!WriteTicketValues(ticket, values))
+            return E_FAIL;
         return conflicts > 0 ? ConflictResolved : NoConflict;
     }
 

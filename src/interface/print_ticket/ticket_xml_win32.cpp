@@ -1,57 +1,42 @@
 /* Loading ticket documents into MSXML 6 and reading a ticket's settings. */
-#include "print_ticket/ticket_xml_win32.h"
-
 #include <string.h>
 #include <wchar.h>
 
-namespace {
+#include "print_ticket/ticket_dom_win32.h"
 
 const wchar_t FrameworkNamespace[] =
     L"http://schemas.microsoft.com/windows/2003/08/printing/printschemaframework";
 const wchar_t KeywordNamespace[] =
     L"http://schemas.microsoft.com/windows/2003/08/printing/printschemakeywords";
-const wchar_t XmlnsPrefix[] = L"xmlns:";
-
-enum { NameBytes = 128, PrefixChars = 64, MaxPrefixes = 32, ValueBytes = 256 };
-
-/* The prefixes the root declares for the two namespaces the driver reads. */
-struct PrefixMap {
-    wchar_t Prefix[MaxPrefixes][PrefixChars];
-    int Space[MaxPrefixes]; /* TicketSpace, or -1 for any other namespace */
-    int Count;
-};
-
-template <typename T>
-void Release(T*& object)
-{
-    if (object != nullptr)
-        object->Release();
-    object = nullptr;
-}
+const wchar_t InstanceNamespace[] = L"http://www.w3.org/2001/XMLSchema-instance";
+const wchar_t SchemaNamespace[] = L"http://www.w3.org/2001/XMLSchema";
 
 void ReadPrefixes(IXMLDOMElement* root, PrefixMap* map)
 {
+    static const wchar_t* const Known[] = {KeywordNamespace, PrivateTicketNamespace, FrameworkNamespace,
+                                           InstanceNamespace, SchemaNamespace};
     map->Count = 0;
     IXMLDOMNamedNodeMap* attributes = nullptr;
     if (FAILED(root->get_attributes(&attributes)) || attributes == nullptr)
         return;
     long count = 0;
     attributes->get_length(&count);
-    for (long i = 0; i < count && map->Count < MaxPrefixes; ++i) {
+    for (long i = 0; i < count && map->Count < MaxTicketPrefixes; ++i) {
         IXMLDOMNode* attribute = nullptr;
         BSTR name = nullptr;
         VARIANT value;
         VariantInit(&value);
         if (SUCCEEDED(attributes->get_item(i, &attribute)) && attribute != nullptr &&
             SUCCEEDED(attribute->get_nodeName(&name)) && name != nullptr &&
-            wcsncmp(name, XmlnsPrefix, 6) == 0 && wcslen(name + 6) < PrefixChars &&
+            wcsncmp(name, L"xmlns:", 6) == 0 && wcslen(name + 6) < TicketPrefixChars &&
             SUCCEEDED(attribute->get_nodeValue(&value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
             wcscpy(map->Prefix[map->Count], name + 6);
-            map->Space[map->Count] =
-                wcscmp(value.bstrVal, KeywordNamespace) == 0         ? static_cast<int>(TicketSpace::Keywords)
-                : wcscmp(value.bstrVal, PrivateTicketNamespace) == 0 ? static_cast<int>(TicketSpace::Private)
-                                                                     : -1;
-            ++map->Count;
+            int bound = NamespaceOther;
+            for (int k = 0; k < static_cast<int>(sizeof Known / sizeof Known[0]); ++k) {
+                if (wcscmp(value.bstrVal, Known[k]) == 0)
+                    bound = k;
+            }
+            map->Namespace[map->Count++] = bound;
         }
         VariantClear(&value);
         SysFreeString(name);
@@ -59,6 +44,19 @@ void ReadPrefixes(IXMLDOMElement* root, PrefixMap* map)
     }
     Release(attributes);
 }
+
+int PrefixNamespace(const PrefixMap& map, const wchar_t* prefix)
+{
+    for (int i = 0; i < map.Count; ++i) {
+        if (wcscmp(map.Prefix[i], prefix) == 0)
+            return map.Namespace[i];
+    }
+    return -1;
+}
+
+namespace {
+
+enum { ValueBytes = 256 };
 
 /* A qualified name split into its namespace and its local name (ASCII;
  * any other name matches nothing). */
@@ -73,13 +71,13 @@ bool ResolveName(const PrefixMap& map, const wchar_t* qualified, TicketSpace* sp
     int found = -1;
     for (int i = 0; i < map.Count; ++i) {
         if (wcslen(map.Prefix[i]) == prefixLength && wcsncmp(map.Prefix[i], qualified, prefixLength) == 0)
-            found = map.Space[i];
+            found = map.Namespace[i];
     }
-    if (found < 0)
+    if (found != NamespaceKeywords && found != NamespacePrivate)
         return false;
     size_t n = 0;
     for (const wchar_t* c = colon + 1; *c != L'\0'; ++c) {
-        if (*c > 0x7E || *c < 0x21 || n + 1 >= NameBytes)
+        if (*c > 0x7E || *c < 0x21 || n + 1 >= TicketNameBytes)
             return false;
         local[n++] = static_cast<char>(*c);
     }
@@ -88,7 +86,8 @@ bool ResolveName(const PrefixMap& map, const wchar_t* qualified, TicketSpace* sp
     return true;
 }
 
-/* Whether `node` is the framework's element `name`. */
+}  // namespace
+
 bool IsFrameworkElement(IXMLDOMNode* node, const wchar_t* name)
 {
     DOMNodeType type;
@@ -104,7 +103,6 @@ bool IsFrameworkElement(IXMLDOMNode* node, const wchar_t* name)
     return match;
 }
 
-/* The element's "name" attribute resolved, or false. */
 bool ElementName(IXMLDOMNode* node, const PrefixMap& map, TicketSpace* space, char* local)
 {
     IXMLDOMElement* element = nullptr;
@@ -120,6 +118,8 @@ bool ElementName(IXMLDOMNode* node, const PrefixMap& map, TicketSpace* space, ch
     Release(element);
     return read;
 }
+
+namespace {
 
 /* The first child that is the framework's element `name`, or null. */
 IXMLDOMNode* FirstChildElement(IXMLDOMNode* parent, const wchar_t* name)
@@ -201,7 +201,7 @@ bool ScoredValue(IXMLDOMNode* option, const PrefixMap& map, const char* wanted, 
     bool found = false;
     while (child != nullptr && !found) {
         TicketSpace space;
-        char local[NameBytes];
+        char local[TicketNameBytes];
         if (IsFrameworkElement(child, L"ScoredProperty") && ElementName(child, map, &space, local) &&
             space == TicketSpace::Keywords && strcmp(local, wanted) == 0)
             found = ValueText(child, text, ValueBytes);
@@ -217,12 +217,12 @@ bool ScoredValue(IXMLDOMNode* option, const PrefixMap& map, const char* wanted, 
 void ReadFeature(IXMLDOMNode* feature, const PrefixMap& map, TicketValues* values)
 {
     TicketSpace space;
-    char name[NameBytes];
+    char name[TicketNameBytes];
     if (!ElementName(feature, map, &space, name))
         return;
     IXMLDOMNode* option = FirstChildElement(feature, L"Option");
     TicketSpace optionSpace;
-    char optionName[NameBytes];
+    char optionName[TicketNameBytes];
     if (option != nullptr && ElementName(option, map, &optionSpace, optionName)) {
         const int index = FindTicketSetting(space, name);
         if (index >= 0 && TicketSettings[index].Kind == TicketKind::Paper) {
@@ -241,7 +241,7 @@ void ReadFeature(IXMLDOMNode* feature, const PrefixMap& map, TicketValues* value
 void ReadParameter(IXMLDOMNode* parameter, const PrefixMap& map, TicketValues* values)
 {
     TicketSpace space;
-    char name[NameBytes];
+    char name[TicketNameBytes];
     char text[ValueBytes];
     if (ElementName(parameter, map, &space, name) && ValueText(parameter, text, sizeof text))
         TakeTicketParameter(values, space, name, text);

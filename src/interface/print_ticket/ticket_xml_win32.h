@@ -1,7 +1,8 @@
 /*
  * Print ticket and capabilities documents through the system's MSXML 6
- * DOM: the document text is composed whole and loaded in one parse, and a
- * ticket is read by walking its elements.  Names resolve through the
+ * DOM: the document text is composed whole and loaded in one parse (a
+ * caller's ticket gets the composed settings' elements moved into it), and
+ * a ticket is read by walking its elements.  Names resolve through the
  * prefixes the document's root declares.
  *
  * Composing text instead of creating each node through the DOM saves a COM
@@ -46,9 +47,16 @@ enum class TicketReading { Read, Empty, Malformed };
  * element).  A root other than a print ticket is malformed. */
 TicketReading ReadTicketDocument(IXMLDOMDocument2* document, TicketValues* values);
 
-/* The ticket text of `values` (every setting present), or null; free()
- * it. */
-wchar_t* ComposeTicketText(const TicketValues& values);
+/* The ticket text of `values`, the driver's namespace under
+ * `privatePrefix`: one element under the root per setting present, in the
+ * table's order; or null.  free() it. */
+wchar_t* ComposeTicketText(const TicketValues& values, const char* privatePrefix = "pdr");
+
+/* Writes `values` into a caller's ticket: each setting present replaces the
+ * element of the same kind and name (by namespace, whatever the prefix) and
+ * the rest of the ticket stays; a document without a print ticket root gets
+ * the whole ticket.  False when it could not be written. */
+bool WriteTicketValues(IXMLDOMDocument2* document, const TicketValues& values);
 
 /* The capabilities text for a merged record: its papers, every setting of
  * the table with the user's interface language's names, and the hardware

@@ -32,6 +32,36 @@ const wchar_t MediaOption[] = L"//psf:Feature[@name='psk:PageMediaSize']/psf:Opt
  * white space at both ends. */
 const char HostileName[] = " \x01Tab\there & <co> \"q\" 'a' \xE9\xFF\x81 ";
 
+/* What the system hands over before the driver converts a record: another
+ * namespace under the driver's usual prefix, a keyword the driver does not
+ * write, the record snapshot, and two of the driver's own settings, stale,
+ * under prefixes of the caller's choosing. */
+const wchar_t CallersTicket[] =
+    L"<psf:PrintTicket "
+    L"xmlns:psf='http://schemas.microsoft.com/windows/2003/08/printing/printschemaframework' "
+    L"xmlns:k='http://schemas.microsoft.com/windows/2003/08/printing/printschemakeywords' "
+    L"xmlns:own='urn:schemas-pellucidor-systems:pdr7300:print-schema:v1' xmlns:pdr='urn:other' "
+    L"xmlns:ns0000='urn:system' version='1'>"
+    L"<psf:Feature name='pdr:Stapling'><psf:Option name='pdr:Corner'/></psf:Feature>"
+    L"<psf:Feature name='k:JobDuplexAllDocumentsContiguously'><psf:Option name='k:OneSided'/></psf:Feature>"
+    L"<psf:ParameterInit name='ns0000:PageDevmodeSnapshot'><psf:Value>AAAA</psf:Value></psf:ParameterInit>"
+    L"<psf:Feature name='k:PageMediaSize'><psf:Option name='k:ISOA4'/></psf:Feature>"
+    L"<psf:ParameterInit name='own:PrintSpeed'><psf:Value>1</psf:Value></psf:ParameterInit>"
+    L"</psf:PrintTicket>";
+
+long CountNodes(IXMLDOMDocument2* document, const std::wstring& xpath)
+{
+    BSTR query = SysAllocString(xpath.c_str());
+    IXMLDOMNodeList* nodes = nullptr;
+    long length = -1;
+    if (document->selectNodes(query, &nodes) == S_OK)
+        nodes->get_length(&length);
+    if (nodes != nullptr)
+        nodes->Release();
+    SysFreeString(query);
+    return length;
+}
+
 std::wstring Param(const char* name)
 {
     return L"//psf:ParameterInit[@name='pdr:" + std::wstring(name, name + strlen(name)) + L"']/psf:Value";
@@ -265,6 +295,43 @@ TEST_F(PrintTicketProvider, ValidationAnswersNoConflictOrResolvesIt)
         EXPECT_EQ(edit.Resolved != nullptr ? edit.Resolved : L"<none>", SelectedText(ticket, found.c_str()));
     }
     EXPECT_EQ(NoConflict, session.Provider->ValidatePrintTicket(ticket));
+    ticket->Release();
+}
+
+TEST_F(PrintTicketProvider, ACallersTicketKeepsWhatOthersPutThere)
+{
+    // A record the validation keeps as it is.
+    const DriverDevMode record = OnPaper(Defaults(), labels[1].id);
+    IXMLDOMDocument2* ticket = NewQueryableDocument();
+    ASSERT_NE(nullptr, ticket);
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    BSTR text = SysAllocString(CallersTicket);
+    ASSERT_EQ(S_OK, ticket->loadXML(text, &loaded));
+    SysFreeString(text);
+    DriverDevMode copy = record;
+    const std::function<HRESULT()> steps[] = {[&] {
+                                                  return session.Provider->ConvertDevModeToPrintTicket(
+                                                      sizeof copy, reinterpret_cast<DEVMODEW*>(&copy),
+                                                      ticket);
+                                              },
+                                              [&] { return session.Provider->ValidatePrintTicket(ticket); }};
+    for (const auto& step : steps) {
+        ASSERT_TRUE(SUCCEEDED(step()));
+        MakeQueryable(ticket);
+        for (const wchar_t* kept :
+             {L"pdr:Stapling", L"k:JobDuplexAllDocumentsContiguously", L"ns0000:PageDevmodeSnapshot"})
+            EXPECT_EQ(1, CountNodes(ticket, L"/*/*[@name='" + std::wstring(kept) + L"']")) << kept;
+        // The driver's own, each once whatever its prefix; the stale two replaced.
+        for (int i = 0; i < TicketSettingCount; ++i) {
+            const char* name = TicketSettings[i].Name;
+            EXPECT_EQ(1, CountNodes(ticket, L"/*/*[substring-after(@name, ':')='" +
+                                                std::wstring(name, name + strlen(name)) + L"']"))
+                << name;
+        }
+        DriverDevMode back;
+        ASSERT_TRUE(session.RecordOf(ticket, Defaults(), &back));
+        EXPECT_EQ(0, memcmp(&record, &back, sizeof back)) << "step " << &step - steps;
+    }
     ticket->Release();
 }
 
