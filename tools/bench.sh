@@ -17,7 +17,7 @@ done
 cmake --no-warn-unused-cli -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 cmake --build build/windows -j "$(nproc)" --target capabilities_bench ticket_provider_bench >/dev/null
-bash tools/wine/prepare-prefix.sh build/windows/wineprefix build/windows/bin
+bash tools/wine/prepare-prefix.sh build/windows/wineprefix build/windows/package
 report=$(mktemp)
 trap 'rm -f "$report"; bash tools/wine/stop-prefix.sh build/windows/wineprefix' EXIT
 # Output to a file: Wine's helper processes would keep a pipe open.
