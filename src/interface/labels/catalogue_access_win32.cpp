@@ -54,7 +54,9 @@ bool SaveLabelCatalogue(const LabelEntry* entries, int count, const wchar_t* pat
     wchar_t* owned = path == nullptr ? GetLabelCataloguePath() : nullptr;
     const wchar_t* target = path != nullptr ? path : owned;
     bool saved = target != nullptr && PutCatalogueText(target, text, true);
+    const DWORD error = GetLastError();
     free(owned);
     ReleaseLabelCatalogueText(text);
+    SetLastError(error);
     return saved;
 }

@@ -10,10 +10,11 @@
 #include <wchar.h>
 
 #include "labels/catalogue_file_win32.h"
+#include "labels/catalogue_folder_win32.h"
 #include "labels/catalogue_json.h"
 #include "text/bounded_text.h"
 
-CatalogueFileCalls CatalogueFileCall = {MoveFileExW, Sleep};
+CatalogueFileCalls CatalogueFileCall = {MoveFileExW, Sleep, CreateFileW};
 
 namespace {
 
@@ -85,6 +86,34 @@ bool IsPassingRenameConflict(DWORD error, const wchar_t* target)
     return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+/* Whether the system refuses this user `access` to the file or folder at
+ * `path`: the open itself is the system's access check.  Sharing conflicts
+ * and missing files refuse nothing. */
+bool IsAccessRefused(const wchar_t* path, DWORD access)
+{
+    HANDLE handle =
+        CatalogueFileCall.createFile(path, access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        CloseHandle(handle);
+        return false;
+    }
+    return GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+/* The folder part of a catalogue's path into `folder`, of
+ * LabelCataloguePathSize. */
+bool CatalogueFolderOf(const wchar_t* catalogue, wchar_t* folder)
+{
+    if (!CopyTextBounded(folder, LabelCataloguePathSize, catalogue))
+        return false;
+    wchar_t* last = wcsrchr(folder, L'\\');
+    if (last == nullptr)
+        return false;
+    *last = L'\0';
+    return true;
+}
+
 /* "<catalogue>.<process>-<thread>-<count>.tmp": the ids keep the saves of
  * every program and thread on the machine apart. */
 bool ComposeTemporaryPath(wchar_t* temporary, const wchar_t* target, unsigned count)
@@ -94,6 +123,18 @@ bool ComposeTemporaryPath(wchar_t* temporary, const wchar_t* target, unsigned co
            AppendFormatBounded(temporary, TemporaryPathSize, ".%lu-%lu-%u.tmp",
                                static_cast<unsigned long>(GetCurrentProcessId()),
                                static_cast<unsigned long>(GetCurrentThreadId()), count);
+}
+
+/* A save's name is taken when a file is there: one of this user's, or one
+ * of another user's dead save, which the system may answer with a refusal
+ * rather than "exists".  A refusal without a file there is the folder's. */
+bool IsNameTaken(const wchar_t* temporary, DWORD error)
+{
+    const bool taken =
+        error == ERROR_FILE_EXISTS ||
+        (error == ERROR_ACCESS_DENIED && GetFileAttributesW(temporary) != INVALID_FILE_ATTRIBUTES);
+    SetLastError(error);
+    return taken;
 }
 
 /*
@@ -110,9 +151,9 @@ HANDLE CreateTemporaryFile(const wchar_t* target, wchar_t* temporary)
             SetLastError(ERROR_FILENAME_EXCED_RANGE);
             return INVALID_HANDLE_VALUE;
         }
-        HANDLE file =
-            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+        HANDLE file = CatalogueFileCall.createFile(temporary, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || !IsNameTaken(temporary, GetLastError()))
             return file;
     }
     return INVALID_HANDLE_VALUE;
@@ -151,8 +192,12 @@ DWORD MoveOntoCatalogue(const wchar_t* temporary, const wchar_t* target, bool re
         DWORD error = GetLastError();
         if (!replaceExisting && error == ERROR_FILE_EXISTS)
             return ERROR_ALREADY_EXISTS;
-        if (!replaceExisting || !IsPassingRenameConflict(error, target) || !WaitBeforeRetry(&clock))
+        if (error == ERROR_ACCESS_DENIED && IsAccessRefused(target, DELETE))
+            return ERROR_ACCESS_DENIED;
+        if (!replaceExisting || !IsPassingRenameConflict(error, target))
             return error;
+        if (!WaitBeforeRetry(&clock))
+            return IsReaderConflict(error) || error == ERROR_ACCESS_DENIED ? ERROR_SHARING_VIOLATION : error;
     }
 }
 
@@ -300,13 +345,54 @@ void ForgetDefaultCataloguePath()
 bool CreateCatalogueFolder(const wchar_t* catalogue)
 {
     wchar_t folder[LabelCataloguePathSize];
-    if (!CopyTextBounded(folder, LabelCataloguePathSize, catalogue))
+    if (!CatalogueFolderOf(catalogue, folder))
         return false;
-    wchar_t* last = wcsrchr(folder, L'\\');
-    if (last == nullptr)
+    if (!CreateDirectoryW(folder, nullptr))
+        return GetLastError() == ERROR_ALREADY_EXISTS;
+    /* Made by this process: it gets its list now.  A user the system does
+       not let set it leaves the folder to the next installation. */
+    ApplyCatalogueFolderAccess(folder, CatalogueFolderEvent::Made);
+    return true;
+}
+
+bool PrepareCatalogueFolderAtInstall()
+{
+    const wchar_t* catalogue = DefaultCataloguePath();
+    wchar_t folder[LabelCataloguePathSize];
+    if (catalogue == nullptr || !CatalogueFolderOf(catalogue, folder))
         return false;
-    *last = L'\0';
-    return CreateDirectoryW(folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    if (CreateDirectoryW(folder, nullptr))
+        return ApplyCatalogueFolderAccess(folder, CatalogueFolderEvent::Made);
+    return GetLastError() == ERROR_ALREADY_EXISTS &&
+           ApplyCatalogueFolderAccess(folder, CatalogueFolderEvent::Installed);
+}
+
+bool SetLabelCatalogueLock(bool locked)
+{
+    const wchar_t* catalogue = DefaultCataloguePath();
+    wchar_t folder[LabelCataloguePathSize];
+    if (catalogue == nullptr || !CatalogueFolderOf(catalogue, folder) || !CreateCatalogueFolder(catalogue))
+        return false;
+    return ApplyCatalogueFolderAccess(folder,
+                                      locked ? CatalogueFolderEvent::Lock : CatalogueFolderEvent::Unlock);
+}
+
+CatalogueFolderAccess LabelCatalogueFolderAccess()
+{
+    const wchar_t* catalogue = DefaultCataloguePath();
+    wchar_t folder[LabelCataloguePathSize];
+    if (catalogue == nullptr || !CatalogueFolderOf(catalogue, folder))
+        return CatalogueFolderAccess::Other;
+    return ReadCatalogueFolderAccess(folder);
+}
+
+bool MayChangeLabelCatalogue(const wchar_t* catalogue)
+{
+    const wchar_t* path = catalogue != nullptr ? catalogue : DefaultCataloguePath();
+    wchar_t folder[LabelCataloguePathSize];
+    if (path == nullptr || !CatalogueFolderOf(path, folder))
+        return true;
+    return !IsAccessRefused(folder, FILE_ADD_FILE) && !IsAccessRefused(path, DELETE);
 }
 
 void CreateFolderOfMissingCatalogue(const wchar_t* catalogue)

@@ -12,13 +12,19 @@
 
 #include <stdio.h>
 
+#include "labels/catalogue_folder_access.h"
 #include "labels/label_catalogue.h"
 
 /* The platform calls whose outcome a test must control: the rename that puts
- * a catalogue in place, and the wait between two tries of a step. */
+ * a catalogue in place, the wait between two tries of a step, and the opens
+ * where the system grants or refuses a user's rights (a save's own file,
+ * the probes of what the user may change). */
 struct CatalogueFileCalls {
     BOOL(WINAPI* moveFileEx)(LPCWSTR from, LPCWSTR to, DWORD flags);
     void(WINAPI* sleep)(DWORD milliseconds);
+    HANDLE(WINAPI* createFile)
+    (LPCWSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+     HANDLE templateFile);
 };
 extern CatalogueFileCalls CatalogueFileCall;
 
@@ -30,8 +36,31 @@ const wchar_t* DefaultCataloguePath();
 /* Frees the kept path; only while no thread of this module reads it. */
 void ForgetDefaultCataloguePath();
 
-/* The folder of the catalogue at `catalogue`, made if missing. */
+/* The folder of the catalogue at `catalogue`, made if missing; a folder
+ * made here gets the open access list (CatalogueFolderEvent::Made) when
+ * the system lets this user set it, and otherwise keeps what it inherited
+ * until the next installation sets it. */
 bool CreateCatalogueFolder(const wchar_t* catalogue);
+
+/* The installation's step: the default catalogue's folder made, or, when
+ * it is there already (an earlier release, a first reader), given the
+ * driver's list again, a locked list staying locked. */
+bool PrepareCatalogueFolderAtInstall();
+
+/* An administrator's lock (users read only) or unlock (users change) of
+ * the default catalogue's folder, made first if missing.  False with the
+ * system's cause in the thread's last error. */
+bool SetLabelCatalogueLock(bool locked);
+
+/* Which of the driver's lists the default catalogue's folder has. */
+CatalogueFolderAccess LabelCatalogueFolderAccess();
+
+/* Whether this user may change the catalogue at `catalogue` (the default
+ * one for null): false only when the system refuses adding a file to its
+ * folder or deleting the file itself, which a save needs.  What cannot be
+ * told (no folder yet, a file held open) counts as allowed; the save then
+ * says how it went. */
+bool MayChangeLabelCatalogue(const wchar_t* catalogue);
 
 /* Called right after the default catalogue at `catalogue` could not be
  * opened: when the file or its folder is missing, makes the folder, so that
@@ -73,7 +102,11 @@ int ReadCatalogueFileAt(const wchar_t* path, LabelEntry* entries, int capacity);
  * there at any moment before the rename, stays and the call fails with
  * ERROR_ALREADY_EXISTS.  A failure at any step leaves the target as it was,
  * removes the call's own file and leaves the cause in the thread's last
- * error.
+ * error: ERROR_ACCESS_DENIED only when the system refuses this user the
+ * change (no file may be added to the folder, or the target may not be
+ * replaced), ERROR_SHARING_VIOLATION when readers held the target
+ * throughout.  A file at one of the call's own names that a save which
+ * died left behind, another user's included, is passed over.
  */
 bool PutCatalogueText(const wchar_t* target, const char* text, bool replaceExisting);
 

@@ -44,6 +44,14 @@ constexpr size_t LabelCataloguePathSize = 275;
  * 128 labels whose every text is escaped to the hilt render to well under
  * 128 KiB, so 4 MiB leaves room for any hand-made layout while keeping a
  * hostile or mistaken import from exhausting the host process's memory.
+ *
+ * Safe to parse: the machine's catalogue may be written by any user (its
+ * folder lets every user replace it unless an administrator locked it) and
+ * is read inside the spooler's own process, under the spooler's account,
+ * for capability answers and job checks.  So its text is untrusted input
+ * to a privileged reader: this limit and the parser's hardening (bounded
+ * copies, every member checked, a repair for every bad value) stay however
+ * the writers change.
  */
 constexpr long MaxLabelCatalogueBytes = 4L * 1024L * 1024L;
 
@@ -119,7 +127,8 @@ void TrimSpaces(char* text);
  * starts afterwards reads it.  False when the text could not be written
  * whole or the file could not be replaced in that time; the file then holds
  * what it held before, no file of the save's is left, and the thread's last
- * error (errno on POSIX) says why.
+ * error (errno on POSIX) says why: ERROR_ACCESS_DENIED (EACCES, EPERM) when
+ * the system refuses this user the change, as a locked list does.
  *
  * Loads wait briefly for a writer that holds the file in a way that shuts
  * them out, rather than finding no labels for that instant.  The file is

@@ -1,3 +1,4 @@
+#include "labels/catalogue_file_win32.h"
 #include "pages/dialog_controls.h"
 #include "pages/label_model.h"
 #include "pages/manage_labels_dialog.h"
@@ -98,12 +99,13 @@ void ShowLabelDetails(HWND page, const LabelEntry* label)
     SetDlgItemTextW(page, IDC_LABEL_DETAILS, details);
 }
 
-/* Storing into the catalogue is offered where editing it is, and only
- * with a stock to store into. */
+/* Storing into the catalogue is offered where editing it is, to a user
+ * the system lets change it, and only with a stock to store into. */
 void EnableSaveSettings(HWND page)
 {
     const bool catalogueEditable = IsWindowEnabled(GetDlgItem(page, IDC_LABEL_MANAGE)) != FALSE;
-    EnableControl(page, IDC_LABEL_SAVE_SETTINGS, catalogueEditable && SelectedLabel(page) != nullptr);
+    EnableControl(page, IDC_LABEL_SAVE_SETTINGS,
+                  catalogueEditable && SelectedLabel(page) != nullptr && MayChangeLabelCatalogue(nullptr));
 }
 
 /* A user's pick brings the stock's settings into the working record at
@@ -128,8 +130,9 @@ void OnSaveSettings(HWND page, const SheetContext* context)
         return;
     const LabelSettings settings = CaptureLabelSettings(context->WorkingDevMode.Extra);
     if (!SaveSettingsToStock(*label, settings, nullptr)) {
+        const bool refused = GetLastError() == ERROR_ACCESS_DENIED;
         wchar_t message[256];
-        LoadPageString(IDS_STOCK_SAVE_FAILED, message, 256);
+        LoadPageString(refused ? IDS_LABELS_SAVE_REFUSED : IDS_STOCK_SAVE_FAILED, message, 256);
         ShowPageError(page, message);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "labels/catalogue_file_win32.h"
 #include "pages/dialog_controls.h"
 #include "pages/manage_labels_model.h"
 #include "pages/page_frame.h"
@@ -40,6 +41,8 @@ struct ManageDialogState {
        the last units switched to.  The units a label is stored with come
        from the radio buttons instead. */
     int CurrentUnits;
+    /* The system does not let this user change the catalogue. */
+    bool ReadOnly;
 };
 
 ManageDialogState* DialogState(HWND dialog)
@@ -309,14 +312,38 @@ void OnExport(HWND dialog, const ManageDialogState* state)
 
 void OnOk(HWND dialog, const ManageDialogState* state)
 {
+    /* Opened read-only, nothing can have changed: nothing is written. */
+    if (state->ReadOnly) {
+        EndDialog(dialog, 2);
+        return;
+    }
     if (SaveLabelCatalogue(state->WorkingList.Labels, state->WorkingList.Count, nullptr)) {
         EndDialog(dialog, 1);
         return;
     }
     /* The dialog stays, so the user can try again or cancel. */
+    const bool refused = GetLastError() == ERROR_ACCESS_DENIED;
     wchar_t body[SaveFailedChars];
-    LoadPageString(IDS_SAVE_LABELS_FAILED, body, SaveFailedChars);
+    LoadPageString(refused ? IDS_LABELS_SAVE_REFUSED : IDS_SAVE_LABELS_FAILED, body, SaveFailedChars);
     ShowPageError(dialog, body);
+}
+
+/* A user the system does not let change the catalogue learns it before
+ * typing anything: the changing controls are unavailable, the edits only
+ * show the selected label, and one line says who manages the list.
+ * Export stays: it writes another file. */
+void OpenReadOnly(HWND dialog, ManageDialogState* state)
+{
+    state->ReadOnly = true;
+    const int changing[] = {IDC_MANAGE_ADD, IDC_MANAGE_MODIFY, IDC_MANAGE_DELETE, IDC_MANAGE_IMPORT};
+    EnableControls(dialog, changing, false);
+    const int edits[] = {IDC_MANAGE_NAME, IDC_MANAGE_WIDTH, IDC_MANAGE_LENGTH, IDC_MANAGE_HORZ_OFFSET,
+                         IDC_MANAGE_VERT_OFFSET};
+    for (int edit : edits)
+        SendDlgItemMessageW(dialog, edit, EM_SETREADONLY, TRUE, 0);
+    wchar_t note[MessageChars];
+    LoadPageString(IDS_LABELS_MANAGED, note, MessageChars);
+    SetDlgItemTextW(dialog, IDC_MANAGE_LOCKED_NOTE, note);
 }
 
 INT_PTR OnInitDialog(HWND dialog)
@@ -336,6 +363,8 @@ INT_PTR OnInitDialog(HWND dialog)
     /* OK saves the whole list back: it starts from the file as it is. */
     state->WorkingList.Count = LoadLabelCatalogueToChange(state->WorkingList.Labels, MaxLabels, nullptr);
     FillLabelList(dialog, state);
+    if (!MayChangeLabelCatalogue(nullptr))
+        OpenReadOnly(dialog, state);
     return TRUE;
 }
 

@@ -113,6 +113,9 @@
 #define IDS_STOCK_SWITCH_ON 179      /* "on" */
 #define IDS_STOCK_SWITCH_OFF 180     /* "off" */
 #define IDS_STOCK_SAVE_FAILED 181    /* "Could not save the settings to the label. ..." */
+/* The label list when an administrator manages it (users may only read). */
+#define IDS_LABELS_MANAGED 182      /* "The label list is managed by the administrator: ..." */
+#define IDS_LABELS_SAVE_REFUSED 183 /* "The label list is managed by the administrator. ..." */
 
 /* ------------------------------------------------------------------ */
 /* 128 Device page                                                    */
@@ -219,6 +222,7 @@
 #define IDC_MANAGE_INCHES 1125       /* radio "inches" */
 #define IDC_MANAGE_WIDTH_RANGE 1146  /* text, width range */
 #define IDC_MANAGE_LENGTH_RANGE 1147 /* text, length range */
+#define IDC_MANAGE_LOCKED_NOTE 1225  /* text, IDS_LABELS_MANAGED when locked */
 
 /* ------------------------------------------------------------------ */
 /* 148 Features page                                                  */

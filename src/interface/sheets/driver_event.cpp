@@ -1,5 +1,6 @@
 /* DrvDriverEvent: the spooler's notice that the driver was installed or is
  * being removed.  It runs inside the spooler, so it shows nothing. */
+#include "labels/catalogue_file_win32.h"
 #include "labels/catalogue_seed_win32.h"
 #include "labels/stock_update_win32.h"
 #include "resources/module_instance.h"
@@ -34,10 +35,13 @@ bool FindDriverFolder(DWORD level, const BYTE* driverInfo, wchar_t* folder, size
     return true;
 }
 
-/* A machine without a catalogue is seeded; one with a catalogue gets the
+/* The catalogue's folder first gets the driver's access list (made, or
+ * set again on a folder an earlier release or a first reader made); then a
+ * machine without a catalogue is seeded, and one with a catalogue gets the
  * package's new and changed stocks, its own changes kept. */
 void TakeStocksFromPackage(DWORD level, const BYTE* driverInfo)
 {
+    PrepareCatalogueFolderAtInstall();
     wchar_t folder[MAX_PATH];
     if (FindDriverFolder(level, driverInfo, folder, MAX_PATH) && !SeedLabelCatalogue(folder))
         UpdateCatalogueFromPackage(folder);

@@ -23,6 +23,12 @@ bool RefusePartlyRead(const CataloguePath& path, const CatalogueReading& reading
     return false;
 }
 
+void PrintManagedByAdministrator(const CataloguePath& path, const ToolOutput& output)
+{
+    PrintError(output, "the label list is managed by the administrator: you may read " + path.display +
+                           " but not change it; nothing was changed");
+}
+
 void NoteRepairs(const CataloguePath& path, const CatalogueReading& reading, const ToolOutput& output,
                  const char* consequence)
 {
@@ -46,6 +52,15 @@ bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading,
     return true;
 }
 
+bool CheckMayChangeCatalogue(const CataloguePath& path, const ToolOutput& output, int* status)
+{
+    if (MayChangeCatalogue(path.path))
+        return true;
+    PrintManagedByAdministrator(path, output);
+    *status = ToolNotPermitted;
+    return false;
+}
+
 bool ReadRequestedCatalogueToChange(const ToolRequest& request, CataloguePath* path,
                                     CatalogueReading* reading, const ToolOutput& output, int* status)
 {
@@ -55,6 +70,8 @@ bool ReadRequestedCatalogueToChange(const ToolRequest& request, CataloguePath* p
         *status = ToolFileError;
         return false;
     }
+    if (!request.dryRun && !CheckMayChangeCatalogue(*path, output, status))
+        return false;
     return ReadCatalogueToChange(*path, reading, output, status);
 }
 
@@ -84,6 +101,10 @@ bool SaveChangedCatalogue(const LabelList& labels, const CataloguePath& path, co
 {
     if (SaveLabelCatalogue(labels.Labels, labels.Count, path.path.c_str()))
         return true;
+    if (LastSaveWasRefused()) {
+        PrintManagedByAdministrator(path, output);
+        return false;
+    }
     /* The dialog's words for a failed OK. */
     PrintError(output, "Could not save the label list. Any changes you've made will not be saved. (" +
                            path.display + ")");

@@ -18,8 +18,14 @@
 bool ReadCatalogueToChange(const CataloguePath& path, CatalogueReading* reading, const ToolOutput& output,
                            int* status);
 
+/* False, with the reason printed and `status` ToolNotPermitted, when the
+ * system does not let this user change the catalogue at `path`: said
+ * before anything is read or typed. */
+bool CheckMayChangeCatalogue(const CataloguePath& path, const ToolOutput& output, int* status);
+
 /* The same for the catalogue the request names (`--file`, else the
- * machine's); `path` receives it. */
+ * machine's); `path` receives it.  Unless the request only looks
+ * (`--dry-run`), a user who may not change it is told so first. */
 bool ReadRequestedCatalogueToChange(const ToolRequest& request, CataloguePath* path,
                                     CatalogueReading* reading, const ToolOutput& output, int* status);
 
@@ -28,8 +34,9 @@ bool ReadRequestedCatalogueToChange(const ToolRequest& request, CataloguePath* p
 bool ReadCatalogueToImport(const CataloguePath& path, CatalogueReading* reading, const ToolOutput& output,
                            int* status);
 
-/* Saves with SaveLabelCatalogue; on failure prints why and returns false,
- * the file then being as it was. */
+/* Saves with SaveLabelCatalogue; on failure prints why (a refused save as
+ * the administrator's list) and returns false, the file then being as it
+ * was. */
 bool SaveChangedCatalogue(const LabelList& labels, const CataloguePath& path, const ToolOutput& output);
 
 #endif

@@ -39,6 +39,28 @@ FILE* OpenCatalogueForReading(const std::wstring& path, FileOutcome* outcome, st
     return file;
 }
 
+bool MayChangeCatalogue(const std::wstring&)
+{
+    /* The file system's permissions answer at the save. */
+    return true;
+}
+
+bool LastSaveWasRefused()
+{
+    return errno == EACCES || errno == EPERM;
+}
+
+int LockMachineCatalogue(bool, std::string* reason)
+{
+    *reason = "locking is a Windows feature: there the catalogue's folder has an access list";
+    return ToolFileError;
+}
+
+std::string MachineCatalogueAccessLine()
+{
+    return "";
+}
+
 std::string DisplayPath(const std::wstring& path)
 {
     char narrow[NarrowPathSize];

@@ -4,6 +4,7 @@
 
 #include <io.h>
 
+#include "labels/catalogue_file_win32.h"
 #include "labels/label_catalogue.h"
 
 namespace {
@@ -19,6 +20,22 @@ std::string DescribeWin32Error(DWORD error)
     if (length == 0)
         snprintf(text, sizeof text, "error %lu", static_cast<unsigned long>(error));
     return text;
+}
+
+/* Only an administrator sets the folder's list, whoever owns it: a user
+ * who made the folder as its first reader owns it until the next
+ * installation. */
+bool IsAdministrator()
+{
+    SID_IDENTIFIER_AUTHORITY authority = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    if (!AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0,
+                                  0, 0, 0, 0, &administrators))
+        return false;
+    BOOL member = FALSE;
+    const bool checked = CheckTokenMembership(nullptr, administrators, &member) != FALSE;
+    FreeSid(administrators);
+    return checked && member;
 }
 
 }  // namespace
@@ -43,6 +60,41 @@ FILE* OpenCatalogueForReading(const std::wstring& path, FileOutcome* outcome, st
     }
     *outcome = FileOutcome::Done;
     return file;
+}
+
+bool MayChangeCatalogue(const std::wstring& path)
+{
+    return MayChangeLabelCatalogue(path.c_str());
+}
+
+bool LastSaveWasRefused()
+{
+    return GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+int LockMachineCatalogue(bool locked, std::string* reason)
+{
+    if (!IsAdministrator()) {
+        *reason = "only an administrator may lock or unlock it (run the prompt as administrator)";
+        return ToolNotPermitted;
+    }
+    if (SetLabelCatalogueLock(locked))
+        return ToolSucceeded;
+    *reason = DescribeWin32Error(GetLastError());
+    return ToolFileError;
+}
+
+std::string MachineCatalogueAccessLine()
+{
+    switch (LabelCatalogueFolderAccess()) {
+    case CatalogueFolderAccess::Open:
+        return "every user may change the label list";
+    case CatalogueFolderAccess::Locked:
+        return "the label list is locked: it is managed by the administrator, users may only read it";
+    case CatalogueFolderAccess::Other:
+        break;
+    }
+    return "the label list's folder does not have the driver's access list; the next installation sets it";
 }
 
 std::string DisplayPath(const std::wstring& path)

@@ -124,7 +124,8 @@ int RunImportCommand(const ToolRequest& request, const ToolOutput& output)
     }
     int status = ToolSucceeded;
     CatalogueReading imported;
-    if (!ReadCatalogueToImport(source, &imported, output, &status))
+    if (!CheckMayChangeCatalogue(target, output, &status) ||
+        !ReadCatalogueToImport(source, &imported, output, &status))
         return status;
     if (request.importMode == ImportMode::Merge)
         return MergeInto(target, imported, source, output);

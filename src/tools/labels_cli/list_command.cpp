@@ -101,6 +101,9 @@ int RunListCommand(const ToolRequest& request, const ToolOutput& output)
         if (!ReadGivenStocks(path, &given, &note, &problem))
             PrintNote(output, problem + "; no label is marked as given by the package");
         PrintTable(labels, given, output.out);
+        const std::string access = request.hasFile ? std::string() : MachineCatalogueAccessLine();
+        if (!access.empty())
+            fprintf(output.out, "%s\n", access.c_str());
         return ToolSucceeded;
     }
     /* The catalogue's own rendering, so the listing can be imported as it is. */

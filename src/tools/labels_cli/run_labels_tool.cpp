@@ -53,6 +53,10 @@ int RunLabelsTool(const std::vector<ToolArgument>& arguments, const ToolOutput& 
         return RunExportCommand(request, output);
     case ToolCommand::UpdateFrom:
         return RunUpdateCommand(request, output);
+    case ToolCommand::Lock:
+        return RunLockCommand(request, output, true);
+    case ToolCommand::Unlock:
+        return RunLockCommand(request, output, false);
     }
     return ToolUsageError;
 }

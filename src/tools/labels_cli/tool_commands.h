@@ -14,6 +14,8 @@ int RunRemoveCommand(const ToolRequest& request, const ToolOutput& output);
 int RunImportCommand(const ToolRequest& request, const ToolOutput& output);
 int RunExportCommand(const ToolRequest& request, const ToolOutput& output);
 int RunUpdateCommand(const ToolRequest& request, const ToolOutput& output);
+/* lock (`locked`) and unlock. */
+int RunLockCommand(const ToolRequest& request, const ToolOutput& output, bool locked);
 
 /* The help of one command, or of the program for None and Help. */
 void PrintCommandHelp(ToolCommand command, FILE* out);

@@ -19,6 +19,10 @@ enum ToolStatus {
     ToolUsageError = 2,
     /* A file could not be read or written; nothing was changed. */
     ToolFileError = 3,
+    /* The system does not let this user change the catalogue (an
+       administrator locked it), or lock and unlock it; nothing was
+       changed. */
+    ToolNotPermitted = 4,
 };
 
 /* One command-line argument in both forms the tool needs: as 8-bit text in

@@ -20,6 +20,8 @@ const char ProgramHelp[] = "Usage: pdr-labels [--file PATH] COMMAND [ARGUMENTS]\
                            "  export FILE                   write the catalogue to FILE\n"
                            "  update-from FILE [--dry-run]  take the new and changed stocks of a\n"
                            "                                package's stock file, keeping changes made here\n"
+                           "  lock | unlock                 let users only read the machine's label list,\n"
+                           "                                or change it again (administrators)\n"
                            "  help [COMMAND]                this text, or a command's\n"
                            "\n"
                            "Options:\n"
@@ -32,7 +34,20 @@ const char ProgramHelp[] = "Usage: pdr-labels [--file PATH] COMMAND [ARGUMENTS]\
                            "  --pullback on|off\n"
                            "\n"
                            "Exit status: 0 done; 1 refused, nothing changed (check: repairs needed);\n"
-                           "2 wrong command line; 3 a file could not be read or written.\n";
+                           "2 wrong command line; 3 a file could not be read or written;\n"
+                           "4 the label list is managed by the administrator (lock, unlock: not an\n"
+                           "administrator), nothing changed.\n";
+
+const char LockHelp[] = "Usage: pdr-labels lock | unlock\n"
+                        "\n"
+                        "lock: users may only read the machine's label list; Manage Labels, the\n"
+                        "Label page's \"Save settings to label\" and pdr-labels say that it is\n"
+                        "managed by the administrator.  unlock: every user may change it again.\n"
+                        "Administrators and the system always may.  Only an administrator may\n"
+                        "lock or unlock; 'pdr-labels list' says which holds.  Windows only.\n"
+                        "\n"
+                        "Exit status: 0 done; 2 wrong command line; 3 the folder's list could not\n"
+                        "be set; 4 not an administrator.\n";
 
 const char ListHelp[] = "Usage: pdr-labels list [--json] [--file PATH]\n"
                         "\n"
@@ -143,6 +158,10 @@ void PrintCommandHelp(ToolCommand command, FILE* out)
         break;
     case ToolCommand::UpdateFrom:
         text = UpdateHelp;
+        break;
+    case ToolCommand::Lock:
+    case ToolCommand::Unlock:
+        text = LockHelp;
         break;
     case ToolCommand::None:
     case ToolCommand::Help:

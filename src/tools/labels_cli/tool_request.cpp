@@ -31,6 +31,8 @@ const CommandWord CommandWords[] = {
     {"import", ToolCommand::Import},
     {"export", ToolCommand::Export},
     {"update-from", ToolCommand::UpdateFrom},
+    {"lock", ToolCommand::Lock},
+    {"unlock", ToolCommand::Unlock},
 };
 
 ToolCommand FindCommand(const std::string& word)

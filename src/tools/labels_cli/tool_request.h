@@ -10,7 +10,20 @@
 
 #include "tool_context.h"
 
-enum class ToolCommand { None, Help, List, Check, Add, Set, Remove, Import, Export, UpdateFrom };
+enum class ToolCommand {
+    None,
+    Help,
+    List,
+    Check,
+    Add,
+    Set,
+    Remove,
+    Import,
+    Export,
+    UpdateFrom,
+    Lock,
+    Unlock
+};
 
 enum class ImportMode { Replace, Merge };
 

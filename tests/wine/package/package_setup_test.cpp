@@ -7,6 +7,7 @@
 #include <winspool.h>
 #include <gtest/gtest.h>
 #include <setupapi.h>
+#include <winddiui.h>
 
 #include <stdlib.h>
 
@@ -14,12 +15,15 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_rights.h"
 #include "file_bytes.h"
 #include "inf_driver.h"
+#include "labels/catalogue_file_win32.h"
 #include "labels/label_catalogue.h"
 #include "package_folder.h"
 #include "setup_run.h"
 #include "spooler_setup.h"
+#include "tool_in_process.h"
 #include "tool_process.h"
 
 namespace {
@@ -408,6 +412,90 @@ TEST(PackageSetup, SpoolerRefusalsLeaveNoDriver)
     EXPECT_FALSE(FindInstalledDriver().found);
     EXPECT_FALSE(PrinterExists(ModelName));
     SpoolerInstall.addPrinter = AddPrinterW;
+}
+
+/* The driver's own notice of its installation, in this process, so that
+ * its security calls meet the test's seam (the spooler's copy of the
+ * library has its own). */
+extern "C" BOOL WINAPI DrvDriverEvent(DWORD event, DWORD level, LPBYTE driverInfo, LPARAM);
+
+void NoticeInstallation(const std::wstring& package)
+{
+    std::wstring configFile = package + L"\\pdr7300ui.dll";
+    DRIVER_INFO_3W info = {};
+    info.pConfigFile = &configFile[0];
+    EXPECT_TRUE(DrvDriverEvent(DRIVER_EVENT_INITIALIZE, 3, reinterpret_cast<LPBYTE>(&info), 0));
+}
+
+std::wstring CatalogueFolder()
+{
+    const std::wstring catalogue = DefaultCataloguePath();
+    return catalogue.substr(0, catalogue.find_last_of(L'\\'));
+}
+
+void RemoveCatalogueFolder()
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((CatalogueFolder() + L"\\*").c_str(), &found);
+    while (search != INVALID_HANDLE_VALUE) {
+        DeleteFileW((CatalogueFolder() + L"\\" + found.cFileName).c_str());
+        if (!FindNextFileW(search, &found))
+            break;
+    }
+    FindClose(search);
+    ASSERT_TRUE(RemoveDirectoryW(CatalogueFolder().c_str()));
+}
+
+/* Exactly one list was set since the last look, on the catalogue's folder. */
+void ExpectListSet(CatalogueRights& rights, CatalogueFolderAccess access, bool ownerAdministrators,
+                   const char* when)
+{
+    const std::vector<FolderListSet> sets = rights.TakeSets();
+    ASSERT_EQ(1u, sets.size()) << when;
+    EXPECT_EQ(CatalogueFolder(), sets[0].folder) << when;
+    EXPECT_EQ(CatalogueRights::Expected(access), sets[0].dacl) << when;
+    EXPECT_EQ(ownerAdministrators, sets[0].ownerAdministrators) << when;
+}
+
+/* Every way the folder comes to be, and every later installation, gives it
+ * the driver's list; a lock lasts through upgrades until it is undone. */
+TEST(PackageSetup, CatalogueFolderGetsTheDriversAccessList)
+{
+    const std::wstring package = PackageFolder();
+    CatalogueRights rights;
+    ASSERT_FALSE(FileExists(CatalogueFolder()));
+    ASSERT_EQ(RunSetupInProcess(package), 0);
+    ExpectListSet(rights, CatalogueFolderAccess::Open, false, "pdr-setup made the folder");
+    NoticeInstallation(package);
+    ExpectListSet(rights, CatalogueFolderAccess::Open, true, "installation");
+
+    ASSERT_NO_FATAL_FAILURE(RemoveCatalogueFolder());
+    LabelEntry labels[MaxLabels];
+    EXPECT_EQ(0, LoadLabelCatalogueToChange(labels, MaxLabels, nullptr));
+    ExpectListSet(rights, CatalogueFolderAccess::Open, false, "a first reader made the folder");
+
+    const ToolRun locked = RunLabelsToolHere({L"lock"});
+    EXPECT_EQ(0, locked.status) << locked.err;
+    ExpectListSet(rights, CatalogueFolderAccess::Locked, true, "pdr-labels lock");
+    EXPECT_NE(std::string::npos, RunLabelsToolHere({L"list"}).out.find("the label list is locked"));
+    NoticeInstallation(package);
+    ExpectListSet(rights, CatalogueFolderAccess::Locked, true, "an upgrade keeps the lock");
+    const ToolRun unlocked = RunLabelsToolHere({L"unlock"});
+    EXPECT_EQ(0, unlocked.status) << unlocked.err;
+    ExpectListSet(rights, CatalogueFolderAccess::Open, true, "pdr-labels unlock");
+    EXPECT_NE(std::string::npos,
+              RunLabelsToolHere({L"list"}).out.find("every user may change the label list"));
+
+    // A first reader whom the system does not let set the list still makes
+    // the folder and reads; the next installation sets the list.
+    ASSERT_NO_FATAL_FAILURE(RemoveCatalogueFolder());
+    rights.AnswerSetWith(ERROR_ACCESS_DENIED);
+    EXPECT_EQ(0, LoadLabelCatalogueToChange(labels, MaxLabels, nullptr));
+    EXPECT_TRUE(FileExists(CatalogueFolder()));
+    EXPECT_TRUE(rights.TakeSets().empty());
+    rights.AnswerSetWith(ERROR_SUCCESS);
+    NoticeInstallation(package);
+    ExpectListSet(rights, CatalogueFolderAccess::Open, true, "installation after a refused first reader");
 }
 
 }  // namespace
