@@ -24,15 +24,30 @@ display=""
 # Runs started in the background, each ended with its process group.
 background_runs=()
 
-# Everything the test started ends with it, the copy's server and helpers too.
-clean_up() {
+# Where run keeps a command's output and fail shows it from; a test of
+# several cases gives each case a folder of its own.
+logs="$work"
+# The case under way in a test of several, named by fail.
+case_name=""
+
+# The runs started in the background end, and the copy's server and helpers.
+end_runs() {
     local run
     for run in "${background_runs[@]}"; do
         kill -TERM -- "-$run" 2>/dev/null
         wait_for_group_end "$run" 120
         wait "$run" 2>/dev/null
     done
+    background_runs=()
     "$tools/stop-prefix.sh" "$prefix"
+    # Gone, not going: the next case's Wine programs must start a server of
+    # their own, from what this one wrote out.
+    WINEPREFIX="$prefix" timeout -k 10 120 wineserver -w </dev/null >/dev/null 2>&1
+}
+
+# Everything the test started ends with it, the copy's server and helpers too.
+clean_up() {
+    end_runs
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null
         wait "$xvfb_pid" 2>/dev/null
@@ -42,9 +57,9 @@ clean_up() {
 trap clean_up EXIT
 
 fail() {
-    echo "FAIL: $*" >&2
+    echo "FAIL${case_name:+ ($case_name)}: $*" >&2
     local log
-    for log in "$work"/*.out "$work"/*.err "$work"/*.log; do
+    for log in "$logs"/*.out "$logs"/*.err "$work"/*.log; do
         [ -s "$log" ] && { echo "--- $log" >&2; cat "$log" >&2; }
     done
     exit 1
@@ -78,7 +93,7 @@ demo() {
 run() {
     local name=$1
     shift
-    "$@" </dev/null >"$work/$name.out" 2>"$work/$name.err"
+    "$@" </dev/null >"$logs/$name.out" 2>"$logs/$name.err"
 }
 
 # The same in the background, in a process group of its own as a terminal
@@ -149,6 +164,6 @@ check_every_page_saved() {
     local missing
     missing=$(missing_pictures "$2" png)
     [ -z "$missing" ] || fail "$1: pages missing in $2: ${missing//$'\n'/ }"
-    grep -q '^No display: every page was saved as a PNG in ' "$work/$1.out" ||
+    grep -q '^No display: every page was saved as a PNG in ' "$logs/$1.out" ||
         fail "$1: the demo did not report the saved pages"
 }
