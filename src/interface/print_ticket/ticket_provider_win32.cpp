@@ -74,13 +74,16 @@ HRESULT LoadComposed(IXMLDOMDocument2* document, wchar_t* text)
     return loaded ? S_OK : E_FAIL;
 }
 
-class TicketProvider : public IPrintTicketProvider {
+/* IUnknown of the module's objects: one interface each, counted, and each
+ * object alive keeps the module loaded. */
+template <typename Interface>
+class CountedObject : public Interface {
 public:
-    TicketProvider()
+    explicit CountedObject(const IID& iid) : iid_(iid)
     {
         InterlockedIncrement(&LiveObjects);
     }
-    virtual ~TicketProvider()
+    virtual ~CountedObject()
     {
         InterlockedDecrement(&LiveObjects);
     }
@@ -90,23 +93,32 @@ public:
         if (object == nullptr)
             return E_POINTER;
         *object = nullptr;
-        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IidPrintTicketProvider))
+        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, iid_))
             return E_NOINTERFACE;
-        *object = static_cast<IPrintTicketProvider*>(this);
-        AddRef();
+        *object = static_cast<Interface*>(this);
+        this->AddRef();
         return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override
     {
-        return static_cast<ULONG>(InterlockedIncrement(&references));
+        return static_cast<ULONG>(InterlockedIncrement(&references_));
     }
     ULONG STDMETHODCALLTYPE Release() override
     {
-        const LONG left = InterlockedDecrement(&references);
+        const LONG left = InterlockedDecrement(&references_);
         if (left == 0)
             delete this;
         return static_cast<ULONG>(left);
     }
+
+private:
+    const IID& iid_;
+    LONG references_ = 1;
+};
+
+class TicketProvider : public CountedObject<IPrintTicketProvider> {
+public:
+    TicketProvider() : CountedObject<IPrintTicketProvider>(IidPrintTicketProvider) {}
 
     HRESULT STDMETHODCALLTYPE GetSupportedVersions(HANDLE, INT** versions, INT* count) override
     {
@@ -265,44 +277,13 @@ private:
         GlobalFree(info);
     }
 
-    LONG references = 1;
     PrinterOptions options = {0, 0};
     char16_t deviceName[DeviceNameChars] = {};
 };
 
-class TicketProviderFactory : public IClassFactory {
+class TicketProviderFactory : public CountedObject<IClassFactory> {
 public:
-    TicketProviderFactory()
-    {
-        InterlockedIncrement(&LiveObjects);
-    }
-    virtual ~TicketProviderFactory()
-    {
-        InterlockedDecrement(&LiveObjects);
-    }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (object == nullptr)
-            return E_POINTER;
-        *object = nullptr;
-        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory))
-            return E_NOINTERFACE;
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override
-    {
-        return static_cast<ULONG>(InterlockedIncrement(&references));
-    }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const LONG left = InterlockedDecrement(&references);
-        if (left == 0)
-            delete this;
-        return static_cast<ULONG>(left);
-    }
+    TicketProviderFactory() : CountedObject<IClassFactory>(IID_IClassFactory) {}
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override
     {
@@ -326,9 +307,6 @@ public:
             InterlockedDecrement(&ServerLocks);
         return S_OK;
     }
-
-private:
-    LONG references = 1;
 };
 
 }  // namespace
