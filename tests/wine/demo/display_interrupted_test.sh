@@ -76,8 +76,8 @@ interrupt_display_run() (
 copy_test_prefix
 start_own_display
 failed=()
-for spec in "$@"; do
-    IFS=, read -r -a fields <<<"$spec"
+for case_fields in "$@"; do
+    IFS=, read -r -a fields <<<"$case_fields"
     case_name=$(case_title "${fields[@]:0:2}")
     logs="$work/${case_name// /-}"
     rm -rf "$logs" && mkdir -p "$logs"
