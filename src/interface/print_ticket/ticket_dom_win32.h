@@ -30,6 +30,7 @@ struct PrefixMap {
     wchar_t Prefix[MaxTicketPrefixes][TicketPrefixChars];
     int Namespace[MaxTicketPrefixes]; /* TicketNamespace */
     int Count;
+    bool Complete; /* false: the root declares more than the map holds */
 };
 
 template <typename T>

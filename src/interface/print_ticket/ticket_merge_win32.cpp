@@ -61,9 +61,12 @@ bool Declare(IXMLDOMElement* root, const wchar_t* prefix, const wchar_t* uri)
 }
 
 /* The driver's prefix for the root, every prefix the text uses declared on
- * it; null when the root binds one of the markup's to another namespace. */
+ * it; null when the root binds one of the markup's to another namespace,
+ * or declares more prefixes than were read (one of them might be ours). */
 const char* DeclarePrefixes(IXMLDOMElement* root, const PrefixMap& map)
 {
+    if (!map.Complete)
+        return nullptr;
     for (const auto& markup : MarkupPrefixes) {
         const int bound = PrefixNamespace(map, markup.Prefix);
         if (bound >= 0 && bound != markup.Namespace)

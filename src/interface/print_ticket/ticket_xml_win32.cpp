@@ -16,20 +16,27 @@ void ReadPrefixes(IXMLDOMElement* root, PrefixMap* map)
     static const wchar_t* const Known[] = {KeywordNamespace, PrivateTicketNamespace, FrameworkNamespace,
                                            InstanceNamespace, SchemaNamespace};
     map->Count = 0;
+    map->Complete = false;
     IXMLDOMNamedNodeMap* attributes = nullptr;
     if (FAILED(root->get_attributes(&attributes)) || attributes == nullptr)
         return;
     long count = 0;
     attributes->get_length(&count);
-    for (long i = 0; i < count && map->Count < MaxTicketPrefixes; ++i) {
+    map->Complete = true;
+    for (long i = 0; i < count && map->Complete; ++i) {
         IXMLDOMNode* attribute = nullptr;
         BSTR name = nullptr;
         VARIANT value;
         VariantInit(&value);
-        if (SUCCEEDED(attributes->get_item(i, &attribute)) && attribute != nullptr &&
-            SUCCEEDED(attribute->get_nodeName(&name)) && name != nullptr &&
-            wcsncmp(name, L"xmlns:", 6) == 0 && wcslen(name + 6) < TicketPrefixChars &&
-            SUCCEEDED(attribute->get_nodeValue(&value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
+        const bool declaration = SUCCEEDED(attributes->get_item(i, &attribute)) && attribute != nullptr &&
+                                 SUCCEEDED(attribute->get_nodeName(&name)) && name != nullptr &&
+                                 wcsncmp(name, L"xmlns:", 6) == 0 && wcslen(name + 6) < TicketPrefixChars &&
+                                 SUCCEEDED(attribute->get_nodeValue(&value)) && value.vt == VT_BSTR &&
+                                 value.bstrVal != nullptr;
+        /* A declaration the map has no room for leaves it incomplete. */
+        if (declaration && map->Count == MaxTicketPrefixes) {
+            map->Complete = false;
+        } else if (declaration) {
             wcscpy(map->Prefix[map->Count], name + 6);
             int bound = NamespaceOther;
             for (int k = 0; k < static_cast<int>(sizeof Known / sizeof Known[0]); ++k) {
