@@ -1,8 +1,8 @@
 #include "catalogue_report.h"
 
 #include <stdio.h>
+#include <stdlib.h>
 
-#include "labels/catalogue_file_win32.h"
 #include "labels/catalogue_seed.h"
 #include "labels/given_stocks.h"
 #include "stock_change_text.h"
@@ -59,10 +59,9 @@ void ReportUpdate(const CatalogueForecast& forecast, const LabelList& now, bool 
 
 void ForecastCatalogue(const std::wstring& package, CatalogueForecast* forecast)
 {
-    /* Only the path: the folder is the installation's to make, once the
-       driver is in. */
-    const wchar_t* catalogue = DefaultCataloguePath();
+    wchar_t* catalogue = GetLabelCataloguePath();
     forecast->catalogue = catalogue != nullptr ? catalogue : L"";
+    free(catalogue);
     forecast->update.reset(new StockUpdate());
     wchar_t stock[StockPathSize];
     forecast->plan = !forecast->catalogue.empty() && ComposeStockPath(stock, package.c_str())
