@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_statistics.h"
 #include "labels/catalogue_json.h"
 #include "labels/label_catalogue.h"
 #include "settings/devmode_ops.h"
@@ -96,16 +97,6 @@ struct Measure {
     std::vector<double> steady;
     std::vector<double> changed;
 };
-
-double Min(std::vector<double> values)
-{
-    return *std::min_element(values.begin(), values.end());
-}
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void Report(const std::vector<Measure>& measures, bool changed)
 {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_statistics.h"
 #include "labels/label_catalogue.h"
 #include "print_ticket/ticket_provider_win32.h"
 #include "print_ticket/ticket_xml_win32.h"
@@ -91,16 +92,6 @@ struct Measure {
     std::vector<double> Call;
     std::vector<double> Floor;
 };
-
-double Min(std::vector<double> values)
-{
-    return *std::min_element(values.begin(), values.end());
-}
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 }  // namespace
 
