@@ -30,9 +30,24 @@ function(pdr_wine_test name)
         TIMEOUT 600)
 endfunction()
 
+# The compile settings of the Windows test code (the support library and
+# every test program): unoptimised with line tables, the headers nearly
+# every file includes parsed once (the programs reuse the support library's
+# precompiled header, built with the same settings).  What the tests drive,
+# the shell's objects, keeps the library's own settings.
+function(pdr_wine_test_code name)
+    target_compile_options(${name} PRIVATE -O0 -g1)
+    if(name STREQUAL "pdr_wine_test_support")
+        target_precompile_headers(${name} PRIVATE <windows.h> <commctrl.h> <gtest/gtest.h> <string> <vector>)
+    else()
+        target_precompile_headers(${name} REUSE_FROM pdr_wine_test_support)
+    endif()
+endfunction()
+
 # The program of a pdr_wine_test alone, for tests that run it their own way.
 function(pdr_wine_program name)
     add_executable(${name} ${ARGN} $<TARGET_OBJECTS:pdr_shell> $<TARGET_OBJECTS:pdr_resources>)
+    pdr_wine_test_code(${name})
     target_link_libraries(${name} PRIVATE pdr_core pdr_wine_test_support gtest gtest_main
                           ${PDR_WIN32_LIBS})
     target_link_options(${name} PRIVATE -static)

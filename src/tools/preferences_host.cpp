@@ -215,8 +215,11 @@ void StartWalk(const wchar_t* folder, const wchar_t* prefix)
     walk = SheetWalk();
     walk.folder = folder;
     walk.prefix = prefix;
+    // A timer message comes only when the queue holds nothing else, so each
+    // step finds the previous one's work done (the page shown and painted,
+    // the posted click's dialog open): the interval only paces the walk.
     if (folder != nullptr)
-        walk.timer = SetTimer(nullptr, 0, 300, WalkOneStep);
+        walk.timer = SetTimer(nullptr, 0, 30, WalkOneStep);
 }
 
 void PrintRecord(const DriverDevMode& record)
