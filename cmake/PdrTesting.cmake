@@ -10,6 +10,15 @@ function(pdr_native_test name)
     target_link_libraries(${name} PRIVATE pdr_core GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common
                                ${CMAKE_SOURCE_DIR}/tests/native/support)
+    # The framework's header is most of a test file's compile time: the
+    # first test program precompiles it, the others reuse it.
+    get_property(owner GLOBAL PROPERTY PDR_NATIVE_TEST_HEADERS)
+    if(owner)
+        target_precompile_headers(${name} REUSE_FROM ${owner})
+    else()
+        target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <string> <vector>)
+        set_property(GLOBAL PROPERTY PDR_NATIVE_TEST_HEADERS ${name})
+    endif()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "PDR_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 endfunction()
