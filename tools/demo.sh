@@ -83,7 +83,7 @@ trap finish EXIT
 trap 'exit 130' INT TERM HUP
 
 rm -rf "$pages" && mkdir -p "$pages"
-tools/wine/use-screen.sh "$prefix" null "$dpi"
+tools/wine/use-screen.sh --write-first "$prefix" null "$dpi"
 host_status=0
 wine "$bindir/pdr-preferences.exe" --pictures "Z:${pages//\//\\}" </dev/null >"$host_out" 2>"$host_err" ||
     host_status=$?

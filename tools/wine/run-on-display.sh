@@ -42,7 +42,8 @@ trap back_to_headless EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
-"$here/use-screen.sh" "$prefix" x11 "$dpi" || exit 1
+# The caller's server (an installation, a registry value) is usually still up.
+"$here/use-screen.sh" --write-first "$prefix" x11 "$dpi" || exit 1
 # In the background, so that a signal ends the wait at once and the trap
 # takes the program down with its server.
 DISPLAY=$display wine "$@" </dev/null &

@@ -5,15 +5,25 @@
 # fresh one that reads them (a running server keeps the driver and dpi it
 # started with).
 #
-#   use-screen.sh <prefix directory> <null|x11> <dpi>
+#   use-screen.sh [--write-first] <prefix directory> <null|x11> <dpi>
+#
+# --write-first writes the values before ending the server: through the
+# caller's server when it is up, which spares starting one only to write
+# them (a second or so).  Only where nothing else is ending that server: a
+# program that connects to an ending server waits until its time limit.
 #
 # The values count once the prefix's registry file holds them: a server
 # stopped from outside before it wrote them out loses them, so they are
 # written again until the file has them.  Fails, saying so, if it never does.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+write_first=""
+if [ "${1:-}" = --write-first ]; then
+    write_first=1
+    shift
+fi
 if [ $# -ne 3 ] || ! [[ "$2" =~ ^(null|x11)$ ]] || ! [[ "$3" =~ ^[1-9][0-9]*$ ]]; then
-    echo "usage: use-screen.sh <prefix directory> <null|x11> <dpi>" >&2
+    echo "usage: use-screen.sh [--write-first] <prefix directory> <null|x11> <dpi>" >&2
     exit 2
 fi
 source "$here/wine-env.sh" "$(realpath -m "$1")"
@@ -46,6 +56,7 @@ write_screen() {
 }
 
 # Ending the server first writes out what it holds, so the file is current.
+[ -z "$write_first" ] || write_screen
 for _ in 1 2 3 4 5; do
     end_server
     saved_screen_is "$WINEPREFIX" "$driver" "$dpi" && exit 0
