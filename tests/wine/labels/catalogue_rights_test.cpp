@@ -54,30 +54,22 @@ protected:
                                  MakeLabel("New", "2.00", "1.00", Inches, 258)};
 };
 
-int Waits = 0;
-void WINAPI CountWait(DWORD)
-{
-    ++Waits;
-}
-
 /* A refusal lasts, so it is answered at once, as a refusal, unlike readers
  * that hold the file; the old catalogue stays whole either way. */
 TEST_F(CatalogueRightsTest, RefusedSavesLeaveTheCatalogueWholeAndSaySo)
 {
     CatalogueRights rights;
-    CatalogueFileCall.sleep = CountWait;
     for (bool locked : {false, true}) {
-        rights.Lock(locked);
-        rights.RefuseReplace(!locked);
-        Waits = 0;
+        rights.locked = locked;
+        rights.replaceRefused = !locked;
+        rights.waits = 0;
         SetLastError(0);
         EXPECT_FALSE(SaveLabelCatalogue(added, 2, nullptr)) << locked;
         EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), GetLastError()) << locked;
-        EXPECT_EQ(0, Waits) << locked;
+        EXPECT_EQ(0, rights.waits) << locked;
         ExpectCatalogueWhole();
         EXPECT_FALSE(MayChangeLabelCatalogue(nullptr)) << locked;
     }
-    CatalogueFileCall.sleep = Sleep;
 }
 
 /* Another user's dead save left a file at this save's first name, which the
@@ -90,7 +82,7 @@ TEST_F(CatalogueRightsTest, AnotherUsersDeadSaveNeverBlocksASave)
     const std::wstring others = guard.Path() + name;
     ASSERT_TRUE(WriteFileBytes(others, "[half"));
     CatalogueRights rights;
-    rights.LeaveOthersFile(others);
+    rights.othersFile = others;
     EXPECT_TRUE(SaveLabelCatalogue(added, 2, nullptr));
     EXPECT_EQ(1u, LeftOver(guard.Path()).size()) << "only the other user's file is left";
     EXPECT_EQ("[half", FileBytes(others));
@@ -102,7 +94,7 @@ TEST_F(CatalogueRightsTest, AnotherUsersDeadSaveNeverBlocksASave)
 TEST_F(CatalogueRightsTest, ToolSaysTheListIsManagedByTheAdministrator)
 {
     CatalogueRights rights;
-    rights.Lock(true);
+    rights.locked = true;
     const ToolRun refused = RunLabelsToolHere({L"add", L"New", L"2", L"1"});
     EXPECT_EQ(ToolNotPermitted, refused.status);
     EXPECT_NE(std::string::npos,
@@ -119,11 +111,9 @@ TEST_F(CatalogueRightsTest, ToolSaysTheListIsManagedByTheAdministrator)
     ExpectCatalogueWhole();
 
     // Refused only at the replace: the same words, nothing changed.
-    rights.Lock(false);
-    rights.RefuseReplace(true);
-    CatalogueFileCall.sleep = CountWait;
+    rights.locked = false;
+    rights.replaceRefused = true;
     const ToolRun late = RunLabelsToolHere({L"add", L"New", L"2", L"1"});
-    CatalogueFileCall.sleep = Sleep;
     EXPECT_NE(ToolSucceeded, late.status);
     EXPECT_NE(std::string::npos, late.err.find("managed by the administrator")) << late.err;
     ExpectCatalogueWhole();

@@ -453,8 +453,7 @@ void ExpectListSet(CatalogueRights& rights, CatalogueFolderAccess access, bool o
     const std::vector<FolderListSet> sets = rights.TakeSets();
     ASSERT_EQ(1u, sets.size()) << when;
     EXPECT_EQ(CatalogueFolder(), sets[0].folder) << when;
-    EXPECT_EQ(CatalogueRights::Expected(access), sets[0].dacl) << when;
-    EXPECT_EQ(ownerAdministrators, sets[0].ownerAdministrators) << when;
+    EXPECT_EQ(CatalogueRights::Expected(access, ownerAdministrators), sets[0].sddl) << when;
 }
 
 /* Every way the folder comes to be, and every later installation, gives it
@@ -489,11 +488,11 @@ TEST(PackageSetup, CatalogueFolderGetsTheDriversAccessList)
     // A first reader whom the system does not let set the list still makes
     // the folder and reads; the next installation sets the list.
     ASSERT_NO_FATAL_FAILURE(RemoveCatalogueFolder());
-    rights.AnswerSetWith(ERROR_ACCESS_DENIED);
+    rights.setAnswer = ERROR_ACCESS_DENIED;
     EXPECT_EQ(0, LoadLabelCatalogueToChange(labels, MaxLabels, nullptr));
     EXPECT_TRUE(FileExists(CatalogueFolder()));
     EXPECT_TRUE(rights.TakeSets().empty());
-    rights.AnswerSetWith(ERROR_SUCCESS);
+    rights.setAnswer = ERROR_SUCCESS;
     NoticeInstallation(package);
     ExpectListSet(rights, CatalogueFolderAccess::Open, true, "installation after a refused first reader");
 }
