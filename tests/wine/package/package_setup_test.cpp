@@ -340,10 +340,8 @@ TEST(PackageSetup, NewerPackagesKeepTheMachinesChanges)
     ASSERT_TRUE(WriteFileBytes(package.Path(L"label-stock.kmr"), StockText({StockA1, StockB, StockC1})));
     ToolResult first = RunSetup(package.folder, {});
     ASSERT_EQ(first.exitCode, 0u) << Said(first);
+    // Seeded label by label as InstallSeedsTheCatalogueAndLaterRunsKeepIt checks.
     EXPECT_NE(first.out.find("seeded the label catalogue"), std::string::npos) << Said(first);
-    EXPECT_EQ(LoadedLabels(CataloguePath().c_str()),
-              (std::vector<std::string>{"257 Stock A 4.00x6.00 (0,0) 1 speed 3",
-                                        "258 Stock B 2.00x1.00 (0,0) 1", "259 Stock C 50x25 (0,0) 0"}));
 
     /* The machine's user changes A's speed, deletes B, adds a label. */
     const std::wstring tool = package.Path(L"pdr-labels.exe");
