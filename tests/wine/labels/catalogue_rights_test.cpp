@@ -56,7 +56,7 @@ protected:
 
 /* A refusal lasts, so it is answered at once, as a refusal, unlike readers
  * that hold the file; the old catalogue stays whole either way, and the
- * tool says who manages the list, refused at once or only at the replace. */
+ * tool, whose probe meets the same refusal, says who manages the list. */
 TEST_F(CatalogueRightsTest, RefusedSavesLeaveTheCatalogueWholeAndSaySo)
 {
     CatalogueRights rights;
