@@ -10,16 +10,14 @@ namespace {
 using Access = CatalogueFolderAccess;
 using Event = CatalogueFolderEvent;
 
-struct DecisionCase {
-    Event event;
-    Access now;
-    Access set;
-    bool owner;
-};
-
 TEST(CatalogueFolderAccess, EveryEventSetsItsList)
 {
-    const DecisionCase cases[] = {
+    const struct {
+        Event event;
+        Access now;
+        Access set;
+        bool owner;
+    } cases[] = {
         // A first reader opens the folder to users and leaves the owner.
         {Event::Made, Access::Other, Access::Open, false},
         // An installation keeps a lock and repairs anything else.
@@ -31,7 +29,7 @@ TEST(CatalogueFolderAccess, EveryEventSetsItsList)
         {Event::Unlock, Access::Locked, Access::Open, true},
         {Event::Unlock, Access::Other, Access::Open, true},
     };
-    for (const DecisionCase& c : cases) {
+    for (const auto& c : cases) {
         const CatalogueFolderDecision decision = DecideCatalogueFolderAccess(c.event, c.now);
         EXPECT_EQ(c.set, decision.access) << static_cast<int>(c.event) << "/" << static_cast<int>(c.now);
         EXPECT_EQ(c.owner, decision.ownerAdministrators) << static_cast<int>(c.event);

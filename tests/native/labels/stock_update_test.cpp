@@ -4,12 +4,12 @@
 
 #include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
 
 #include <sstream>
 #include <string>
 
 #include "common_app_data.h"
+#include "label_fixtures.h"
 #include "labels/given_stocks.h"
 #include "labels/stock_update.h"
 
@@ -26,16 +26,12 @@ LabelList ParseList(const std::string& text)
     std::istringstream labels(text);
     std::string item;
     while (std::getline(labels, item, '|')) {
-        LabelEntry& label = list.Labels[list.Count++];
         std::istringstream fields(item);
         std::string name, width, settings;
-        fields >> name >> width >> settings >> label.id;
-        snprintf(label.name, sizeof label.name, "%s", name.c_str());
-        snprintf(label.width, sizeof label.width, "%s", width.c_str());
-        snprintf(label.length, sizeof label.length, "6.00");
-        snprintf(label.horzOffset, sizeof label.horzOffset, "0");
-        snprintf(label.vertOffset, sizeof label.vertOffset, "0");
-        label.units = Inches;
+        int id = 0;
+        fields >> name >> width >> settings >> id;
+        LabelEntry& label = list.Labels[list.Count++] =
+            MakeLabel(name.c_str(), width.c_str(), "6.00", Inches, id);
         for (size_t at = 0; at < settings.size(); ++at) {
             int value = atoi(settings.c_str() + at + 1);
             if (settings[at] == 's') {
@@ -165,14 +161,25 @@ TEST(UpdateStockLabels, TellsGivenUnchangedLabelsFromTheOthers)
         EXPECT_EQ(IsGivenUnchanged(machine.Labels[i], given), expected[i]) << machine.Labels[i].name;
 }
 
-class StockUpdateFiles : public CommonAppDataTest {
-protected:
-    static ino_t FileIdentity(const std::string& path)
-    {
-        struct stat status;
-        return stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
-    }
-};
+/* The file's labels as DescribeList writes them; "<unread>" when the
+ * loader could not read all of it. */
+std::string SavedList(const std::string& path)
+{
+    LabelList list = {};
+    FILE* file = fopen(path.c_str(), "rb");
+    const bool whole = file != nullptr && ReadWholeLabelFile(file, &list);
+    if (file != nullptr)
+        fclose(file);
+    return whole ? DescribeList(list) : "<unread>";
+}
+
+ino_t FileIdentity(const std::string& path)
+{
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
+using StockUpdateFiles = CommonAppDataTest;
 
 TEST_F(StockUpdateFiles, SavesTheCatalogueThenTheGivenStocksAndNothingWhenUnchanged)
 {
@@ -181,18 +188,8 @@ TEST_F(StockUpdateFiles, SavesTheCatalogueThenTheGivenStocksAndNothingWhenUnchan
     static StockUpdate update;
     UpdateStockLabels(ParseList("Own 2 - 257"), ParseList("A 4 s3 257"), LabelList{}, &update);
     ASSERT_TRUE(SaveStockUpdate(update, path.c_str()));
-
-    LabelList saved = {};
-    FILE* file = fopen(catalogue.c_str(), "rb");
-    ASSERT_NE(file, nullptr);
-    EXPECT_TRUE(ReadWholeLabelFile(file, &saved));
-    fclose(file);
-    EXPECT_EQ(DescribeList(saved), "Own 2 - 257|A 4 s3 258");
-    file = fopen((catalogue + ".given").c_str(), "rb");
-    ASSERT_NE(file, nullptr);
-    EXPECT_TRUE(ReadWholeLabelFile(file, &saved));
-    fclose(file);
-    EXPECT_EQ(DescribeList(saved), "A 4 s3 257");
+    EXPECT_EQ(SavedList(catalogue), "Own 2 - 257|A 4 s3 258");
+    EXPECT_EQ(SavedList(catalogue + ".given"), "A 4 s3 257");
 
     /* Every save renames a new file into place, so an unchanged identity
      * means the file was not written. */

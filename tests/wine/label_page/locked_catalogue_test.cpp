@@ -58,7 +58,7 @@ TEST(LockedCatalogue, ManageLabelsAndTheLabelPageTellWhoManagesTheList)
     EXPECT_EQ(L"", WideText(dialog, IDC_MANAGE_LOCKED_NOTE));
     FillLabelFields(dialog, "B", "2.00", "3.00");
     PressButton(dialog, IDC_MANAGE_ADD);
-    rights.RefuseReplace(true);
+    rights.replaceRefused = true;
     PressButton(dialog, IDOK);
     std::vector<CapturedMessageBox> boxes = sheet->WaitForMessageBoxes(1);
     ASSERT_EQ(1u, boxes.size());
@@ -67,10 +67,10 @@ TEST(LockedCatalogue, ManageLabelsAndTheLabelPageTellWhoManagesTheList)
     EXPECT_EQ(before, FileBytes(guard.Path()));
     PressButton(dialog, IDCANCEL);
     EXPECT_TRUE(WaitGone(dialog));
-    rights.RefuseReplace(false);
+    rights.replaceRefused = false;
 
     // Locked: the page offers no save, the dialog opens read-only.
-    rights.Lock(true);
+    rights.locked = true;
     pickFirst();
     EXPECT_FALSE(sheet->IsEnabled(IDC_LABEL_SAVE_SETTINGS));
     EXPECT_TRUE(sheet->IsEnabled(IDC_LABEL_MANAGE));

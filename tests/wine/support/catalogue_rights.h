@@ -2,8 +2,8 @@
  * What Windows would allow or refuse around the catalogue, at its seams:
  * Wine keeps no access lists and enforces none.  While a CatalogueRights
  * lives, every access list set on a folder is recorded (and read back as
- * set), and the opens and the rename of a save answer as a locked folder
- * or a refused replace would; the real calls are back when it goes.
+ * set), the opens and the rename of a save answer as its fields say, and
+ * the catalogue's waits are counted; the real calls are back when it goes.
  */
 #ifndef PDR_TESTS_CATALOGUE_RIGHTS_H
 #define PDR_TESTS_CATALOGUE_RIGHTS_H
@@ -15,33 +15,40 @@
 
 #include "labels/catalogue_folder_access.h"
 
-/* One SetNamedSecurityInfoW call: the folder, its DACL as the system
- * renders it, and whether the owner became Administrators. */
+/* One SetNamedSecurityInfoW call: the folder, and the owner when one was
+ * set followed by the DACL, as the system renders them. */
 struct FolderListSet {
     std::wstring folder;
-    std::string dacl;
-    bool ownerAdministrators;
+    std::string sddl;
 };
 
-class CatalogueRights {
-public:
+struct CatalogueRights {
     CatalogueRights();
     ~CatalogueRights();
+
     /* Users may only read: no file may be added to the folder, none
      * replaced. */
-    void Lock(bool locked);
+    bool locked = false;
     /* The catalogue may not be replaced (its folder still takes files). */
-    void RefuseReplace(bool refused);
-    /* A file at `path` that a save of another user left: the system
-     * answers a new file there with "access denied". */
-    void LeaveOthersFile(const std::wstring& path);
-    /* The system's answers to setting a list, ERROR_SUCCESS by default. */
-    void AnswerSetWith(DWORD error);
+    bool replaceRefused = false;
+    /* A file a save of another user left: the system answers a new file
+     * there with "access denied". */
+    std::wstring othersFile;
+    /* The system's answer to setting a list. */
+    DWORD setAnswer = ERROR_SUCCESS;
+    /* The catalogue's waits (each still waits), as for a reader that
+     * holds the file. */
+    int waits = 0;
+    /* The lists set since the last TakeSets, and the last one set: what
+     * reading the folder's list answers. */
+    std::vector<FolderListSet> sets;
+    std::string lastSet;
 
     /* The lists set since the last call, then forgotten. */
     std::vector<FolderListSet> TakeSets();
-    /* The driver's list as the system renders a DACL. */
-    static std::string Expected(CatalogueFolderAccess access);
+    /* The driver's list as a set of it is recorded, with the owner
+     * Administrators when `ownerAdministrators`. */
+    static std::string Expected(CatalogueFolderAccess access, bool ownerAdministrators);
 };
 
 #endif
