@@ -22,6 +22,7 @@
 #include <msxml2.h>
 
 #include "print_ticket/ticket_values.h"
+#include "print_ticket/xml_text_win32.h"
 #include "settings/catalogue_labels.h"
 #include "settings/printer_options.h"
 
@@ -51,6 +52,11 @@ TicketReading ReadTicketDocument(IXMLDOMDocument2* document, TicketValues* value
  * `privatePrefix`: one element under the root per setting present, in the
  * table's order; or null.  free() it. */
 wchar_t* ComposeTicketText(const TicketValues& values, const char* privatePrefix = "pdr");
+
+/* Appends the element of setting `index` of `values` (one present), the
+ * driver's namespace under `xml.PrivatePrefix`, as ComposeTicketText
+ * writes it under the root. */
+void AppendTicketSetting(XmlText& xml, const TicketValues& values, int index);
 
 /* Writes `values` into a caller's ticket: each setting present replaces the
  * element of the same kind and name (by namespace, whatever the prefix) and
