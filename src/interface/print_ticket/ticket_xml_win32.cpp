@@ -93,21 +93,45 @@ bool ResolveName(const PrefixMap& map, const wchar_t* qualified, TicketSpace* sp
     return true;
 }
 
+/* The local name of `node` when it is an element of the framework, else
+ * null; SysFreeString() it. */
+BSTR FrameworkLocalName(IXMLDOMNode* node)
+{
+    DOMNodeType type;
+    BSTR base = nullptr;
+    BSTR uri = nullptr;
+    const bool framework = SUCCEEDED(node->get_nodeType(&type)) && type == NODE_ELEMENT &&
+                           SUCCEEDED(node->get_baseName(&base)) && base != nullptr &&
+                           SUCCEEDED(node->get_namespaceURI(&uri)) && uri != nullptr &&
+                           wcscmp(uri, FrameworkNamespace) == 0;
+    SysFreeString(uri);
+    if (!framework) {
+        SysFreeString(base);
+        base = nullptr;
+    }
+    return base;
+}
+
 }  // namespace
 
 bool IsFrameworkElement(IXMLDOMNode* node, const wchar_t* name)
 {
-    DOMNodeType type;
-    if (FAILED(node->get_nodeType(&type)) || type != NODE_ELEMENT)
-        return false;
-    BSTR base = nullptr;
-    BSTR uri = nullptr;
-    const bool match = SUCCEEDED(node->get_baseName(&base)) && base != nullptr && wcscmp(base, name) == 0 &&
-                       SUCCEEDED(node->get_namespaceURI(&uri)) && uri != nullptr &&
-                       wcscmp(uri, FrameworkNamespace) == 0;
+    BSTR base = FrameworkLocalName(node);
+    const bool match = base != nullptr && wcscmp(base, name) == 0;
     SysFreeString(base);
-    SysFreeString(uri);
     return match;
+}
+
+SettingElement SettingElementOf(IXMLDOMNode* node)
+{
+    BSTR base = FrameworkLocalName(node);
+    SettingElement element = SettingElement::None;
+    if (base != nullptr && wcscmp(base, L"Feature") == 0)
+        element = SettingElement::Feature;
+    else if (base != nullptr && wcscmp(base, L"ParameterInit") == 0)
+        element = SettingElement::Parameter;
+    SysFreeString(base);
+    return element;
 }
 
 bool ElementName(IXMLDOMNode* node, const PrefixMap& map, TicketSpace* space, char* local)
@@ -305,9 +329,10 @@ TicketReading ReadTicketDocument(IXMLDOMDocument2* document, TicketValues* value
     IXMLDOMNode* child = nullptr;
     root->get_firstChild(&child);
     while (child != nullptr) {
-        if (IsFrameworkElement(child, L"Feature"))
+        const SettingElement element = SettingElementOf(child);
+        if (element == SettingElement::Feature)
             ReadFeature(child, map, values);
-        else if (IsFrameworkElement(child, L"ParameterInit"))
+        else if (element == SettingElement::Parameter)
             ReadParameter(child, map, values);
         IXMLDOMNode* next = nullptr;
         child->get_nextSibling(&next);
