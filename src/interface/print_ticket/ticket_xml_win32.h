@@ -1,9 +1,10 @@
 /*
  * Print ticket and capabilities documents through the system's MSXML 6
  * DOM: the document text is composed whole and loaded in one parse (a
- * caller's ticket gets the composed settings' elements moved into it), and
- * a ticket is read by walking its elements.  Names resolve through the
- * prefixes the document's root declares.
+ * caller's ticket is composed anew around its own nodes and loaded back
+ * into the caller's document), and a ticket is read by walking its
+ * elements.  Names resolve through the prefixes the document's root
+ * declares.
  *
  * Composing text instead of creating each node through the DOM saves a COM
  * call per element, attribute and text (thousands for a 128-label
