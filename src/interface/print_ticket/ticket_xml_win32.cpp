@@ -23,7 +23,11 @@ void ReadPrefixes(IXMLDOMElement* root, PrefixMap* map)
     long count = 0;
     attributes->get_length(&count);
     map->Complete = true;
-    for (long i = 0; i < count && map->Complete; ++i) {
+    /* One index past the length: Wine's msxml reports the declarations of
+     * an element without other attributes one index late (the first at 0
+     * and 1, the last at the length); a prefix already read is that repeat,
+     * as no element declares one twice. */
+    for (long i = 0; i <= count && map->Complete; ++i) {
         IXMLDOMNode* attribute = nullptr;
         BSTR name = nullptr;
         VARIANT value;
@@ -31,6 +35,7 @@ void ReadPrefixes(IXMLDOMElement* root, PrefixMap* map)
         const bool declaration = SUCCEEDED(attributes->get_item(i, &attribute)) && attribute != nullptr &&
                                  SUCCEEDED(attribute->get_nodeName(&name)) && name != nullptr &&
                                  wcsncmp(name, L"xmlns:", 6) == 0 && wcslen(name + 6) < TicketPrefixChars &&
+                                 PrefixNamespace(*map, name + 6) < 0 &&
                                  SUCCEEDED(attribute->get_nodeValue(&value)) && value.vt == VT_BSTR &&
                                  value.bstrVal != nullptr;
         /* A declaration the map has no room for leaves it incomplete. */

@@ -316,6 +316,14 @@ TEST_F(PrintTicketProvider, ACallersTicketKeepsWhatOthersPutThere)
          L"version='1'/><!--after-->",
          {},
          {L"<?xml", L"<!--before-->", L"PrintTicket", L"<!--after-->"}},
+        // Declarations the only attributes of the root (Wine's msxml lists them one index late).
+        {L"<psf:PrintTicket "
+         L"xmlns:psf='http://schemas.microsoft.com/windows/2003/08/printing/printschemaframework' "
+         L"xmlns:own='urn:schemas-pellucidor-systems:pdr7300:print-schema:v1'>"
+         L"<psf:ParameterInit name='own:PrintSpeed'><psf:Value>1</psf:Value></psf:ParameterInit>"
+         L"</psf:PrintTicket>",
+         {},
+         {}},
     };
     for (const auto& caller : tickets) {
         IXMLDOMDocument2* ticket = NewQueryableDocument();
