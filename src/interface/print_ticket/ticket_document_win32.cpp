@@ -1,8 +1,5 @@
 /* The text of tickets and capabilities documents, composed whole. */
-#include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
-#include <wchar.h>
 
 #include "print_ticket/ticket_media.h"
 #include "print_ticket/ticket_xml_win32.h"
@@ -21,148 +18,6 @@ const wchar_t RootAttributes[] =
     L" xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\" version=\"1\"";
 
 enum { DisplayNameChars = 256 };
-
-/* A growing text; a failed allocation leaves it failed and every later
- * append does nothing. */
-struct XmlText {
-    wchar_t* Data = nullptr;
-    size_t Length = 0;
-    size_t Capacity = 0;
-    bool Failed = false;
-    const char* PrivatePrefix = "pdr"; /* the driver's namespace's */
-
-    ~XmlText()
-    {
-        free(Data);
-    }
-
-    bool Reserve(size_t more)
-    {
-        if (Failed)
-            return false;
-        if (Length + more + 1 <= Capacity)
-            return true;
-        size_t capacity = Capacity == 0 ? 16384 : Capacity * 2;
-        while (capacity < Length + more + 1)
-            capacity *= 2;
-        wchar_t* grown = static_cast<wchar_t*>(realloc(Data, capacity * sizeof(wchar_t)));
-        if (grown == nullptr) {
-            Failed = true;
-            return false;
-        }
-        Data = grown;
-        Capacity = capacity;
-        return true;
-    }
-
-    void Append(const wchar_t* text)
-    {
-        const size_t length = wcslen(text);
-        if (!Reserve(length))
-            return;
-        memcpy(Data + Length, text, (length + 1) * sizeof(wchar_t));
-        Length += length;
-    }
-
-    void AppendAscii(const char* text)
-    {
-        const size_t length = strlen(text);
-        if (!Reserve(length))
-            return;
-        for (size_t i = 0; i <= length; ++i)
-            Data[Length + i] = static_cast<unsigned char>(text[i]);
-        Length += length;
-    }
-
-    /* Character data and attribute values alike.  Markup characters become
-     * entities; tab, line feed and carriage return become character
-     * references, which a parser keeps as they are (a literal one would be
-     * normalised: a carriage return to a line feed, any of them to a space
-     * in an attribute).  What XML 1.0 cannot carry at all (the other C0
-     * controls, U+FFFE, U+FFFF, an unpaired surrogate) is left out: a label
-     * name holding one is found again by its paper id (ticket_conversion.h). */
-    void AppendEscaped(const wchar_t* text)
-    {
-        for (; *text != L'\0'; ++text) {
-            const wchar_t c = *text;
-            switch (c) {
-            case L'<':
-                Append(L"&lt;");
-                break;
-            case L'>':
-                Append(L"&gt;");
-                break;
-            case L'&':
-                Append(L"&amp;");
-                break;
-            case L'"':
-                Append(L"&quot;");
-                break;
-            case L'\t':
-                Append(L"&#9;");
-                break;
-            case L'\n':
-                Append(L"&#10;");
-                break;
-            case L'\r':
-                Append(L"&#13;");
-                break;
-            default:
-                if (IsXmlCharacter(text)) {
-                    const size_t units = IsHighSurrogate(c) ? 2 : 1;
-                    AppendUnits(text, units);
-                    text += units - 1;
-                }
-            }
-        }
-    }
-
-    void AppendUnits(const wchar_t* units, size_t count)
-    {
-        if (!Reserve(count))
-            return;
-        memcpy(Data + Length, units, count * sizeof(wchar_t));
-        Length += count;
-        Data[Length] = L'\0';
-    }
-
-    static bool IsHighSurrogate(wchar_t c)
-    {
-        return c >= 0xD800 && c <= 0xDBFF;
-    }
-
-    static bool IsLowSurrogate(wchar_t c)
-    {
-        return c >= 0xDC00 && c <= 0xDFFF;
-    }
-
-    /* Whether the character at `at` (a whole pair for a high surrogate) is
-     * one XML 1.0 allows, other than tab, line feed and carriage return. */
-    static bool IsXmlCharacter(const wchar_t* at)
-    {
-        const wchar_t c = *at;
-        if (IsHighSurrogate(c))
-            return IsLowSurrogate(at[1]);
-        return c >= 0x20 && !IsLowSurrogate(c) && c != 0xFFFE && c != 0xFFFF;
-    }
-
-    void AppendNumber(int64_t value)
-    {
-        char digits[32];
-        snprintf(digits, sizeof digits, "%lld", static_cast<long long>(value));
-        AppendAscii(digits);
-    }
-
-    /* The text handed over, or null when it could not be composed. */
-    wchar_t* Take()
-    {
-        if (Failed)
-            return nullptr;
-        wchar_t* text = Data;
-        Data = nullptr;
-        return text;
-    }
-};
 
 void AppendPrefixOf(XmlText& xml, TicketSpace space)
 {
@@ -267,36 +122,6 @@ void AppendTicketChoice(XmlText& xml, const TicketSetting& setting, int64_t valu
     OpenNamed(xml, "Option", setting.Space, choice.Name);
     Close(xml, "Option");
     Close(xml, "Feature");
-}
-
-void AppendTicketSetting(XmlText& xml, const TicketValues& values, int index)
-{
-    const TicketSetting& setting = TicketSettings[index];
-    const int64_t value = values.Values[index].Number;
-    switch (setting.Kind) {
-    case TicketKind::Paper:
-        OpenNamed(xml, "Feature", setting.Space, setting.Name);
-        OpenMediaOption(xml, values.Paper.PaperSize);
-        AppendMediaSize(xml, values.Paper.WidthMicrons, values.Paper.LengthMicrons);
-        Close(xml, "Option");
-        Close(xml, "Feature");
-        break;
-    case TicketKind::Choice:
-        AppendTicketChoice(xml, setting, value);
-        break;
-    case TicketKind::Text: {
-        char16_t wide[LabelNameSize] = {};
-        WidenCodePageText(wide, LabelNameSize, values.Text);
-        OpenNamed(xml, "ParameterInit", setting.Space, setting.Name);
-        AppendStringValue(xml, reinterpret_cast<const wchar_t*>(wide));
-        Close(xml, "ParameterInit");
-        break;
-    }
-    default:
-        OpenNamed(xml, "ParameterInit", setting.Space, setting.Name);
-        AppendIntegerValue(xml, value);
-        Close(xml, "ParameterInit");
-    }
 }
 
 void OpenRoot(XmlText& xml, const char* root)
@@ -415,6 +240,36 @@ void AppendDeviceProperties(XmlText& xml, const DriverDevMode& merged)
 }
 
 }  // namespace
+
+void AppendTicketSetting(XmlText& xml, const TicketValues& values, int index)
+{
+    const TicketSetting& setting = TicketSettings[index];
+    const int64_t value = values.Values[index].Number;
+    switch (setting.Kind) {
+    case TicketKind::Paper:
+        OpenNamed(xml, "Feature", setting.Space, setting.Name);
+        OpenMediaOption(xml, values.Paper.PaperSize);
+        AppendMediaSize(xml, values.Paper.WidthMicrons, values.Paper.LengthMicrons);
+        Close(xml, "Option");
+        Close(xml, "Feature");
+        break;
+    case TicketKind::Choice:
+        AppendTicketChoice(xml, setting, value);
+        break;
+    case TicketKind::Text: {
+        char16_t wide[LabelNameSize] = {};
+        WidenCodePageText(wide, LabelNameSize, values.Text);
+        OpenNamed(xml, "ParameterInit", setting.Space, setting.Name);
+        AppendStringValue(xml, reinterpret_cast<const wchar_t*>(wide));
+        Close(xml, "ParameterInit");
+        break;
+    }
+    default:
+        OpenNamed(xml, "ParameterInit", setting.Space, setting.Name);
+        AppendIntegerValue(xml, value);
+        Close(xml, "ParameterInit");
+    }
+}
 
 wchar_t* ComposeTicketText(const TicketValues& values, const char* privatePrefix)
 {

@@ -50,6 +50,13 @@ int PrefixNamespace(const PrefixMap& map, const wchar_t* prefix);
 /* Whether `node` is the framework's element `name`. */
 bool IsFrameworkElement(IXMLDOMNode* node, const wchar_t* name);
 
+/* The framework elements a ticket's settings are written as. */
+enum class SettingElement { None, Feature, Parameter };
+
+/* Which of them `node` is (psf:Feature, psf:ParameterInit), looking at
+ * each of its names once. */
+SettingElement SettingElementOf(IXMLDOMNode* node);
+
 /* The element's "name" attribute resolved to one of the settings'
  * namespaces and an ASCII local name (TicketNameBytes), or false. */
 bool ElementName(IXMLDOMNode* node, const PrefixMap& map, TicketSpace* space, char* local);

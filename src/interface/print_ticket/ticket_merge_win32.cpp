@@ -4,31 +4,25 @@
  * converted itself, its record snapshot, other namespaces): each setting
  * replaces the element of its kind and name, and the rest stays as it is.
  *
- * The settings are composed and parsed into a second document, as a whole
- * ticket is, and copies of their elements put in: through importNode where
- * the DOM has it (MSXML 6), else a deep clone (Wine's msxml answers
- * E_NOTIMPL to importNode; it takes a clone of another document's element
- * whole, whereas the element itself, moved, would keep pointing into the
- * second document after that is gone).
+ * The document's text is composed anew and loaded back into the caller's
+ * own document object, which keeps its properties; only its nodes are new.
+ * Every node of the caller's goes in as the DOM serialises it, except the
+ * root's elements the settings replace: those are composed as a whole
+ * ticket's are, each in the place of the one it replaces, and the settings
+ * the root lacked follow its last child.  One parse of the whole ticket
+ * costs less than parsing the settings into a second document and copying
+ * each element over: Wine's msxml has no importNode, and its clone of
+ * another document's element carries every namespace declaration along,
+ * which doubled the ticket's text.  Nothing is changed before the parse,
+ * and should it fail (a node built through the DOM whose text XML cannot
+ * carry), the caller's nodes are put back as they were.
  */
 #include <stdlib.h>
 #include <wchar.h>
 
 #include "print_ticket/ticket_dom_win32.h"
 
-/* IXMLDOMDocument3, which the compiler's headers lack.  Outside the
- * anonymous namespace: there, with no class of this file deriving from it,
- * the compiler would take a call through it for one that never happens. */
-struct XmlDomDocument3 : IXMLDOMDocument2 {
-    virtual HRESULT STDMETHODCALLTYPE validateNode(IXMLDOMNode* node, IXMLDOMParseError** error) = 0;
-    virtual HRESULT STDMETHODCALLTYPE importNode(IXMLDOMNode* node, VARIANT_BOOL deep,
-                                                 IXMLDOMNode** clone) = 0;
-};
-
 namespace {
-
-/* {2933BF96-7B36-11d2-B20E-00C04F983E60} */
-const IID IidXmlDomDocument3 = {0x2933bf96, 0x7b36, 0x11d2, {0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98, 0x3e, 0x60}};
 
 /* The prefixes the composed text's markup and values use besides the
  * driver's own; the caller's root must leave each free or bind it alike,
@@ -43,27 +37,12 @@ const struct {
                       {L"xsd", NamespaceSchema, SchemaNamespace}};
 /* The driver's prefix: the usual one, or the next the root leaves free. */
 const char* const PrivatePrefixes[] = {"pdr", "pdr1", "pdr2", "pdr3"};
+enum { PrivatePrefixChars = 8 };
 
-bool Declare(IXMLDOMElement* root, const wchar_t* prefix, const wchar_t* uri)
-{
-    wchar_t name[TicketPrefixChars + 8];
-    swprintf(name, sizeof name / sizeof name[0], L"xmlns:%ls", prefix);
-    BSTR attribute = SysAllocString(name);
-    VARIANT value;
-    VariantInit(&value);
-    value.vt = VT_BSTR;
-    value.bstrVal = SysAllocString(uri);
-    const bool declared =
-        attribute != nullptr && value.bstrVal != nullptr && root->setAttribute(attribute, value) == S_OK;
-    VariantClear(&value);
-    SysFreeString(attribute);
-    return declared;
-}
-
-/* The driver's prefix for the root, every prefix the text uses declared on
- * it; null when the root binds one of the markup's to another namespace,
- * or declares more prefixes than were read (one of them might be ours). */
-const char* DeclarePrefixes(IXMLDOMElement* root, const PrefixMap& map)
+/* The driver's prefix for the root (`own` gets it widened), or null when
+ * the root binds one of the markup's to another namespace, or declares more
+ * prefixes than were read (one of them might be ours). */
+const char* ChoosePrivatePrefix(const PrefixMap& map, wchar_t* own)
 {
     if (!map.Complete)
         return nullptr;
@@ -72,25 +51,82 @@ const char* DeclarePrefixes(IXMLDOMElement* root, const PrefixMap& map)
         if (bound >= 0 && bound != markup.Namespace)
             return nullptr;
     }
-    wchar_t own[8] = L"";
-    const char* chosen = nullptr;
     for (const char* prefix : PrivatePrefixes) {
-        mbstowcs(own, prefix, sizeof own / sizeof own[0]);
+        mbstowcs(own, prefix, PrivatePrefixChars);
         const int bound = PrefixNamespace(map, own);
-        if (bound < 0 || bound == NamespacePrivate) {
-            chosen = prefix;
-            break;
-        }
+        if (bound < 0 || bound == NamespacePrivate)
+            return prefix;
     }
-    if (chosen == nullptr)
-        return nullptr;
+    return nullptr;
+}
+
+void AppendDeclaration(XmlText& xml, const wchar_t* prefix, const wchar_t* uri)
+{
+    xml.Append(L" xmlns:");
+    xml.Append(prefix);
+    xml.Append(L"=\"");
+    xml.AppendEscaped(uri);
+    xml.Append(L"\"");
+}
+
+/* Every prefix the settings' text uses that the root leaves free. */
+void AppendDeclarations(XmlText& xml, const PrefixMap& map, const wchar_t* own)
+{
     for (const auto& markup : MarkupPrefixes) {
-        if (PrefixNamespace(map, markup.Prefix) < 0 && !Declare(root, markup.Prefix, markup.Uri))
-            return nullptr;
+        if (PrefixNamespace(map, markup.Prefix) < 0)
+            AppendDeclaration(xml, markup.Prefix, markup.Uri);
     }
-    if (PrefixNamespace(map, own) < 0 && !Declare(root, own, PrivateTicketNamespace))
-        return nullptr;
-    return chosen;
+    if (PrefixNamespace(map, own) < 0)
+        AppendDeclaration(xml, own, PrivateTicketNamespace);
+}
+
+/* How much of `text`, a childless element's serialisation ("<name .../>"
+ * or "<name ...></name>"), comes before what closes its start tag; 0 when
+ * it is neither. */
+size_t OpenStartTagLength(const wchar_t* text, size_t length, const wchar_t* tag, size_t tagLength)
+{
+    if (length > 2 && wmemcmp(text + length - 2, L"/>", 2) == 0)
+        return length - 2;
+    const size_t endTag = tagLength + 3;
+    if (length > endTag + 1 && text[length - endTag - 1] == L'>' &&
+        wmemcmp(text + length - endTag, L"</", 2) == 0 &&
+        wmemcmp(text + length - endTag + 2, tag, tagLength) == 0 && text[length - 1] == L'>')
+        return length - endTag - 1;
+    return 0;
+}
+
+/* The node as the DOM serialises it. */
+bool AppendNodeText(XmlText& xml, IXMLDOMNode* node)
+{
+    BSTR text = nullptr;
+    const bool read = node->get_xml(&text) == S_OK && text != nullptr;
+    if (read)
+        xml.AppendUnits(text, SysStringLen(text));
+    SysFreeString(text);
+    return read;
+}
+
+/* The root's start tag with its attributes, from a copy of it without
+ * children (serialised "<name .../>" or "<name ...></name>"), and with the
+ * declarations the settings need. */
+bool AppendStartTag(XmlText& xml, IXMLDOMElement* root, const BSTR tag, const PrefixMap& map,
+                    const wchar_t* own)
+{
+    IXMLDOMNode* shell = nullptr;
+    BSTR text = nullptr;
+    const bool serialised = root->cloneNode(VARIANT_FALSE, &shell) == S_OK && shell != nullptr &&
+                            shell->get_xml(&text) == S_OK && text != nullptr;
+    const size_t length =
+        serialised ? OpenStartTagLength(text, SysStringLen(text), tag, SysStringLen(tag)) : 0;
+    const bool read = length > 0;
+    if (read) {
+        xml.AppendUnits(text, length);
+        AppendDeclarations(xml, map, own);
+        xml.Append(L">");
+    }
+    SysFreeString(text);
+    Release(shell);
+    return read;
 }
 
 bool WrittenAsFeature(const TicketSetting& setting)
@@ -98,70 +134,114 @@ bool WrittenAsFeature(const TicketSetting& setting)
     return setting.Kind == TicketKind::Paper || setting.Kind == TicketKind::Choice;
 }
 
-/* The root's elements the settings replace, by the table's index: the
- * first of each; a later one of the same name is removed, so that each
- * setting is there once.  The caller releases what is found. */
-void FindSettingElements(IXMLDOMElement* root, const PrefixMap& map, IXMLDOMNode** found)
+/* The table's index of the setting `child` is the element of, or -1. */
+int SettingOfElement(IXMLDOMNode* child, const PrefixMap& map)
 {
-    IXMLDOMNode* child = nullptr;
-    root->get_firstChild(&child);
-    while (child != nullptr) {
-        IXMLDOMNode* next = nullptr;
-        child->get_nextSibling(&next);
-        const bool feature = IsFrameworkElement(child, L"Feature");
-        TicketSpace space;
-        char local[TicketNameBytes];
-        const int index =
-            (feature || IsFrameworkElement(child, L"ParameterInit")) && ElementName(child, map, &space, local)
-                ? FindTicketSetting(space, local)
-                : -1;
-        if (index >= 0 && WrittenAsFeature(TicketSettings[index]) == feature) {
-            IXMLDOMNode* removed = nullptr;
-            if (found[index] == nullptr) {
-                found[index] = child;
-                child = nullptr;
-            } else {
-                root->removeChild(child, &removed);
-            }
-            Release(removed);
-        }
-        Release(child);
-        child = next;
-    }
+    const SettingElement element = SettingElementOf(child);
+    TicketSpace space;
+    char local[TicketNameBytes];
+    const int index = element != SettingElement::None && ElementName(child, map, &space, local)
+                          ? FindTicketSetting(space, local)
+                          : -1;
+    const bool feature = element == SettingElement::Feature;
+    return index >= 0 && WrittenAsFeature(TicketSettings[index]) == feature ? index : -1;
 }
 
-/* Copies the composed elements of `from` (one per setting present, in the
- * table's order) into `root`, over what `found` holds. */
-bool CopySettings(IXMLDOMDocument2* document, IXMLDOMElement* root, IXMLDOMElement* from,
-                  const TicketValues& values, IXMLDOMNode** found)
+/* The root's children, the first element of each setting present composed
+ * anew in its place and a later one of the same name left out, so that
+ * each setting is there once; then the settings the root lacked. */
+bool AppendRootContent(XmlText& xml, IXMLDOMElement* root, const PrefixMap& map, const TicketValues& values)
 {
-    XmlDomDocument3* importer = nullptr;
-    document->QueryInterface(IidXmlDomDocument3, reinterpret_cast<void**>(&importer));
+    bool seen[MaxTicketSettings] = {};
+    bool read = true;
     IXMLDOMNode* child = nullptr;
-    from->get_firstChild(&child);
-    bool moved = true;
-    for (int i = 0; i < TicketSettingCount && moved; ++i) {
-        if (!values.Values[i].Present)
-            continue;
+    root->get_firstChild(&child);
+    while (child != nullptr && read) {
+        const int index = SettingOfElement(child, map);
+        if (index < 0)
+            read = AppendNodeText(xml, child);
+        else if (!seen[index] && values.Values[index].Present)
+            AppendTicketSetting(xml, values, index);
+        else if (!seen[index])
+            read = AppendNodeText(xml, child);
+        if (index >= 0)
+            seen[index] = true;
         IXMLDOMNode* next = nullptr;
-        IXMLDOMNode* imported = nullptr;
-        IXMLDOMNode* placed = nullptr;
-        moved = child != nullptr && SUCCEEDED(child->get_nextSibling(&next));
-        if (moved && (importer == nullptr || importer->importNode(child, VARIANT_TRUE, &imported) != S_OK)) {
-            Release(imported);
-            moved = child->cloneNode(VARIANT_TRUE, &imported) == S_OK && imported != nullptr;
-        }
-        if (moved)
-            moved = (found[i] != nullptr ? root->replaceChild(imported, found[i], &placed)
-                                         : root->appendChild(imported, &placed)) == S_OK;
-        Release(placed);
-        Release(imported);
+        child->get_nextSibling(&next);
         Release(child);
         child = next;
     }
     Release(child);
-    Release(importer);
-    return moved;
+    for (int i = 0; i < TicketSettingCount && read; ++i) {
+        if (values.Values[i].Present && !seen[i])
+            AppendTicketSetting(xml, values, i);
+    }
+    return read;
+}
+
+bool AppendRoot(XmlText& xml, IXMLDOMElement* root, const PrefixMap& map, const TicketValues& values,
+                const wchar_t* own)
+{
+    BSTR tag = nullptr;
+    const bool composed = root->get_tagName(&tag) == S_OK && tag != nullptr &&
+                          AppendStartTag(xml, root, tag, map, own) &&
+                          AppendRootContent(xml, root, map, values);
+    if (composed) {
+        xml.Append(L"</");
+        xml.AppendUnits(tag, SysStringLen(tag));
+        xml.Append(L">");
+    }
+    SysFreeString(tag);
+    return composed;
+}
+
+/* The document's text: what stands before and after the root (its
+ * declaration, comments, instructions) as it is, the root composed. */
+bool ComposeDocument(XmlText& xml, IXMLDOMDocument2* document, IXMLDOMElement* root, const PrefixMap& map,
+                     const TicketValues& values, const wchar_t* own)
+{
+    bool composed = true;
+    IXMLDOMNode* child = nullptr;
+    document->get_firstChild(&child);
+    while (child != nullptr && composed) {
+        DOMNodeType type;
+        composed = SUCCEEDED(child->get_nodeType(&type));
+        if (composed)
+            composed =
+                type == NODE_ELEMENT ? AppendRoot(xml, root, map, values, own) : AppendNodeText(xml, child);
+        IXMLDOMNode* next = nullptr;
+        child->get_nextSibling(&next);
+        Release(child);
+        child = next;
+    }
+    Release(child);
+    return composed && !xml.Failed;
+}
+
+/* After a load that failed and left the document empty, its former nodes
+ * go back in their order: `first` and its siblings, which still hang
+ * together outside the document. */
+void PutBack(IXMLDOMDocument2* document, IXMLDOMNode* first)
+{
+    IXMLDOMElement* root = nullptr;
+    if (document->get_documentElement(&root) == S_OK && root != nullptr) {
+        Release(root);
+        return;
+    }
+    IXMLDOMNode* node = first;
+    if (node != nullptr)
+        node->AddRef();
+    bool moved = true;
+    while (node != nullptr && moved) {
+        IXMLDOMNode* next = nullptr;
+        IXMLDOMNode* placed = nullptr;
+        node->get_nextSibling(&next);
+        moved = document->appendChild(node, &placed) == S_OK;
+        Release(placed);
+        Release(node);
+        node = next;
+    }
+    Release(node);
 }
 
 bool LoadWholeTicket(IXMLDOMDocument2* document, const TicketValues& values)
@@ -186,22 +266,19 @@ bool WriteTicketValues(IXMLDOMDocument2* document, const TicketValues& values)
     }
     PrefixMap map;
     ReadPrefixes(root, &map);
-    const char* prefix = DeclarePrefixes(root, map);
-    IXMLDOMDocument2* scratch = prefix != nullptr ? CreateTicketDocument() : nullptr;
-    wchar_t* text = scratch != nullptr ? ComposeTicketText(values, prefix) : nullptr;
-    IXMLDOMElement* from = nullptr;
-    bool written = text != nullptr && LoadTicketText(scratch, text) &&
-                   scratch->get_documentElement(&from) == S_OK && from != nullptr;
-    free(text);
-    if (written) {
-        IXMLDOMNode* found[MaxTicketSettings] = {};
-        FindSettingElements(root, map, found);
-        written = CopySettings(document, root, from, values, found);
-        for (IXMLDOMNode*& node : found)
-            Release(node);
-    }
-    Release(from);
-    Release(scratch);
+    wchar_t own[PrivatePrefixChars] = L"";
+    XmlText xml;
+    xml.PrivatePrefix = ChoosePrivatePrefix(map, own);
+    const bool written =
+        xml.PrivatePrefix != nullptr && ComposeDocument(xml, document, root, map, values, own);
     Release(root);
-    return written;
+    if (!written)
+        return false;
+    IXMLDOMNode* first = nullptr;
+    document->get_firstChild(&first);
+    const bool loaded = LoadTicketText(document, xml.Data);
+    if (!loaded)
+        PutBack(document, first);
+    Release(first);
+    return loaded;
 }

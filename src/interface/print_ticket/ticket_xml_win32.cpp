@@ -23,7 +23,11 @@ void ReadPrefixes(IXMLDOMElement* root, PrefixMap* map)
     long count = 0;
     attributes->get_length(&count);
     map->Complete = true;
-    for (long i = 0; i < count && map->Complete; ++i) {
+    /* One index past the length: Wine's msxml reports the declarations of
+     * an element without other attributes one index late (the first at 0
+     * and 1, the last at the length); a prefix already read is that repeat,
+     * as no element declares one twice. */
+    for (long i = 0; i <= count && map->Complete; ++i) {
         IXMLDOMNode* attribute = nullptr;
         BSTR name = nullptr;
         VARIANT value;
@@ -31,6 +35,7 @@ void ReadPrefixes(IXMLDOMElement* root, PrefixMap* map)
         const bool declaration = SUCCEEDED(attributes->get_item(i, &attribute)) && attribute != nullptr &&
                                  SUCCEEDED(attribute->get_nodeName(&name)) && name != nullptr &&
                                  wcsncmp(name, L"xmlns:", 6) == 0 && wcslen(name + 6) < TicketPrefixChars &&
+                                 PrefixNamespace(*map, name + 6) < 0 &&
                                  SUCCEEDED(attribute->get_nodeValue(&value)) && value.vt == VT_BSTR &&
                                  value.bstrVal != nullptr;
         /* A declaration the map has no room for leaves it incomplete. */
@@ -93,21 +98,45 @@ bool ResolveName(const PrefixMap& map, const wchar_t* qualified, TicketSpace* sp
     return true;
 }
 
+/* The local name of `node` when it is an element of the framework, else
+ * null; SysFreeString() it. */
+BSTR FrameworkLocalName(IXMLDOMNode* node)
+{
+    DOMNodeType type;
+    BSTR base = nullptr;
+    BSTR uri = nullptr;
+    const bool framework = SUCCEEDED(node->get_nodeType(&type)) && type == NODE_ELEMENT &&
+                           SUCCEEDED(node->get_baseName(&base)) && base != nullptr &&
+                           SUCCEEDED(node->get_namespaceURI(&uri)) && uri != nullptr &&
+                           wcscmp(uri, FrameworkNamespace) == 0;
+    SysFreeString(uri);
+    if (!framework) {
+        SysFreeString(base);
+        base = nullptr;
+    }
+    return base;
+}
+
 }  // namespace
 
 bool IsFrameworkElement(IXMLDOMNode* node, const wchar_t* name)
 {
-    DOMNodeType type;
-    if (FAILED(node->get_nodeType(&type)) || type != NODE_ELEMENT)
-        return false;
-    BSTR base = nullptr;
-    BSTR uri = nullptr;
-    const bool match = SUCCEEDED(node->get_baseName(&base)) && base != nullptr && wcscmp(base, name) == 0 &&
-                       SUCCEEDED(node->get_namespaceURI(&uri)) && uri != nullptr &&
-                       wcscmp(uri, FrameworkNamespace) == 0;
+    BSTR base = FrameworkLocalName(node);
+    const bool match = base != nullptr && wcscmp(base, name) == 0;
     SysFreeString(base);
-    SysFreeString(uri);
     return match;
+}
+
+SettingElement SettingElementOf(IXMLDOMNode* node)
+{
+    BSTR base = FrameworkLocalName(node);
+    SettingElement element = SettingElement::None;
+    if (base != nullptr && wcscmp(base, L"Feature") == 0)
+        element = SettingElement::Feature;
+    else if (base != nullptr && wcscmp(base, L"ParameterInit") == 0)
+        element = SettingElement::Parameter;
+    SysFreeString(base);
+    return element;
 }
 
 bool ElementName(IXMLDOMNode* node, const PrefixMap& map, TicketSpace* space, char* local)
@@ -305,9 +334,10 @@ TicketReading ReadTicketDocument(IXMLDOMDocument2* document, TicketValues* value
     IXMLDOMNode* child = nullptr;
     root->get_firstChild(&child);
     while (child != nullptr) {
-        if (IsFrameworkElement(child, L"Feature"))
+        const SettingElement element = SettingElementOf(child);
+        if (element == SettingElement::Feature)
             ReadFeature(child, map, values);
-        else if (IsFrameworkElement(child, L"ParameterInit"))
+        else if (element == SettingElement::Parameter)
             ReadParameter(child, map, values);
         IXMLDOMNode* next = nullptr;
         child->get_nextSibling(&next);

@@ -1,9 +1,10 @@
 /*
  * Print ticket and capabilities documents through the system's MSXML 6
  * DOM: the document text is composed whole and loaded in one parse (a
- * caller's ticket gets the composed settings' elements moved into it), and
- * a ticket is read by walking its elements.  Names resolve through the
- * prefixes the document's root declares.
+ * caller's ticket is composed anew around its own nodes and loaded back
+ * into the caller's document), and a ticket is read by walking its
+ * elements.  Names resolve through the prefixes the document's root
+ * declares.
  *
  * Composing text instead of creating each node through the DOM saves a COM
  * call per element, attribute and text (thousands for a 128-label
@@ -22,6 +23,7 @@
 #include <msxml2.h>
 
 #include "print_ticket/ticket_values.h"
+#include "print_ticket/xml_text_win32.h"
 #include "settings/catalogue_labels.h"
 #include "settings/printer_options.h"
 
@@ -51,6 +53,11 @@ TicketReading ReadTicketDocument(IXMLDOMDocument2* document, TicketValues* value
  * `privatePrefix`: one element under the root per setting present, in the
  * table's order; or null.  free() it. */
 wchar_t* ComposeTicketText(const TicketValues& values, const char* privatePrefix = "pdr");
+
+/* Appends the element of setting `index` of `values` (one present), the
+ * driver's namespace under `xml.PrivatePrefix`, as ComposeTicketText
+ * writes it under the root. */
+void AppendTicketSetting(XmlText& xml, const TicketValues& values, int index);
 
 /* Writes `values` into a caller's ticket: each setting present replaces the
  * element of the same kind and name (by namespace, whatever the prefix) and

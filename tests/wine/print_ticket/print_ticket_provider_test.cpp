@@ -44,8 +44,8 @@ const wchar_t CallersTicket[] =
     L"xmlns:ns0000='urn:system' version='1'>"
     L"<psf:Feature name='pdr:Stapling'><psf:Option name='pdr:Corner'/></psf:Feature>"
     L"<psf:Feature name='k:JobDuplexAllDocumentsContiguously'><psf:Option name='k:OneSided'/></psf:Feature>"
-    L"<psf:ParameterInit name='ns0000:PageDevmodeSnapshot'><psf:Value>AAAA</psf:Value></psf:ParameterInit>"
     L"<psf:Feature name='k:PageMediaSize'><psf:Option name='k:ISOA4'/></psf:Feature>"
+    L"<psf:ParameterInit name='ns0000:PageDevmodeSnapshot'><psf:Value>AAAA</psf:Value></psf:ParameterInit>"
     L"<psf:ParameterInit name='own:PrintSpeed'><psf:Value>1</psf:Value></psf:ParameterInit>"
     L"</psf:PrintTicket>";
 
@@ -302,37 +302,70 @@ TEST_F(PrintTicketProvider, ACallersTicketKeepsWhatOthersPutThere)
 {
     // A record the validation keeps as it is.
     const DriverDevMode record = OnPaper(Defaults(), labels[1].id);
-    IXMLDOMDocument2* ticket = NewQueryableDocument();
-    ASSERT_NE(nullptr, ticket);
-    VARIANT_BOOL loaded = VARIANT_FALSE;
-    BSTR text = SysAllocString(CallersTicket);
-    ASSERT_EQ(S_OK, ticket->loadXML(text, &loaded));
-    SysFreeString(text);
-    DriverDevMode copy = record;
-    const std::function<HRESULT()> steps[] = {[&] {
-                                                  return session.Provider->ConvertDevModeToPrintTicket(
-                                                      sizeof copy, reinterpret_cast<DEVMODEW*>(&copy),
-                                                      ticket);
-                                              },
-                                              [&] { return session.Provider->ValidatePrintTicket(ticket); }};
-    for (const auto& step : steps) {
-        ASSERT_TRUE(SUCCEEDED(step()));
-        MakeQueryable(ticket);
-        for (const wchar_t* kept :
-             {L"pdr:Stapling", L"k:JobDuplexAllDocumentsContiguously", L"ns0000:PageDevmodeSnapshot"})
-            EXPECT_EQ(1, CountNodes(ticket, L"/*/*[@name='" + std::wstring(kept) + L"']")) << kept;
-        // The driver's own, each once whatever its prefix; the stale two replaced.
-        for (int i = 0; i < TicketSettingCount; ++i) {
-            const char* name = TicketSettings[i].Name;
-            EXPECT_EQ(1, CountNodes(ticket, L"/*/*[substring-after(@name, ':')='" +
-                                                std::wstring(name, name + strlen(name)) + L"']"))
-                << name;
+    const struct {
+        const wchar_t* Text;
+        std::vector<const wchar_t*> Kept;    /* the elements of others, by name */
+        std::vector<const wchar_t*> InOrder; /* what the document's text shows, in this order */
+    } tickets[] = {
+        {CallersTicket,
+         {L"pdr:Stapling", L"k:JobDuplexAllDocumentsContiguously", L"ns0000:PageDevmodeSnapshot"},
+         {L"pdr:Stapling", L"PageMediaSize", L"PageDevmodeSnapshot", L"PrintSpeed"}},
+        // A declaration and comments around a root without content.
+        {L"<?xml version='1.0' encoding='UTF-8'?><!--before--><psf:PrintTicket "
+         L"xmlns:psf='http://schemas.microsoft.com/windows/2003/08/printing/printschemaframework' "
+         L"version='1'/><!--after-->",
+         {},
+         {L"<?xml", L"<!--before-->", L"PrintTicket", L"<!--after-->"}},
+        // Declarations the only attributes of the root (Wine's msxml lists them one index late).
+        {L"<psf:PrintTicket "
+         L"xmlns:psf='http://schemas.microsoft.com/windows/2003/08/printing/printschemaframework' "
+         L"xmlns:own='urn:schemas-pellucidor-systems:pdr7300:print-schema:v1'>"
+         L"<psf:ParameterInit name='own:PrintSpeed'><psf:Value>1</psf:Value></psf:ParameterInit>"
+         L"</psf:PrintTicket>",
+         {},
+         {}},
+    };
+    for (const auto& caller : tickets) {
+        IXMLDOMDocument2* ticket = NewQueryableDocument();
+        ASSERT_NE(nullptr, ticket);
+        VARIANT_BOOL loaded = VARIANT_FALSE;
+        BSTR text = SysAllocString(caller.Text);
+        ASSERT_EQ(S_OK, ticket->loadXML(text, &loaded));
+        SysFreeString(text);
+        DriverDevMode copy = record;
+        const std::function<HRESULT()> steps[] = {
+            [&] {
+                return session.Provider->ConvertDevModeToPrintTicket(
+                    sizeof copy, reinterpret_cast<DEVMODEW*>(&copy), ticket);
+            },
+            [&] { return session.Provider->ValidatePrintTicket(ticket); }};
+        for (const auto& step : steps) {
+            ASSERT_TRUE(SUCCEEDED(step()));
+            MakeQueryable(ticket);
+            for (const wchar_t* kept : caller.Kept)
+                EXPECT_EQ(1, CountNodes(ticket, L"/*/*[@name='" + std::wstring(kept) + L"']")) << kept;
+            // The driver's own, each once whatever its prefix; the stale two replaced in their place.
+            for (int i = 0; i < TicketSettingCount; ++i) {
+                const char* name = TicketSettings[i].Name;
+                EXPECT_EQ(1, CountNodes(ticket, L"/*/*[substring-after(@name, ':')='" +
+                                                    std::wstring(name, name + strlen(name)) + L"']"))
+                    << name;
+            }
+            BSTR xml = nullptr;
+            ASSERT_EQ(S_OK, ticket->get_xml(&xml));
+            const std::wstring shown(xml);
+            SysFreeString(xml);
+            size_t at = 0;
+            for (const wchar_t* part : caller.InOrder) {
+                at = shown.find(part, at);
+                EXPECT_NE(std::wstring::npos, at) << part;
+            }
+            DriverDevMode back;
+            ASSERT_TRUE(session.RecordOf(ticket, Defaults(), &back));
+            EXPECT_EQ(0, memcmp(&record, &back, sizeof back)) << "step " << &step - steps;
         }
-        DriverDevMode back;
-        ASSERT_TRUE(session.RecordOf(ticket, Defaults(), &back));
-        EXPECT_EQ(0, memcmp(&record, &back, sizeof back)) << "step " << &step - steps;
+        ticket->Release();
     }
-    ticket->Release();
 }
 
 TEST_F(PrintTicketProvider, BadInputGetsADefinedAnswer)
@@ -344,11 +377,27 @@ TEST_F(PrintTicketProvider, BadInputGetsADefinedAnswer)
     DEVMODEW* raw = reinterpret_cast<DEVMODEW*>(&record);
     IXMLDOMDocument2* empty = NewQueryableDocument();
     IXMLDOMDocument2* foreign = NewQueryableDocument();
-    ASSERT_TRUE(empty != nullptr && foreign != nullptr);
+    // A ticket whose text XML cannot carry: a control character put in through the DOM.
+    IXMLDOMDocument2* unsavable = NewQueryableDocument();
+    ASSERT_TRUE(empty != nullptr && foreign != nullptr && unsavable != nullptr);
     VARIANT_BOOL loaded = VARIANT_FALSE;
     BSTR text = SysAllocString(L"<root><psf:Feature xmlns:psf='x'/></root>");
     ASSERT_EQ(S_OK, foreign->loadXML(text, &loaded));
     SysFreeString(text);
+    text = SysAllocString(CallersTicket);
+    ASSERT_EQ(S_OK, unsavable->loadXML(text, &loaded));
+    SysFreeString(text);
+    text = SysAllocString(L"\x01");
+    IXMLDOMText* control = nullptr;
+    IXMLDOMNode* added = nullptr;
+    IXMLDOMElement* root = nullptr;
+    ASSERT_EQ(S_OK, unsavable->createTextNode(text, &control));
+    ASSERT_EQ(S_OK, unsavable->get_documentElement(&root));
+    ASSERT_EQ(S_OK, root->appendChild(control, &added));
+    SysFreeString(text);
+    added->Release();
+    control->Release();
+    root->Release();
     ULONG bytes = 1;
     DEVMODEW* out = raw;
     IXMLDOMDocument2* capabilities = nullptr;
@@ -369,6 +418,7 @@ TEST_F(PrintTicketProvider, BadInputGetsADefinedAnswer)
              return provider->ConvertDevModeToPrintTicket(sizeof noExtra,
                                                           reinterpret_cast<DEVMODEW*>(&noExtra), empty);
          }},
+        {E_FAIL, [&] { return provider->ConvertDevModeToPrintTicket(sizeof record, raw, unsavable); }},
         {PrintTicketFormat,
          [&] { return provider->ConvertPrintTicketToDevMode(empty, sizeof record, raw, &bytes, &out); }},
         {PrintTicketFormat,
@@ -400,8 +450,11 @@ TEST_F(PrintTicketProvider, BadInputGetsADefinedAnswer)
         EXPECT_TRUE(capabilities == nullptr || capabilities == empty) << "call " << i;
         EXPECT_EQ(nullptr, names) << "call " << i;
     }
+    // What could not be written into is left as it was.
+    EXPECT_EQ(6, CountNodes(unsavable, L"/*/node()"));
     empty->Release();
     foreign->Release();
+    unsavable->Release();
 
     void* object = nullptr;
     EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE,
