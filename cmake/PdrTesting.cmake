@@ -19,9 +19,17 @@ function(pdr_native_test name)
         target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <string> <vector>)
         set_property(GLOBAL PROPERTY PDR_NATIVE_TEST_HEADERS ${name})
     endif()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    # Listing the tests takes a moment; the limit is generous, as the test
+    # command builds this tree on idle processor time only.
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 300
         PROPERTIES ENVIRONMENT "PDR_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 endfunction()
+
+# The properties of a test on the shared test prefix.  Those tests run one
+# at a time and together make the run's longest line, so they go first
+# (the highest cost): each starts as soon as the one before it ends, and the
+# tests in prefixes of their own fill the other slots.
+set(PDR_SHARED_PREFIX_TEST FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix COST 200)
 
 # A GoogleTest program built for Windows and run under Wine, in the test
 # prefix where the driver is installed with its demo printer.  It links the
@@ -33,10 +41,7 @@ function(pdr_wine_test name)
     endif()
     pdr_wine_program(${name} ${ARGN})
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES
-        FIXTURES_REQUIRED wine_prefix
-        RESOURCE_LOCK wine_prefix
-        TIMEOUT 600)
+    set_tests_properties(${name} PROPERTIES ${PDR_SHARED_PREFIX_TEST} TIMEOUT 600)
 endfunction()
 
 # The compile settings of the Windows test code (the support library and

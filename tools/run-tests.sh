@@ -3,11 +3,12 @@
 # (clang, AddressSanitizer and UBSan, fuzz targets for a short run), and the
 # DLL and the Windows tests under Wine, headless.
 #
-# The Windows side takes longest, and much of its test time is spent
-# waiting on Wine (servers starting, windows appearing), so the native side
-# runs beside it at a lower priority and fills that time; its output is
-# kept in build/native-tests.log and shown once both sides are done (whole
-# when it failed).
+# The Windows tests leave a good part of the processors idle (waiting on
+# Wine's servers and windows), so the native tree is built and tested while
+# they run, on processor time nothing else wants (the idle scheduling
+# class), and its output is kept in build/native-tests.log and shown once
+# both are done (whole when it failed).  The Windows build itself keeps
+# the processors busy and runs alone.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -19,14 +20,12 @@ native_log=build/native-tests.log
 # Fails on the first step that fails; every line goes to the log.
 native_side() {
     set -e
-    renice -n 10 "$BASHPID" >/dev/null
+    chrt --idle -p 0 "$BASHPID" >/dev/null
     cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
     cmake --build build/native -j "$jobs"
     ctest --test-dir build/native --output-on-failure -j "$jobs"
 }
-(native_side) >"$native_log" 2>&1 &
-native=$!
 # The Windows tests' bare Wine prefix (made once per build tree) is mostly
 # waiting on Wine's first start: it is made while the trees build.
 bash tools/wine/bare-prefix.sh build/windows/wineprefix-bare >build/windows/bare-prefix.log 2>&1 &
@@ -36,6 +35,8 @@ windows_status=0
 cmake --no-warn-unused-cli -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null &&
     cmake --build build/windows -j "$jobs" || windows_status=$?
+(native_side) >"$native_log" 2>&1 &
+native=$!
 wait "$bare_prefix" || { cat build/windows/bare-prefix.log >&2; windows_status=1; }
 # Tests on the shared prefix take its lock and run one at a time; those in
 # prefixes of their own (the demo, the installation) run beside them.
